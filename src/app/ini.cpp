@@ -1,0 +1,90 @@
+#include "app/ini.h"
+
+#include <cstdio>
+
+#include "model/testo.h"
+
+namespace kelvaro {
+
+std::string PercorsoIni(const Banco& b) {
+    return b.CartellaProgramma + "/Kelvaro.ini";
+}
+
+namespace {
+
+// The numeric reading of a value, clamped to the 16-bit range of the rule fields.
+int Intero16(const std::string& valore) {
+    const long v = ArrotondaPari(ValoreNumerico(valore));
+    if (v > 32767) return 32767;
+    if (v < -32768) return -32768;
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+void LeggiRegoleIni(const std::string& percorso, Configurazione& conf) {
+    conf.NumRegole = 0;
+    const auto righe = LeggiRighe(percorso);
+    if (!righe) return;
+    bool oltre = false;  // past the last rule the table holds
+    for (std::string riga : *righe) {
+        riga = TogliSpazi(Sostituisci(riga, "\t", " "));
+        if (Maiuscolo(riga) == "<REGOLA>") {
+            if (conf.NumRegole < MaxRegole) {
+                ++conf.NumRegole;
+            } else {
+                if (!oltre)
+                    std::fprintf(stderr, "%s: più di %d regole, le successive sono ignorate\n",
+                                 percorso.c_str(), MaxRegole);
+                oltre = true;
+            }
+        }
+        if (riga.find('=') == std::string::npos || oltre) continue;
+        const auto pezzi = Dividi(riga, '=');
+        const std::string chiave = Maiuscolo(pezzi[0]);
+        const std::string& valore = pezzi[1];
+        Regola& r = conf.Regole[conf.NumRegole];
+        if (chiave == "DIR")
+            r.DIR = valore;
+        else if (chiave == "SCHEMI")
+            r.SCHEMI = Intero16(valore);
+        else if (chiave == "SIZESC")
+            r.SIZESC = Intero16(valore);
+        else if (chiave == "CELLEINIZIALI")
+            r.CELLEINIZIALI = Intero16(valore);
+        else if (chiave == "PROFONDITA")
+            r.PROFONDITA = Intero16(valore);
+        else if (chiave == "MAXCICLO1")
+            r.MAXCICLO1 = Intero16(valore);
+        else if (chiave == "MAXCICLO2")
+            r.MAXCICLO2 = Intero16(valore);
+        else if (chiave == "SOGLIA")
+            r.SOGLIA = Intero16(valore);
+        else if (chiave == "NASCOSTI")
+            r.NASCOSTI = Intero16(valore);
+        else if (chiave == "SWORDFISH")
+            r.SWORDFISH = Intero16(valore);
+    }
+}
+
+void LeggiRegoleIni(Banco& b) {
+    LeggiRegoleIni(PercorsoIni(b), b.conf);
+}
+
+void LeggiFileIni(const std::string& percorso, Configurazione& conf) {
+    const auto righe = LeggiRighe(percorso);
+    if (!righe) return;
+    for (const std::string& riga : *righe) {
+        const std::string testa = Maiuscolo(riga.substr(0, 11));
+        if (testa == "FILESCHEMA=")
+            conf.FileSchema = riga.substr(11);
+        else if (testa == "FILEINDICE=")
+            conf.FileIndice = riga.substr(11);
+    }
+}
+
+void LeggiFileIni(Banco& b) {
+    LeggiFileIni(PercorsoIni(b), b.conf);
+}
+
+}  // namespace kelvaro

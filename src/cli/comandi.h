@@ -1,0 +1,12 @@
+#pragma once
+// The commands of kelvaro-cli. Each returns the process exit status.
+#include <string>
+#include <vector>
+
+namespace kelvaro::cli {
+
+using Argomenti = std::vector<std::string>;
+
+int Verifica(const Argomenti& args);
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,36 @@
+// kelvaro-cli: the command-line companion of the workbench.
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "cli/comandi.h"
+
+namespace {
+
+const char* Uso =
+    "Uso: kelvaro-cli COMANDO [OPZIONI] ...\n"
+    "\n"
+    "Comandi:\n"
+    "  verifica FILE...     carica ogni schema e ne riassume il contenuto\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kelvaro::cli;
+    const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
+        {"verifica", Verifica},
+    };
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::fputs(Uso, argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
+    }
+    const auto it = comandi.find(argv[1]);
+    if (it == comandi.end()) {
+        std::fprintf(stderr, "kelvaro-cli: comando sconosciuto '%s'\n\n%s", argv[1], Uso);
+        return 2;
+    }
+    Argomenti args(argv + 2, argv + argc);
+    return it->second(args);
+}

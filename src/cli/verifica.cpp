@@ -1,0 +1,39 @@
+// kelvaro-cli verifica FILE...: loads each file and prints what it holds.
+#include <cstdio>
+
+#include "cli/comandi.h"
+#include "files/caricamento.h"
+#include "files/scrittura.h"
+
+namespace kelvaro::cli {
+
+int Verifica(const Argomenti& args) {
+    if (args.empty()) {
+        std::fprintf(stderr, "Uso: kelvaro-cli verifica FILE...\n");
+        return 2;
+    }
+    int esito = 0;
+    for (const std::string& percorso : args) {
+        std::printf("file: %s\n", percorso.c_str());
+        const auto letto = LeggiSchemaFile(percorso);
+        if (!letto) {
+            std::printf("errore: %s\n", MsgFileErrato);
+            esito = 1;
+            continue;
+        }
+        const Schema& s = letto->schema;
+        std::printf("dimensione: %d\n", s.Sizesc);
+        std::printf("dati: %d\n", ContaCelleProblema(s));
+        std::printf("vincoli: %d\n", s.NumVincoli());
+        const std::string calcolato = CreaPwd(s.tblSoluzione, s.Sizesc);
+        if (calcolato == letto->CheckLetto)
+            std::printf("check: ok\n");
+        else
+            std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
+                        calcolato.c_str());
+    }
+    std::fflush(stdout);
+    return esito;
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,126 @@
+#include "files/caricamento.h"
+
+#include <cstdio>
+
+#include "display/visualizza.h"
+#include "model/testo.h"
+
+namespace kelvaro {
+
+namespace {
+
+// Cells 1..n x 1..n from the characters between two tags; a short content leaves "" cells.
+// Every character present must be a digit 0..n.
+bool LeggiCelle(const std::string& testo, const std::string& apre, const std::string& chiude, int n,
+                Tabella& tbl) {
+    const size_t a = testo.find(apre);
+    const size_t z = testo.find(chiude);
+    if (a == std::string::npos || z == std::string::npos) return false;
+    const size_t inizio = a + apre.size();
+    if (z < inizio) return false;
+    const std::string contenuto = testo.substr(inizio, z - inizio);
+    size_t k = 0;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c, ++k) {
+            if (k >= contenuto.size()) {
+                tbl[r][c] = "";
+                continue;
+            }
+            const char ch = contenuto[k];
+            if (ch < '0' || ch > '0' + n) return false;
+            tbl[r][c] = std::string(1, ch);
+        }
+    return true;
+}
+
+}  // namespace
+
+std::optional<SchemaLetto> LeggiSchemaRighe(const std::vector<std::string>& righe) {
+    SchemaLetto letto;
+
+    for (const std::string& riga : righe) {
+        if (riga.find("<CHECK>") != std::string::npos) {
+            letto.CheckLetto = riga.size() > 7 ? riga.substr(7, 6) : "";
+            break;
+        }
+    }
+
+    std::string testo;
+    for (const std::string& riga : righe) testo += Maiuscolo(Sostituisci(riga, "\"", "'"));
+
+    const size_t ps = testo.find("SIZE='");
+    if (ps == std::string::npos || ps + 6 >= testo.size()) return std::nullopt;
+    const char cifra = testo[ps + 6];
+    if (cifra < '1' || cifra > '9') return std::nullopt;
+    Schema& s = letto.schema;
+    s.Sizesc = cifra - '0';
+    const int n = s.Sizesc;
+
+    if (!LeggiCelle(testo, "<SCHEMA>", "</SCHEMA>", n, s.tblSchema)) return std::nullopt;
+    if (!LeggiCelle(testo, "<SOLUTION>", "</SOLUTION>", n, s.tblSoluzione)) return std::nullopt;
+
+    testo = Sostituisci(testo, "COSTRAINT", "CONSTRAINT");
+    const size_t a = testo.find("<CONSTRAINT>");
+    const size_t z = testo.find("</CONSTRAINT>");
+    if (a == std::string::npos || z == std::string::npos) return std::nullopt;
+    const size_t inizio = a + 12;
+    if (z < inizio) return std::nullopt;
+    const std::string contenuto = testo.substr(inizio, z - inizio);
+    if (!contenuto.empty()) {
+        for (const std::string& pezzo : Dividi(contenuto, '|')) {
+            if (pezzo.size() != 4) return std::nullopt;
+            for (char ch : pezzo)
+                if (ch < '1' || ch > '0' + n) return std::nullopt;
+            s.Vincoli.push_back(pezzo);
+            if (s.NumVincoli() > 255) return std::nullopt;
+        }
+    }
+    CostruisciSegni(s);
+    s.Caricato = true;
+    return letto;
+}
+
+std::optional<SchemaLetto> LeggiSchemaFile(const std::string& percorso) {
+    const auto righe = LeggiRighe(percorso);
+    if (!righe) return std::nullopt;
+    return LeggiSchemaRighe(*righe);
+}
+
+bool CaricaSchema(Banco& b) {
+    std::string percorso = b.file.NomeFileAperto;
+    if (percorso.empty()) {
+        percorso = b.finestre().Apri();
+        if (percorso.empty()) return false;
+    }
+    auto letto = LeggiSchemaFile(percorso);
+    if (!letto) {
+        b.finestre().Messaggio(MsgFileErrato, percorso);
+        return false;
+    }
+    // The last solve's result belongs to the old schema: start the new one empty.
+    b.schema = std::move(letto->schema);
+
+    VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+    b.Gr.Redraw = true;
+    b.modifica.Mosse.clear();
+    b.modifica.UndoAbilitato = false;
+    ColoraSchema(b);
+    b.finestre().AggiornaGriglia();
+    return true;
+}
+
+bool ChiediSalvataggio(Banco&) {
+    return false;
+}
+
+void GeneraNomeAut(Banco& b) {
+    const int s = b.ris.NumSwordfish, m = b.ris.NumMultipli;
+    const std::tm t = b.Orologio();
+    char data[32];
+    std::snprintf(data, sizeof data, "%02d%02d%02d%02d%02d%02d", (t.tm_year + 1900) % 100, t.tm_mon + 1,
+                  t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+    b.file.NomeFile = std::to_string(b.schema.Sizesc) + "_" + Formatta0(2 * s + m, 2) + std::to_string(s) +
+                      std::to_string(m) + "_" + data + ".TXT";
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,58 @@
+#pragma once
+// Tables of the current schema and the helpers every solver and display routine shares.
+// Tables are 10 x 10, indexed 0..9, rows first; only rows and columns 1..N are used.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+
+constexpr int DimMax = 9;
+
+using Tabella = std::array<std::array<std::string, 10>, 10>;
+
+// Eight 0/1 flags per cell; every sign is stored on both its cells with mirrored meaning.
+struct SegniCella {
+    uint8_t MagSin = 0;  // greater than the left neighbour
+    uint8_t MagDes = 0;  // greater than the right neighbour
+    uint8_t MagSu = 0;   // greater than the neighbour above
+    uint8_t MagGiu = 0;  // greater than the neighbour below
+    uint8_t MinSin = 0;
+    uint8_t MinDes = 0;
+    uint8_t MinSu = 0;
+    uint8_t MinGiu = 0;
+    bool operator==(const SegniCella&) const = default;
+};
+
+using TabellaSegni = std::array<std::array<SegniCella, 10>, 10>;
+
+// The current schema: size, givens, stored solution, last solve result, signs.
+struct Schema {
+    int Sizesc = 5;
+    Tabella tblSchema{};     // givens, "0" = empty; "" until a schema exists
+    Tabella tblSoluzione{};  // solution as stored in the file
+    Tabella tblRisolto{};    // result of the last solve
+    TabellaSegni tblSegni{};
+    std::vector<std::string> Vincoli;  // "r1c1r2c2": cell 1 greater than cell 2
+    bool Caricato = false;             // false until a schema has been loaded or generated
+
+    int NumVincoli() const { return static_cast<int>(Vincoli.size()); }
+};
+
+// Every cell 1..n x 1..n becomes "12..n".
+void InizializzaTab(Tabella& tbl, int n);
+// Copies cells 1..n x 1..n of a into b; the rest of b is untouched.
+void CopiaTabella(const Tabella& a, Tabella& b, int n);
+// Every cell 1..n x 1..n becomes "0".
+void AzzeraTabella(Tabella& tbl, int n);
+// Number of givens of tblSchema.
+int ContaCelleProblema(const Schema& s);
+// "R" r "C" c, as every log sentence names a cell.
+std::string DesCella(int r, int c);
+// Rebuilds tblSegni from Vincoli; only the direction from cell 1 to cell 2 matters.
+void CostruisciSegni(Schema& s);
+// Row-major concatenation of cells 1..n x 1..n.
+std::string ConcatenaTabella(const Tabella& tbl, int n);
+
+}  // namespace kelvaro

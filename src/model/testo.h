@@ -1,0 +1,32 @@
+#pragma once
+// Small 8-bit text helpers shared by the readers and writers.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+
+// Every occurrence of da replaced by a, left to right, without rescanning what was inserted.
+std::string Sostituisci(const std::string& s, const std::string& da, const std::string& a);
+// ASCII upper case; other bytes (UTF-8 included) pass through.
+std::string Maiuscolo(const std::string& s);
+// Leading and trailing blanks (spaces only) removed.
+std::string TogliSpazi(const std::string& s);
+// Split at every occurrence of sep (an empty text gives one empty piece).
+std::vector<std::string> Dividi(const std::string& s, char sep);
+// The numeric reading of a text: the leading number, blanks skipped, 0 when there is none.
+double ValoreNumerico(const std::string& s);
+// Round to the nearest whole number, halves to the even neighbour.
+long ArrotondaPari(double v);
+// Whole number zero-padded to at least `cifre` digits ("00" pattern).
+std::string Formatta0(long v, int cifre);
+
+// Lines of a file read as bytes: a line ends at LF, a CR before it is dropped.
+// std::nullopt when the file cannot be opened or read.
+std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);
+// Writes the text to a temporary file beside the target and renames it into place, so that a
+// failure never leaves a partial file nor destroys the previous one.
+bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto);
+bool EsisteFile(const std::string& percorso);
+
+}  // namespace kelvaro
