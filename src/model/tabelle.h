@@ -22,7 +22,10 @@ struct SegniCella {
     uint8_t MinDes = 0;
     uint8_t MinSu = 0;
     uint8_t MinGiu = 0;
-    bool operator==(const SegniCella&) const = default;
+    bool operator==(const SegniCella& o) const {
+        return MagSin == o.MagSin && MagDes == o.MagDes && MagSu == o.MagSu && MagGiu == o.MagGiu &&
+               MinSin == o.MinSin && MinDes == o.MinDes && MinSu == o.MinSu && MinGiu == o.MinGiu;
+    }
 };
 
 using TabellaSegni = std::array<std::array<SegniCella, 10>, 10>;
@@ -30,10 +33,10 @@ using TabellaSegni = std::array<std::array<SegniCella, 10>, 10>;
 // The current schema: size, givens, stored solution, last solve result, signs.
 struct Schema {
     int Sizesc = 5;
-    Tabella tblSchema{};     // givens, "0" = empty; "" until a schema exists
-    Tabella tblSoluzione{};  // solution as stored in the file
-    Tabella tblRisolto{};    // result of the last solve
-    TabellaSegni tblSegni{};
+    Tabella tblSchema;     // givens, "0" = empty; "" until a schema exists
+    Tabella tblSoluzione;  // solution as stored in the file
+    Tabella tblRisolto;    // result of the last solve
+    TabellaSegni tblSegni;
     std::vector<std::string> Vincoli;  // "r1c1r2c2": cell 1 greater than cell 2
     bool Caricato = false;             // false until a schema has been loaded or generated
 
