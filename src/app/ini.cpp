@@ -28,7 +28,8 @@ void LeggiRegoleIni(const std::string& percorso, Configurazione& conf) {
     if (righe) LeggiRegoleIniRighe(*righe, conf, percorso);
 }
 
-void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& conf, const std::string& nomeFile) {
+void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& conf,
+                         const std::string& nomeFile) {
     conf.NumRegole = 0;
     bool oltre = false;  // past the last rule the table holds
     for (std::string riga : righe) {

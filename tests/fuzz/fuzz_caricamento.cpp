@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
             if (ch < '1' || ch > '0' + s.Sizesc) std::abort();
     // What loads must write back and load again the same.
     const auto riletto = LeggiSchemaRighe(DividiRighe(TestoFileSchema(s)));
-    if (!riletto || riletto->schema.tblSchema != s.tblSchema || riletto->schema.Vincoli != s.Vincoli) std::abort();
+    if (!riletto || riletto->schema.tblSchema != s.tblSchema || riletto->schema.Vincoli != s.Vincoli)
+        std::abort();
     return 0;
 }
