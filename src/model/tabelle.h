@@ -10,7 +10,16 @@ namespace kelvaro {
 
 constexpr int DimMax = 9;
 
-using Tabella = std::array<std::array<std::string, 10>, 10>;
+// A 10 x 10 table of cell texts. The user-provided constructor keeps `Tabella t{}` away from
+// clang 14's aggregate value-initialisation, which crashes the compiler on this shape.
+struct Tabella {
+    Tabella() {}
+    std::array<std::array<std::string, 10>, 10> celle;
+
+    std::array<std::string, 10>& operator[](size_t i) { return celle[i]; }
+    const std::array<std::string, 10>& operator[](size_t i) const { return celle[i]; }
+    bool operator==(const Tabella& o) const { return celle == o.celle; }
+};
 
 // Eight 0/1 flags per cell; every sign is stored on both its cells with mirrored meaning.
 struct SegniCella {
