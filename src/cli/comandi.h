@@ -9,5 +9,6 @@ using Argomenti = std::vector<std::string>;
 
 int Verifica(const Argomenti& args);
 int Risolvi(const Argomenti& args);
+int Genera(const Argomenti& args);
 
 }  // namespace kelvaro::cli

@@ -4,6 +4,7 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "production/contatore.h"
 
 namespace kelvaro::cli {
 
@@ -31,6 +32,8 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
+        const int soluzioni = ContaSoluzioni(s, 2);
+        std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
     }
     std::fflush(stdout);
     return esito;

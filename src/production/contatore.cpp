@@ -25,7 +25,9 @@ struct Stato {
     void Poni(int i) { posti[i >> 6] |= uint64_t{1} << (i & 63); }
 };
 
-inline bool Singolo(Maschera m) { return (m & (m - 1)) == 0; }
+inline bool Singolo(Maschera m) {
+    return (m & (m - 1)) == 0;
+}
 
 // Singles (naked and hidden) and sign bounds until nothing changes; false on a contradiction.
 bool Propaga(const Contesto& x, Stato& s) {
@@ -91,7 +93,7 @@ void Cerca(Contesto& x, Stato& s) {
     if (!Propaga(x, s)) return;
     int scelta = -1, migliore = 99;
     for (int i = 0; i < x.celle; ++i) {
-        const int k = std::popcount(unsigned{s.c[i]});
+        const int k = ContaCifre(s.c[i]);
         if (k > 1 && k < migliore) {
             migliore = k;
             scelta = i;
@@ -133,10 +135,10 @@ std::optional<SchemaBitLetto> SchemaBitDa(const Schema& s) {
                 out.DatiValidi = false;
             }
             const SegniCella& f = s.tblSegni[r][c];
-            out.schema.segni[i] = static_cast<uint8_t>(
-                (f.MagSin ? MagSin : 0) | (f.MagDes ? MagDes : 0) | (f.MagSu ? MagSu : 0) |
-                (f.MagGiu ? MagGiu : 0) | (f.MinSin ? MinSin : 0) | (f.MinDes ? MinDes : 0) |
-                (f.MinSu ? MinSu : 0) | (f.MinGiu ? MinGiu : 0));
+            out.schema.segni[i] = static_cast<uint8_t>((f.MagSin ? MagSin : 0) | (f.MagDes ? MagDes : 0) |
+                                                       (f.MagSu ? MagSu : 0) | (f.MagGiu ? MagGiu : 0) |
+                                                       (f.MinSin ? MinSin : 0) | (f.MinDes ? MinDes : 0) |
+                                                       (f.MinSu ? MinSu : 0) | (f.MinGiu ? MinGiu : 0));
         }
     return out;
 }

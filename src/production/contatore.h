@@ -15,6 +15,16 @@ namespace kelvaro {
 constexpr int CelleMax = DimMax * DimMax;
 using Maschera = uint16_t;
 
+// Digit counts of every 9-bit mask: the build targets plain x86-64, where popcount is a call.
+inline constexpr std::array<uint8_t, 512> TabellaConta = [] {
+    std::array<uint8_t, 512> t{};
+    for (int m = 1; m < 512; ++m) t[m] = static_cast<uint8_t>(t[m >> 1] + (m & 1));
+    return t;
+}();
+inline int ContaCifre(Maschera m) {
+    return TabellaConta[m & 511];
+}
+
 // Sign flags of one cell, as bits, in the order of SegniCella.
 enum BitSegno : uint8_t {
     MagSin = 1 << 0,

@@ -40,7 +40,9 @@ int RipetiCiclo2(Banco& b) {
 namespace {
 
 // A whole number 0..k-1 from the program's random draw.
-int Estrai(int k) { return static_cast<int>(GeneraCasuale(k)) - 1; }
+int Estrai(int k) {
+    return static_cast<int>(GeneraCasuale(k)) - 1;
+}
 
 template <typename T>
 void Mescola(std::vector<T>& v) {
@@ -130,7 +132,8 @@ void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
     };
     for (const SegnoGrid& g : TuttiISegni(n, p.soluzione)) {
         const uint8_t f = p.schema.segni[g.magg];
-        const bool presente = (g.min == g.magg + 1 && (f & MagDes)) || (g.min + 1 == g.magg && (f & MagSin)) ||
+        const bool presente = (g.min == g.magg + 1 && (f & MagDes)) ||
+                              (g.min + 1 == g.magg && (f & MagSin)) ||
                               (g.min == g.magg + n && (f & MagGiu)) || (g.min + n == g.magg && (f & MagSu));
         if (presente) s.Vincoli.push_back(cella(g.magg) + cella(g.min));
     }
@@ -164,44 +167,89 @@ bool Risolvibile(const SchemaBit& s, int tecniche) {
 // The work of one generation step.
 class Generatore {
 public:
-    Generatore(int n, int dati, int profondita, int tecniche)
-        : n_(n), dati_(std::clamp(dati, 0, n * n)), profondita_(std::max(1, profondita)), tecniche_(tecniche) {}
+    static constexpr int TentativiGriglia = 1;
 
-    // Primary cycle: new grid, its givens, every sign, then a removal pass.
+    Generatore(int n, int dati, int profondita, int tecniche)
+        : n_(n),
+          dati_(std::clamp(dati, 0, n * n)),
+          profondita_(std::max(1, profondita)),
+          tecniche_(tecniche) {}
+
+    // Primary cycle: new grid, its givens, every sign, then a removal pass. A grid whose signs
+    // and givens leave it open (two digits never side by side can swap, say) is drawn again; after
+    // a few draws the open cells get extra givens instead.
     void NuovaGriglia() {
-        p_ = SchemaProdotto{};
-        p_.schema.n = n_;
-        p_.soluzione = GrigliaCasuale(n_);
-        std::vector<int> celle(static_cast<size_t>(n_ * n_));
-        for (int i = 0; i < n_ * n_; ++i) celle[i] = i;
-        Mescola(celle);
-        for (int k = 0; k < dati_; ++k) p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
-        segni_ = TuttiISegni(n_, p_.soluzione);
-        attivo_.assign(segni_.size(), true);
-        for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
-        // Every sign is rarely not enough for the techniques at hand: more givens then.
-        for (int k = dati_; !Risolvibile(p_.schema, tecniche_) && k < n_ * n_; ++k)
-            p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
+        for (int tentativo = 1;; ++tentativo) {
+            p_ = SchemaProdotto{};
+            p_.schema.n = n_;
+            p_.soluzione = GrigliaCasuale(n_);
+            std::vector<int> celle(static_cast<size_t>(n_ * n_));
+            for (int i = 0; i < n_ * n_; ++i) celle[i] = i;
+            Mescola(celle);
+            for (int k = 0; k < dati_; ++k) p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
+            segni_ = TuttiISegni(n_, p_.soluzione);
+            attivo_.assign(segni_.size(), true);
+            necessario_.assign(segni_.size(), false);
+            for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
+            RisultatoLogica r = RisolviLogica(p_.schema, tecniche_);
+            if (r.esito == EsitoLogica::Risolto) break;
+            if (tentativo < TentativiGriglia) continue;
+            while (r.esito != EsitoLogica::Risolto) {
+                std::vector<int> aperte;
+                for (int i = 0; i < n_ * n_; ++i)
+                    if (ContaCifre(r.candidati[i]) > 1) aperte.push_back(i);
+                const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
+                p_.schema.dato[i] = p_.soluzione[i];
+                r = RisolviLogica(p_.schema, tecniche_);
+            }
+            break;
+        }
         Riduci();
     }
 
     // Removal pass: signs in random order, each removed when the schema stays solvable; ends
-    // after `profondita_` failed attempts in a row.
+    // after `profondita_` failed attempts in a row. While removals keep succeeding they are tried
+    // in growing groups (a group that fails is tried again one sign at a time), which spares most
+    // of the checks on a schema still full of signs without changing what a single check allows.
     void Riduci() {
         std::vector<int> ordine;
         for (int e = 0; e < static_cast<int>(segni_.size()); ++e)
             if (attivo_[e]) ordine.push_back(e);
         Mescola(ordine);
         int falliti = 0;
-        for (int e : ordine) {
-            if (falliti >= profondita_) break;
+        int gruppo = 1;
+        const int totale = static_cast<int>(ordine.size());
+        for (int k = 0; k < totale && falliti < profondita_;) {
+            const int fine = std::min(totale, k + gruppo);
+            bool gruppoLibero = true;
+            for (int j = k; j < fine; ++j) gruppoLibero = gruppoLibero && !necessario_[ordine[j]];
+            if (fine - k > 1 && gruppoLibero) {
+                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
+                if (Risolvibile(p_.schema, tecniche_)) {
+                    for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
+                    k = fine;
+                    gruppo *= 2;
+                    continue;
+                }
+                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], true);
+                gruppo = 1;
+            }
+            const int e = ordine[k++];
+            if (necessario_[e]) {  // it had to stay on a fuller schema: it has to stay now
+                ++falliti;
+                gruppo = 1;
+                continue;
+            }
             ImpostaSegno(p_.schema, segni_[e], false);
             if (Risolvibile(p_.schema, tecniche_)) {
                 attivo_[e] = false;
                 falliti = 0;
+                gruppo = std::max(gruppo, 2);
             } else {
                 ImpostaSegno(p_.schema, segni_[e], true);
+                necessario_[e] = true;
                 ++falliti;
+                gruppo = 1;
             }
         }
         p_.segni = static_cast<int>(std::count(attivo_.begin(), attivo_.end(), true));
@@ -215,6 +263,7 @@ private:
     SchemaProdotto p_;
     std::vector<SegnoGrid> segni_;
     std::vector<bool> attivo_;
+    std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
 };
 
 // Harder first (the level as a number: Swordfish outweighs subsets), then leaner.
@@ -239,7 +288,8 @@ void DoGeneraAutoF1(Banco& b) {
     b.file.Salvato = false;
     const int n = b.schema.Sizesc;
     if (n < SizescMinimaGenerabile || n > DimMax) {
-        b.finestre().Messaggio("Dimensione dello schema non generabile (ammesse da 2 a 9): " + std::to_string(n));
+        b.finestre().Messaggio("Dimensione dello schema non generabile (ammesse da 2 a 9): " +
+                               std::to_string(n));
         return;
     }
     const bool genContPrima = b.imp.GenCont;

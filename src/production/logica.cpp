@@ -6,14 +6,22 @@ namespace kelvaro {
 
 namespace {
 
-inline bool Singolo(Maschera m) { return (m & (m - 1)) == 0; }
-inline int Conta(Maschera m) { return std::popcount(unsigned{m}); }
-inline Maschera Minimo(Maschera m) { return m & static_cast<Maschera>(-m); }
+inline bool Singolo(Maschera m) {
+    return (m & (m - 1)) == 0;
+}
+inline int Conta(Maschera m) {
+    return ContaCifre(m);
+}
+inline Maschera Minimo(Maschera m) {
+    return m & static_cast<Maschera>(-m);
+}
 inline Maschera Massimo(Maschera m) {
     return m ? static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1)) : 0;
 }
 // Bits up to and including b (b a single bit).
-inline Maschera FinoA(Maschera b) { return static_cast<Maschera>((b << 1) - 1); }
+inline Maschera FinoA(Maschera b) {
+    return static_cast<Maschera>((b << 1) - 1);
+}
 
 // Neighbours a cell is compared with along one line: -1 when the flag is absent.
 struct Confronto {
@@ -27,11 +35,25 @@ struct Logica {
     Maschera tutte = 0;
     // per cell: horizontal greater, horizontal less, vertical greater, vertical less
     std::array<std::array<Confronto, 4>, CelleMax> conf{};
-    std::array<bool, CelleMax> haSegni{};
     std::array<Maschera, CelleMax> c{};
     std::array<bool, CelleMax> posto{};
+    std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
+    // One bound per cell and direction that carries a sign.
+    struct RegolaSegno {
+        uint8_t cella;
+        bool maggiore;
+        Confronto vicini;
+    };
+    std::array<RegolaSegno, 4 * CelleMax> regole{};
+    int numRegole = 0;
 
-    explicit Logica(const SchemaBit& s) : n(s.n), celle(s.n * s.n), tutte(static_cast<Maschera>((1u << s.n) - 1)) {
+    explicit Logica(const SchemaBit& s)
+        : n(s.n), celle(s.n * s.n), tutte(static_cast<Maschera>((1u << s.n) - 1)) {
+        for (int a = 0; a < n; ++a)
+            for (int k = 0; k < n; ++k) {
+                linee[a][k] = static_cast<uint8_t>(a * n + k);
+                linee[n + a][k] = static_cast<uint8_t>(k * n + a);
+            }
         for (int i = 0; i < celle; ++i) {
             const int r = i / n, col = i % n;
             const uint8_t f = s.segni[i];
@@ -43,49 +65,62 @@ struct Logica {
             conf[i][1] = {vicino(f & MinSin, r, col - 1), vicino(f & MinDes, r, col + 1)};
             conf[i][2] = {vicino(f & MagSu, r - 1, col), vicino(f & MagGiu, r + 1, col)};
             conf[i][3] = {vicino(f & MinSu, r - 1, col), vicino(f & MinGiu, r + 1, col)};
-            haSegni[i] = f != 0;
+            for (int d = 0; d < 4; ++d)
+                if (conf[i][d].prec >= 0 || conf[i][d].succ >= 0)
+                    regole[numRegole++] = {static_cast<uint8_t>(i), d == 0 || d == 2, conf[i][d]};
             c[i] = s.dato[i] ? static_cast<Maschera>(1u << (s.dato[i] - 1)) : tutte;
             posto[i] = false;
         }
     }
 
-    int Cella(int linea, int k) const { return linea < n ? linea * n + k : k * n + (linea - n); }
+    int Cella(int linea, int k) const { return linee[linea][k]; }
 
-    // Strikes a decided digit from its row and column.
+    // Strikes a decided digit from its row and column, and so on for every cell that this leaves
+    // decided.
     bool Poni(int i) {
-        const Maschera m = c[i];
+        std::array<uint8_t, CelleMax> pila;
+        int alto = 0;
+        pila[alto++] = static_cast<uint8_t>(i);
         posto[i] = true;
-        const int r = i / n, col = i % n;
-        for (int k = 0; k < n; ++k) {
-            const int jr = r * n + k, jc = k * n + col;
-            if (jr != i && (c[jr] & m) && (c[jr] &= static_cast<Maschera>(~m)) == 0) return false;
-            if (jc != i && (c[jc] & m) && (c[jc] &= static_cast<Maschera>(~m)) == 0) return false;
+        while (alto > 0) {
+            const int j = pila[--alto];
+            const Maschera m = c[j];
+            const Maschera via = static_cast<Maschera>(~m);
+            const int r = j / n, col = j % n;
+            for (int k = 0; k < n; ++k) {
+                for (const int t : {r * n + k, k * n + col}) {
+                    if (t == j || !(c[t] & m)) continue;
+                    if ((c[t] &= via) == 0) return false;
+                    if (Singolo(c[t]) && !posto[t]) {
+                        posto[t] = true;
+                        pila[alto++] = static_cast<uint8_t>(t);
+                    }
+                }
+            }
         }
         return true;
     }
 
     // Naked and hidden singles until none is left; false on a contradiction.
     bool Singoli() {
+        for (int i = 0; i < celle; ++i) {
+            if (c[i] == 0) return false;
+            if (!posto[i] && Singolo(c[i]) && !Poni(i)) return false;
+        }
         for (;;) {
             bool cambiato = false;
-            for (int i = 0; i < celle; ++i) {
-                if (c[i] == 0) return false;
-                if (!posto[i] && Singolo(c[i])) {
-                    if (!Poni(i)) return false;
-                    cambiato = true;
-                }
-            }
             for (int l = 0; l < 2 * n; ++l) {
+                const auto& linea = linee[l];
                 Maschera una = 0, due = 0;
                 for (int k = 0; k < n; ++k) {
-                    const Maschera m = c[Cella(l, k)];
+                    const Maschera m = c[linea[k]];
                     due |= una & m;
                     una |= m;
                 }
                 if (una != tutte) return false;
                 Maschera uniche = una & static_cast<Maschera>(~due);
                 for (int k = 0; k < n && uniche; ++k) {
-                    const int i = Cella(l, k);
+                    const int i = linea[k];
                     if (posto[i] || !(c[i] & uniche)) continue;
                     const Maschera nuova = Minimo(c[i] & uniche);
                     uniche &= static_cast<Maschera>(~(c[i] & uniche));
@@ -130,24 +165,21 @@ struct Logica {
     // One sweep of the sign bounds: 1 something removed, 0 nothing, -1 a cell emptied.
     int Segni() {
         int esito = 0;
-        for (int i = 0; i < celle; ++i) {
-            if (!haSegni[i]) continue;
-            for (int d = 0; d < 4; ++d) {
-                const Confronto& k = conf[i][d];
-                if (k.prec < 0 && k.succ < 0) continue;
-                Maschera via;
-                if (d == 0 || d == 2) {
-                    const Maschera x = LimiteMaggiore(k);
-                    via = x ? FinoA(x) : 0;
-                } else {
-                    const Maschera x = LimiteMinore(k);
-                    via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
-                }
-                if (c[i] & via) {
-                    c[i] &= static_cast<Maschera>(~via);
-                    if (c[i] == 0) return -1;
-                    esito = 1;
-                }
+        for (int k = 0; k < numRegole; ++k) {
+            const RegolaSegno& g = regole[k];
+            Maschera via;
+            if (g.maggiore) {
+                const Maschera x = LimiteMaggiore(g.vicini);
+                via = x ? FinoA(x) : 0;
+            } else {
+                const Maschera x = LimiteMinore(g.vicini);
+                via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
+            }
+            Maschera& m = c[g.cella];
+            if (m & via) {
+                m &= static_cast<Maschera>(~via);
+                if (m == 0) return -1;
+                esito = 1;
             }
         }
         return esito;
@@ -248,12 +280,14 @@ RisultatoLogica RisolviLogica(const SchemaBit& s, int tecniche) {
             out.esito = EsitoLogica::Contraddizione;
             break;
         }
-        const int segni = x.Segni();
+        // Sign sweeps until they rest, then singles again: fewer full scans for the singles.
+        int segni, cambiati = 0;
+        while ((segni = x.Segni()) > 0) ++cambiati;
         if (segni < 0) {
             out.esito = EsitoLogica::Contraddizione;
             break;
         }
-        if (segni > 0) continue;
+        if (cambiati > 0) continue;
         if (x.TuttiDecisi()) {
             out.esito = EsitoLogica::Risolto;
             break;
