@@ -17,6 +17,7 @@
 #include "display/visualizza.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
 #include "ui/griglia_widget.h"
@@ -24,10 +25,6 @@
 #include "ui/palette.h"
 #include "ui/pittura.h"
 
-#if __has_include("solver/risolvi.h")
-#include "solver/risolvi.h"
-#define KELVARO_HA_RISOLUTORE 1
-#endif
 
 namespace kelvaro::ui {
 
@@ -280,9 +277,7 @@ void Form1::ComandoRisolvi() {
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = false;
     b_.storia.RegistraStoria = true;
-#ifdef KELVARO_HA_RISOLUTORE
     RisolviSchema(b_);
-#endif
     b_.storia.RegistraStoria = false;
     VisualizzaGrid(b_, b_.schema.tblRisolto, b_.schema.tblRisolto);
     if (QLabel* p1 = Pannello("p1"))
@@ -305,9 +300,7 @@ void Form1::ComandoMostra() {
     }
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = true;
-#ifdef KELVARO_HA_RISOLUTORE
     RisolviSchema(b_);
-#endif
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
     SvuotaMosse(b_);
     AggiornaUndo();
