@@ -15,10 +15,10 @@ constexpr size_t FontMassimi = 1000;
 constexpr size_t LunghezzaParolaMassima = 32;
 
 // Code points 0x80..0x9F of Windows-1252; 0 where the code page leaves a hole.
-constexpr char16_t Cp1252Alto[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t Cp1252Alto[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 enum class Destinazione { Testo, TabellaFont, Salta };
 
@@ -47,17 +47,61 @@ int ValoreEsadecimale(unsigned char c) {
 }
 
 bool DestinazioneDaSaltare(std::string_view w) {
-    static constexpr std::string_view nomi[] = {
-        "colortbl", "stylesheet", "info",       "pict",       "object",      "header",
-        "headerl",  "headerr",    "headerf",    "footer",     "footerl",     "footerr",
-        "footerf",  "footnote",   "listtable",  "listoverridetable",         "rsidtbl",
-        "generator", "xmlnstbl",  "themedata",  "colorschememapping",        "latentstyles",
-        "datastore", "filetbl",   "revtbl",     "fldinst",    "bkmkstart",   "bkmkend",
-        "annotation", "atnid",    "atnauthor",  "private",    "userprops",   "docvar",
-        "nonshppict", "shpinst",  "objdata",    "mmathPr",    "pgdsctbl",    "operator",
-        "author",   "title",      "subject",    "keywords",   "comment",     "company",
-        "doccomm",  "creatim",    "revtim",     "printim",    "buptim",      "txe",
-        "xe",       "tc",         "rxe"};
+    static constexpr std::string_view nomi[] = {"colortbl",
+                                                "stylesheet",
+                                                "info",
+                                                "pict",
+                                                "object",
+                                                "header",
+                                                "headerl",
+                                                "headerr",
+                                                "headerf",
+                                                "footer",
+                                                "footerl",
+                                                "footerr",
+                                                "footerf",
+                                                "footnote",
+                                                "listtable",
+                                                "listoverridetable",
+                                                "rsidtbl",
+                                                "generator",
+                                                "xmlnstbl",
+                                                "themedata",
+                                                "colorschememapping",
+                                                "latentstyles",
+                                                "datastore",
+                                                "filetbl",
+                                                "revtbl",
+                                                "fldinst",
+                                                "bkmkstart",
+                                                "bkmkend",
+                                                "annotation",
+                                                "atnid",
+                                                "atnauthor",
+                                                "private",
+                                                "userprops",
+                                                "docvar",
+                                                "nonshppict",
+                                                "shpinst",
+                                                "objdata",
+                                                "mmathPr",
+                                                "pgdsctbl",
+                                                "operator",
+                                                "author",
+                                                "title",
+                                                "subject",
+                                                "keywords",
+                                                "comment",
+                                                "company",
+                                                "doccomm",
+                                                "creatim",
+                                                "revtim",
+                                                "printim",
+                                                "buptim",
+                                                "txe",
+                                                "xe",
+                                                "tc",
+                                                "rxe"};
     return std::find(std::begin(nomi), std::end(nomi), w) != std::end(nomi);
 }
 
@@ -71,8 +115,8 @@ public:
 
     DocumentoRtf Leggi() {
         size_t inizio = 0;
-        while (inizio < s_.size() && (s_[inizio] == ' ' || s_[inizio] == '\r' || s_[inizio] == '\n' ||
-                                      s_[inizio] == '\t'))
+        while (inizio < s_.size() &&
+               (s_[inizio] == ' ' || s_[inizio] == '\r' || s_[inizio] == '\n' || s_[inizio] == '\t'))
             ++inizio;
         doc_.IntestazioneRtf = s_.substr(inizio, 5) == "{\\rtf";
         pila_.push_back(Stato{});
@@ -138,7 +182,8 @@ private:
         bool haParametro = false;
         bool negativo = false;
         long long parametro = 0;
-        if (i < s_.size() && s_[i] == '-' && i + 1 < s_.size() && Cifra(static_cast<unsigned char>(s_[i + 1]))) {
+        if (i < s_.size() && s_[i] == '-' && i + 1 < s_.size() &&
+            Cifra(static_cast<unsigned char>(s_[i + 1]))) {
             negativo = true;
             ++i;
         }
@@ -312,8 +357,9 @@ private:
     void ChiudiVoceFont() {
         if (fontCorrente_ >= 0 && fonts_.size() < FontMassimi) {
             std::string nome = nomeFont_;
-            std::transform(nome.begin(), nome.end(), nome.begin(),
-                           [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+            std::transform(nome.begin(), nome.end(), nome.begin(), [](unsigned char c) {
+                return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            });
             const bool fisso = fontFisso_ || nome.find("courier") != std::string::npos ||
                                nome.find("mono") != std::string::npos ||
                                nome.find("consolas") != std::string::npos;

@@ -31,10 +31,10 @@ enum class AllineamentoRtf { Sinistra, Centro, Destra, Giustificato };
 struct ParagrafoRtf {
     std::vector<SegmentoRtf> Segmenti;
     AllineamentoRtf Allineamento = AllineamentoRtf::Sinistra;
-    int RientroSinistro = 0;  // \li, twips
+    int RientroSinistro = 0;   // \li, twips
     int RientroPrimaRiga = 0;  // \fi, twips (negative: hanging)
-    int SpazioPrima = 0;      // \sb, twips
-    int SpazioDopo = 0;       // \sa, twips
+    int SpazioPrima = 0;       // \sb, twips
+    int SpazioDopo = 0;        // \sa, twips
 };
 
 struct DocumentoRtf {

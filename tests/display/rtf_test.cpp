@@ -60,10 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTesto{"barraPrimaDiAcapo", "{\\rtf1 a\\\nb}", "a\nb"},
         CasoTesto{"binSaltato", "{\\rtf1 a\\bin3 {}\\}b", "ab"},
         CasoTesto{"nascosto", "{\\rtf1 a{\\v segreto}b}", "ab"},
-        CasoTesto{"graffeChiuseInPiu", "{\\rtf1 a}}}b", "ab"},
-        CasoTesto{"nonChiuso", "{\\rtf1 {\\b a", "a"},
-        CasoTesto{"vuoto", "", ""},
-        CasoTesto{"testoNonRtf", "solo testo", "solo testo"},
+        CasoTesto{"graffeChiuseInPiu", "{\\rtf1 a}}}b", "ab"}, CasoTesto{"nonChiuso", "{\\rtf1 {\\b a", "a"},
+        CasoTesto{"vuoto", "", ""}, CasoTesto{"testoNonRtf", "solo testo", "solo testo"},
         CasoTesto{"barraFinale", "{\\rtf1 a\\", "a"}),
     [](const ::testing::TestParamInfo<CasoTesto>& info) { return std::string(info.param.nome); });
 
@@ -117,8 +115,8 @@ TEST(StiliRtf, FontFissoDallaTabella) {
 }
 
 TEST(StiliRtf, ProprietaDelParagrafo) {
-    const DocumentoRtf doc =
-        LeggiRtf("{\\rtf1\\pard\\qc\\sb120\\sa60 Titolo\\par\\pard\\li360\\fi-240 voce\\par\\pard\\qj testo}");
+    const DocumentoRtf doc = LeggiRtf(
+        "{\\rtf1\\pard\\qc\\sb120\\sa60 Titolo\\par\\pard\\li360\\fi-240 voce\\par\\pard\\qj testo}");
     ASSERT_EQ(doc.Paragrafi.size(), 3u);
     EXPECT_EQ(doc.Paragrafi[0].Allineamento, AllineamentoRtf::Centro);
     EXPECT_EQ(doc.Paragrafi[0].SpazioPrima, 120);
@@ -206,10 +204,16 @@ TEST(GuidaKelvaro, SiLeggeEDescriveIComandi) {
     const DocumentoRtf doc = LeggiRtf(rtf);
     EXPECT_TRUE(doc.IntestazioneRtf);
     const std::string t = TestoSemplice(doc);
-    for (const char* atteso : {"Apri ", "Log sequenza soluzione", "Ricomincia", "Annulla ultima mossa",
-                               "Stampa schema", "Esci", "Continua log", "Aggiorna situazione",
-                               "Interompi log", "Livelli e dimensioni", "FILESCHEMA=", "FILEINDICE=",
-                               "<REGOLA>", "/HTML", "/prod", "Esc", "kelvaro-cli", "CHECK", "più", "è"})
+    for (const char* atteso : {"Apri ",         "Log sequenza soluzione",
+                               "Ricomincia",    "Annulla ultima mossa",
+                               "Stampa schema", "Esci",
+                               "Continua log",  "Aggiorna situazione",
+                               "Interompi log", "Livelli e dimensioni",
+                               "FILESCHEMA=",   "FILEINDICE=",
+                               "<REGOLA>",      "/HTML",
+                               "/prod",         "Esc",
+                               "kelvaro-cli",   "CHECK",
+                               "più",           "è"})
         EXPECT_NE(t.find(atteso), std::string::npos) << atteso;
     bool grassetto = false, corsivo = false, grande = false;
     for (const auto& p : doc.Paragrafi)
