@@ -5,6 +5,8 @@
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "production/contatore.h"
+#include "solver/livello.h"
+#include "solver/risolvi.h"
 
 namespace kelvaro::cli {
 
@@ -32,6 +34,14 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
+        Banco b;
+        b.schema = letto->schema;
+        b.imp.AttivaMultipli = 3;
+        b.ris.MaxLivello = 99;
+        b.ris.MostraLog = false;
+        RisolviSchema(b);
+        std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
+        std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
         const int soluzioni = ContaSoluzioni(s, 2);
         std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
     }

@@ -20,9 +20,6 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     return p;
 }
 
-namespace {
-
-// Carries out the current step; true when it was a contradiction.
 bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
     const Passo& p = PassoInCorso(b);
     const std::string cella = DesCella(p.Riga, p.Colonna);
@@ -62,6 +59,8 @@ bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
     return false;
 }
 
+namespace {
+
 // Shows the log window and records the answer; true when the user interrupted the solve.
 bool MostraLog(Banco& b, bool nascondiAggiorna) {
     b.ComandoLog = b.finestre().MostraFinestraLog(b.log, nascondiAggiorna);
@@ -69,6 +68,8 @@ bool MostraLog(Banco& b, bool nascondiAggiorna) {
     b.ris.Interrotto = true;
     return true;
 }
+
+}  // namespace
 
 bool CercaMultipli(Banco& b, const Tabella& tblS) {
     Risolutore& ris = b.ris;
@@ -119,7 +120,21 @@ bool CercaSwordfish(Banco& b, const Tabella& tblS) {
     return false;
 }
 
-// One detection pass in the fixed order; true when a step was recorded.
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
+    rt = ct = 0;
+    size_t lunghezza = 0;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const size_t l = tblS[r][c].size();
+            if (l > 1 && (rt == 0 || l < lunghezza)) {
+                rt = r;
+                ct = c;
+                lunghezza = l;
+            }
+        }
+    return rt != 0;
+}
+
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
     if (CercaCelle(b, tblS, tblE)) return true;
     if (CercaColonne(b, tblS, tblE)) return true;
@@ -130,8 +145,6 @@ bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
     if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS)) return true;
     return false;
 }
-
-}  // namespace
 
 void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livello) {
     const int n = b.schema.Sizesc;
@@ -174,19 +187,8 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
 
         if (Rileva(b, tblS, tblE)) continue;
 
-        // Trial: the undecided cell with the fewest candidates, the first one on equal length.
-        int rt = 0, ct = 0;
-        size_t lunghezza = 0;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c) {
-                const size_t l = tblS[r][c].size();
-                if (l > 1 && (rt == 0 || l < lunghezza)) {
-                    rt = r;
-                    ct = c;
-                    lunghezza = l;
-                }
-            }
-        if (rt == 0) {
+        int rt, ct;
+        if (!ScegliCellaProva(n, tblS, rt, ct)) {
             ris.Risolto = true;
             CopiaTabella(tblS, b.schema.tblRisolto, n);
             return;

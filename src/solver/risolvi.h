@@ -20,6 +20,18 @@ inline const Passo& PassoInCorso(const Banco& b) {
     return b.ris.Passi[b.ris.PassoCorrente];
 }
 
+// Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.
+bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE);
+// One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish);
+// true when it recorded a step.
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE);
+// Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
+bool CercaMultipli(Banco& b, const Tabella& tblS);
+bool CercaSwordfish(Banco& b, const Tabella& tblS);
+// The trial cell: the undecided cell with the fewest candidates, the first one in row-major order
+// on equal length. False when every cell is decided.
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct);
+
 // --- singles (singoli.cpp) ---------------------------------------------------------------------
 // Places Valore of the current step in its cell and strikes it from the cell's row and column.
 void AggiornaUnico(Banco& b, const std::string& Frase, Tabella& tblS, Tabella& tblE);

@@ -49,3 +49,18 @@ bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo) {
 }
 
 }  // namespace kelvaro::test
+
+namespace kelvaro::test {
+
+void ImpostaPassoCorrente(Banco& b, const Passo& p) {
+    b.ris.Passi.assign(2, Passo{});
+    b.ris.Passi[1] = p;
+    b.ris.NumPassi = 1;
+    b.ris.PassoCorrente = 1;
+}
+
+long Sfondo(const Banco& b, int r, int c) {
+    return b.Gr.Cella(2 * r - 1, 2 * c - 1).CellBackColor;
+}
+
+}  // namespace kelvaro::test

@@ -15,3 +15,12 @@ Tabella TabellaDa(int n, const std::vector<std::string>& celle);
 bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo = nullptr);
 
 }  // namespace kelvaro::test
+
+namespace kelvaro::test {
+
+// Makes p the only step of the list and the one being carried out.
+void ImpostaPassoCorrente(Banco& b, const Passo& p);
+// Background colour of the display cell of (r, c).
+long Sfondo(const Banco& b, int r, int c);
+
+}  // namespace kelvaro::test
