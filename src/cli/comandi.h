@@ -8,5 +8,6 @@ namespace kelvaro::cli {
 using Argomenti = std::vector<std::string>;
 
 int Verifica(const Argomenti& args);
+int Risolvi(const Argomenti& args);
 
 }  // namespace kelvaro::cli

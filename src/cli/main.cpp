@@ -13,7 +13,9 @@ const char* Uso =
     "Uso: kelvaro-cli COMANDO [OPZIONI] ...\n"
     "\n"
     "Comandi:\n"
-    "  verifica FILE...     carica ogni schema e ne riassume il contenuto\n";
+    "  verifica FILE...     carica ogni schema e ne riassume il contenuto\n"
+    "  risolvi [--tecniche K] FILE\n"
+    "                       risolve lo schema e stampa il log, il risultato e le tecniche usate\n";
 
 }  // namespace
 
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     using namespace kelvaro::cli;
     const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
         {"verifica", Verifica},
+        {"risolvi", Risolvi},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);
