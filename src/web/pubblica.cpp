@@ -7,14 +7,10 @@
 #include "app/ini.h"
 #include "files/caricamento.h"
 #include "model/testo.h"
-#include "web/frammento.h"
-#include "web/stringi.h"
-
-#if __has_include("solver/risolvi.h")
 #include "solver/livello.h"
 #include "solver/risolvi.h"
-#define KELVARO_CON_RISOLUTORE 1
-#endif
+#include "web/frammento.h"
+#include "web/stringi.h"
 
 namespace kelvaro {
 
@@ -68,22 +64,12 @@ bool CopiaImmagini(Banco& b, const std::string& destinazione) {
     return true;
 }
 
-long Livello(int S, int M) {
-#ifdef KELVARO_CON_RISOLUTORE
-    return LivelloSchema(S, M);
-#else
-    return ArrotondaPari(ValoreNumerico(Formatta0(2 * S + M, 2) + std::to_string(S) + std::to_string(M)));
-#endif
-}
-
 void RisolviPerPagina(Banco& b) {
     b.ris.MaxLivello = 99;
     b.ris.MostraLog = false;
     b.storia.Azzera();
     b.storia.RegistraStoria = true;
-#ifdef KELVARO_CON_RISOLUTORE
     RisolviSchema(b);
-#endif
     b.storia.RegistraStoria = false;
 }
 
@@ -221,7 +207,7 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
         Generahtml_Click(b);
 
         const std::string pagina = NomePaginaSchema(ElencoFile[i - 1], estensione);
-        const long L = Livello(b.ris.NumSwordfish, b.ris.NumMultipli);
+        const long L = LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli);
         const int n = b.schema.Sizesc;
         const std::string titolo =
             "Futoshiki " + std::to_string(n) + "x" + std::to_string(n) + " Livello " + std::to_string(L);
