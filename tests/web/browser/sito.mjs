@@ -36,6 +36,18 @@ export function leggiSchema(file) {
   return { n, dati, soluzione, vincoli };
 }
 
+// Whether this build's kelvaro-cli knows the publishing command at all.
+export function pubblicaDisponibile() {
+  if (process.env.KELVARO_SITO_MANO === '1') return true;
+  const bin = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
+  try {
+    execFileSync(join(bin, 'kelvaro-cli'), ['pubblica', '--help'], { stdio: 'pipe' });
+    return true;
+  } catch (e) {
+    return !/comando sconosciuto/.test(String(e.stderr || ''));
+  }
+}
+
 // Publishes the sample site from a private copy of the program directory.
 // KELVARO_SITO_MANO=1 builds it with the hand-made builder instead (page script work
 // without a build); the tests themselves always run against kelvaro-cli.
