@@ -25,9 +25,14 @@ int Intero16(const std::string& valore) {
 void LeggiRegoleIni(const std::string& percorso, Configurazione& conf) {
     conf.NumRegole = 0;
     const auto righe = LeggiRighe(percorso);
-    if (!righe) return;
+    if (righe) LeggiRegoleIniRighe(*righe, conf, percorso);
+}
+
+void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& conf,
+                         const std::string& nomeFile) {
+    conf.NumRegole = 0;
     bool oltre = false;  // past the last rule the table holds
-    for (std::string riga : *righe) {
+    for (std::string riga : righe) {
         riga = TogliSpazi(Sostituisci(riga, "\t", " "));
         if (Maiuscolo(riga) == "<REGOLA>") {
             if (conf.NumRegole < MaxRegole) {
@@ -35,7 +40,7 @@ void LeggiRegoleIni(const std::string& percorso, Configurazione& conf) {
             } else {
                 if (!oltre)
                     std::fprintf(stderr, "%s: più di %d regole, le successive sono ignorate\n",
-                                 percorso.c_str(), MaxRegole);
+                                 nomeFile.c_str(), MaxRegole);
                 oltre = true;
             }
         }
@@ -73,8 +78,11 @@ void LeggiRegoleIni(Banco& b) {
 
 void LeggiFileIni(const std::string& percorso, Configurazione& conf) {
     const auto righe = LeggiRighe(percorso);
-    if (!righe) return;
-    for (const std::string& riga : *righe) {
+    if (righe) LeggiFileIniRighe(*righe, conf);
+}
+
+void LeggiFileIniRighe(const std::vector<std::string>& righe, Configurazione& conf) {
+    for (const std::string& riga : righe) {
         const std::string testa = Maiuscolo(riga.substr(0, 11));
         if (testa == "FILESCHEMA=")
             conf.FileSchema = riga.substr(11);

@@ -1,6 +1,7 @@
 #pragma once
 // Readers of Kelvaro.ini, the configuration file beside the executable.
 #include <string>
+#include <vector>
 
 #include "banco.h"
 
@@ -12,8 +13,11 @@ std::string PercorsoIni(const Banco& b);
 // Production rules: "<REGOLA>" blocks of KEY=value lines.
 void LeggiRegoleIni(Banco& b);
 void LeggiRegoleIni(const std::string& percorso, Configurazione& conf);
+void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& conf,
+                         const std::string& nomeFile = "Kelvaro.ini");
 // Template names: "FILESCHEMA=" and "FILEINDICE=" lines.
 void LeggiFileIni(Banco& b);
 void LeggiFileIni(const std::string& percorso, Configurazione& conf);
+void LeggiFileIniRighe(const std::vector<std::string>& righe, Configurazione& conf);
 
 }  // namespace kelvaro

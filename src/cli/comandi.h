@@ -8,5 +8,8 @@ namespace kelvaro::cli {
 using Argomenti = std::vector<std::string>;
 
 int Verifica(const Argomenti& args);
+int Risolvi(const Argomenti& args);
+int Pubblica(const Argomenti& args);
+int CompattaScript(const Argomenti& args);
 
 }  // namespace kelvaro::cli

@@ -4,6 +4,8 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "solver/livello.h"
+#include "solver/risolvi.h"
 
 namespace kelvaro::cli {
 
@@ -31,6 +33,14 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
+        Banco b;
+        b.schema = letto->schema;
+        b.imp.AttivaMultipli = 3;
+        b.ris.MaxLivello = 99;
+        b.ris.MostraLog = false;
+        RisolviSchema(b);
+        std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
+        std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
     }
     std::fflush(stdout);
     return esito;

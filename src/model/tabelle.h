@@ -10,7 +10,16 @@ namespace kelvaro {
 
 constexpr int DimMax = 9;
 
-using Tabella = std::array<std::array<std::string, 10>, 10>;
+// A 10 x 10 table of cell texts. The user-provided constructor keeps `Tabella t{}` away from
+// clang 14's aggregate value-initialisation, which crashes the compiler on this shape.
+struct Tabella {
+    Tabella() {}
+    std::array<std::array<std::string, 10>, 10> celle;
+
+    std::array<std::string, 10>& operator[](size_t i) { return celle[i]; }
+    const std::array<std::string, 10>& operator[](size_t i) const { return celle[i]; }
+    bool operator==(const Tabella& o) const { return celle == o.celle; }
+};
 
 // Eight 0/1 flags per cell; every sign is stored on both its cells with mirrored meaning.
 struct SegniCella {
@@ -22,7 +31,10 @@ struct SegniCella {
     uint8_t MinDes = 0;
     uint8_t MinSu = 0;
     uint8_t MinGiu = 0;
-    bool operator==(const SegniCella&) const = default;
+    bool operator==(const SegniCella& o) const {
+        return MagSin == o.MagSin && MagDes == o.MagDes && MagSu == o.MagSu && MagGiu == o.MagGiu &&
+               MinSin == o.MinSin && MinDes == o.MinDes && MinSu == o.MinSu && MinGiu == o.MinGiu;
+    }
 };
 
 using TabellaSegni = std::array<std::array<SegniCella, 10>, 10>;
@@ -30,10 +42,10 @@ using TabellaSegni = std::array<std::array<SegniCella, 10>, 10>;
 // The current schema: size, givens, stored solution, last solve result, signs.
 struct Schema {
     int Sizesc = 5;
-    Tabella tblSchema{};     // givens, "0" = empty; "" until a schema exists
-    Tabella tblSoluzione{};  // solution as stored in the file
-    Tabella tblRisolto{};    // result of the last solve
-    TabellaSegni tblSegni{};
+    Tabella tblSchema;     // givens, "0" = empty; "" until a schema exists
+    Tabella tblSoluzione;  // solution as stored in the file
+    Tabella tblRisolto;    // result of the last solve
+    TabellaSegni tblSegni;
     std::vector<std::string> Vincoli;  // "r1c1r2c2": cell 1 greater than cell 2
     bool Caricato = false;             // false until a schema has been loaded or generated
 

@@ -113,15 +113,7 @@ std::string Formatta0(long v, int cifre) {
     return v < 0 ? "-" + s : s;
 }
 
-std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(percorso, ec)) return std::nullopt;
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream tutto;
-    tutto << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    const std::string testo = tutto.str();
+std::vector<std::string> DividiRighe(const std::string& testo) {
     std::vector<std::string> righe;
     size_t pos = 0;
     while (pos < testo.size()) {
@@ -133,6 +125,17 @@ std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) 
         pos = k + 1;
     }
     return righe;
+}
+
+std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(percorso, ec)) return std::nullopt;
+    std::ifstream in(percorso, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream tutto;
+    tutto << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return DividiRighe(tutto.str());
 }
 
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto) {

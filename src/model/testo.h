@@ -21,6 +21,8 @@ long ArrotondaPari(double v);
 // Whole number zero-padded to at least `cifre` digits ("00" pattern).
 std::string Formatta0(long v, int cifre);
 
+// Lines of a text: a line ends at LF, a CR before it is dropped; no trailing empty line.
+std::vector<std::string> DividiRighe(const std::string& testo);
 // Lines of a file read as bytes: a line ends at LF, a CR before it is dropped.
 // std::nullopt when the file cannot be opened or read.
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);

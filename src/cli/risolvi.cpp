@@ -1,0 +1,78 @@
+// kelvaro-cli risolvi [--tecniche K] FILE: solves a schema in plain mode and prints every log
+// line of the solve, the result table and the technique counters.
+#include "solver/risolvi.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/comandi.h"
+#include "files/caricamento.h"
+
+namespace kelvaro::cli {
+
+namespace {
+
+constexpr const char* UsoRisolvi = "Uso: kelvaro-cli risolvi [--tecniche K] FILE\n";
+
+}  // namespace
+
+int Risolvi(const Argomenti& args) {
+    int tecniche = 3;
+    std::string percorso;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--tecniche") {
+            if (k + 1 >= args.size()) {
+                std::fputs(UsoRisolvi, stderr);
+                return 2;
+            }
+            const std::string& v = args[++k];
+            if (v.size() != 1 || v[0] < '0' || v[0] > '3') {
+                std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 3, non '%s'\n", v.c_str());
+                return 2;
+            }
+            tecniche = v[0] - '0';
+        } else if (percorso.empty()) {
+            percorso = a;
+        } else {
+            std::fputs(UsoRisolvi, stderr);
+            return 2;
+        }
+    }
+    if (percorso.empty()) {
+        std::fputs(UsoRisolvi, stderr);
+        return 2;
+    }
+
+    auto letto = LeggiSchemaFile(percorso);
+    if (!letto) {
+        std::fprintf(stderr, "errore: %s\n", MsgFileErrato);
+        return 2;
+    }
+    Banco b;
+    b.schema = std::move(letto->schema);
+    b.imp.AttivaMultipli = tecniche;
+    b.ris.MaxLivello = 99;
+    b.ris.MostraLog = false;
+    RisolviSchema(b);
+
+    std::string uscita;
+    for (const std::string& riga : b.ris.Trascrizione) uscita += riga + "\n";
+    uscita += "\n";
+    const int n = b.schema.Sizesc;
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            if (c > 1) uscita += " ";
+            uscita += b.schema.tblRisolto[r][c];
+        }
+        uscita += "\n";
+    }
+    uscita += std::to_string(b.ris.TecnicheUsate) + " " + std::to_string(b.ris.NumMultipli) + " " +
+              std::to_string(b.ris.NumSwordfish) + "\n";
+    std::fwrite(uscita.data(), 1, uscita.size(), stdout);
+    std::fflush(stdout);
+    return b.ris.Risolto ? 0 : 1;
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,34 @@
+#pragma once
+// Hand entries through the number palette and their undo list, on the display grid's texts.
+// The schema tables are never touched: the next display of the grid replaces hand entries.
+#include <string>
+
+#include "banco.h"
+
+namespace kelvaro {
+
+constexpr int MaxMosse = 1000;
+
+// Where and how the palette opens for the grid's current position.
+struct AperturaPalette {
+    bool Mostra = false;
+    int Top = 0;             // frame top relative to the grid's top edge (twips): Y - 352
+    int Left = 0;            // frame left relative to the grid's left edge (twips): X - 352
+    int Tasti = 0;           // digit keys 1..Tasti shown (the schema size)
+    std::string Didascalia;  // centre label: ten blanks and the cell's text
+};
+
+// A click on the grid: selects the cell under the current position (RigaSel/ColonnaSel, -1 when
+// it is no cell) and says whether the palette opens, for editable cells only.
+AperturaPalette ClickGriglia(Banco& b);
+// Palette key 1..10 (10 clears the cell) on the selected cell: one move on the undo list.
+// Key 11 and keys without a selected cell change nothing.
+void TastoPalette(Banco& b, int k);
+// Undo the last move; nothing when the list is empty.
+void AnnullaMossa(Banco& b);
+// Undo every move, newest first.
+void AnnullaTutto(Banco& b);
+// Empties the list and disables "Undo" and "UndoAll" (after open, "Risolvi", "Mostra").
+void SvuotaMosse(Banco& b);
+
+}  // namespace kelvaro

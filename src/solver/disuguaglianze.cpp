@@ -1,0 +1,145 @@
+// Inequality signs: a cell greater (less) than its neighbours along a line loses the digits that
+// cannot exceed (stay below) them.
+#include "display/visualizza.h"
+#include "solver/risolvi.h"
+
+namespace kelvaro {
+
+namespace {
+
+// Character k (1-based) of a candidate string, 0 when missing; cells outside 1..9 read as empty.
+char Carattere(const Tabella& tblS, int r, int c, int k) {
+    if (r < 0 || r > 9 || c < 0 || c > 9) return 0;
+    const std::string& s = tblS[r][c];
+    return (k >= 1 && k <= static_cast<int>(s.size())) ? s[k - 1] : 0;
+}
+
+int Lunghezza(const Tabella& tblS, int r, int c) {
+    if (r < 0 || r > 9 || c < 0 || c > 9) return 0;
+    return static_cast<int>(tblS[r][c].size());
+}
+
+void RegistraSegno(Banco& b, const char* codice, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                   const std::string& E) {
+    Passo& ps = RegistraPasso(b, codice);
+    ps.Riga = r;
+    ps.Colonna = c;
+    ps.Valore = E;
+    ps.RigaP = p != 0 ? rp : 0;
+    ps.ColonnaP = p != 0 ? cp : 0;
+    ps.RigaS = s != 0 ? rs : 0;
+    ps.ColonnaS = s != 0 ? cs : 0;
+}
+
+// The bound X is kept as a string, as the comparisons of the technique are text comparisons in
+// which "" is smaller than every digit.
+std::string Testo(char ch) {
+    return ch ? std::string(1, ch) : std::string();
+}
+
+}  // namespace
+
+bool VerificaMaggiore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                      const Tabella& tblS) {
+    std::string X;
+    if (p != 0) X = Testo(Carattere(tblS, rp, cp, 1));
+    if (s != 0) X += Testo(Carattere(tblS, rs, cs, 1));
+    if (X.size() == 2) {
+        if (X[0] != X[1]) {
+            X = std::string(1, std::max(X[0], X[1]));
+        } else {
+            // Equal minima: only one neighbour can take it, so the bound is the smaller second
+            // candidate; a neighbour without one leaves no bound.
+            X = Testo(Carattere(tblS, rp, cp, 2)) + Testo(Carattere(tblS, rs, cs, 2));
+            const std::string primo = X.substr(0, 1), secondo = X.size() > 1 ? X.substr(1, 1) : "";
+            X = secondo < primo ? X.substr(1) : primo;
+        }
+    }
+    std::string E;
+    if (!X.empty())
+        for (char d : tblS[r][c])
+            if (d <= X[0]) E += d;
+    if (E.empty()) return false;
+    RegistraSegno(b, "MAG", r, c, rp, cp, rs, cs, p, s, E);
+    return true;
+}
+
+bool VerificaMinore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                    const Tabella& tblS) {
+    std::string X;
+    if (p != 0) X = Testo(Carattere(tblS, rp, cp, Lunghezza(tblS, rp, cp)));
+    if (s != 0) X += Testo(Carattere(tblS, rs, cs, Lunghezza(tblS, rs, cs)));
+    if (X.size() == 2) {
+        if (X[0] != X[1]) {
+            X = std::string(1, std::min(X[0], X[1]));
+        } else {
+            X = Testo(Carattere(tblS, rp, cp, Lunghezza(tblS, rp, cp) - 1)) +
+                Testo(Carattere(tblS, rs, cs, Lunghezza(tblS, rs, cs) - 1));
+            const std::string primo = X.substr(0, 1), secondo = X.size() > 1 ? X.substr(1, 1) : "";
+            X = secondo > primo ? X.substr(1) : primo;
+        }
+    }
+    std::string E;
+    if (!X.empty())
+        for (char d : tblS[r][c])
+            if (d >= X[0]) E += d;
+    if (E.empty()) return false;
+    RegistraSegno(b, "MIN", r, c, rp, cp, rs, cs, p, s, E);
+    return true;
+}
+
+namespace {
+
+void AggiornaSegno(Banco& b, Tabella& tblS, const char* relazione) {
+    const Passo& ps = PassoInCorso(b);
+    const int riga = b.log.Riserva();
+    const std::string cella = DesCella(ps.Riga, ps.Colonna);
+    std::string F;
+    if (ps.RigaP != 0) {
+        F = cella + relazione + DesCella(ps.RigaP, ps.ColonnaP);
+        ColoraCella(b, ps.RigaP, ps.ColonnaP, ColoreVerde);
+    }
+    if (ps.RigaS != 0) {
+        if (!F.empty()) F += " ";
+        F += cella + relazione + DesCella(ps.RigaS, ps.ColonnaS);
+        ColoraCella(b, ps.RigaS, ps.ColonnaS, ColoreVerde);
+    }
+    b.log.Scrivi(riga, F);
+    ColoraCella(b, ps.Riga, ps.Colonna, ColoreGiallo);
+    b.log.Aggiungi("Elimino " + ps.Valore + " da " + cella);
+    std::string& cand = tblS[ps.Riga][ps.Colonna];
+    for (char d : ps.Valore) TogliCifra(cand, d);
+}
+
+}  // namespace
+
+void AggiornaMaggiore(Banco& b, Tabella& tblS) {
+    AggiornaSegno(b, tblS, " deve essere maggiore di ");
+}
+
+void AggiornaMinore(Banco& b, Tabella& tblS) {
+    AggiornaSegno(b, tblS, " deve essere minore di ");
+}
+
+bool CercaSegni(Banco& b, const Tabella& tblS) {
+    const int n = b.schema.Sizesc;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const SegniCella& sg = b.schema.tblSegni[r][c];
+            if ((sg.MagSin || sg.MagDes) &&
+                VerificaMaggiore(b, r, c, r, c - 1, r, c + 1, sg.MagSin, sg.MagDes, tblS))
+                return true;
+            if ((sg.MinSin || sg.MinDes) &&
+                VerificaMinore(b, r, c, r, c - 1, r, c + 1, sg.MinSin, sg.MinDes, tblS))
+                return true;
+            if ((sg.MagSu || sg.MagGiu) &&
+                VerificaMaggiore(b, r, c, r - 1, c, r + 1, c, sg.MagSu, sg.MagGiu, tblS))
+                return true;
+            if ((sg.MinSu || sg.MinGiu) &&
+                VerificaMinore(b, r, c, r - 1, c, r + 1, c, sg.MinSu, sg.MinGiu, tblS))
+                return true;
+        }
+    return false;
+}
+
+}  // namespace kelvaro

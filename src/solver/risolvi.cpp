@@ -1,0 +1,260 @@
+// The solver driver: the solve command, the step list, the fixed detection order and the trial
+// search one recursion level deeper.
+#include "solver/risolvi.h"
+
+#include <utility>
+
+#include "display/visualizza.h"
+#include "production/casuale.h"
+
+namespace kelvaro {
+
+Passo& RegistraPasso(Banco& b, const std::string& codice) {
+    Risolutore& ris = b.ris;
+    // The list grows as needed: a long trial search on a large schema must not run out of room.
+    ris.NumPassi += 1;
+    if (static_cast<int>(ris.Passi.size()) <= ris.NumPassi) ris.Passi.resize(ris.NumPassi + 1);
+    Passo& p = ris.Passi[ris.NumPassi];
+    p = Passo{};
+    p.Codice = codice;
+    return p;
+}
+
+bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
+    const Passo& p = PassoInCorso(b);
+    const std::string cella = DesCella(p.Riga, p.Colonna);
+    const std::string& c = p.Codice;
+    if (c == "I") {
+        AggiornaUnico(b, "Dato iniziale " + p.Valore + " in cella " + cella, tblS, tblE);
+    } else if (c == "T") {
+        AggiornaUnico(b, "Provo " + p.Valore + " in cella " + cella, tblS, tblE);
+    } else if (c == "U") {
+        AggiornaUnico(b, p.Valore + " unico  possibile in cella " + cella, tblS, tblE);
+    } else if (c == "R") {
+        AggiornaUnico(
+            b, p.Valore + " unico  possibile in cella " + cella + " per riga " + std::to_string(p.Riga), tblS,
+            tblE);
+    } else if (c == "C") {
+        AggiornaUnico(
+            b, p.Valore + " unico  possibile in cella " + cella + " per colonna " + std::to_string(p.Colonna),
+            tblS, tblE);
+    } else if (c == "E1") {
+        SegnalaErrE1(b, "Nessun numero possbile in  cella " + cella);
+        return true;
+    } else if (c == "ER") {
+        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
+        return true;
+    } else if (c == "EC") {
+        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
+        return true;
+    } else if (c == "MAG") {
+        AggiornaMaggiore(b, tblS);
+    } else if (c == "MIN") {
+        AggiornaMinore(b, tblS);
+    } else if (c == "MR" || c == "MC") {
+        AggiornaMultiplo(b, tblS);
+    } else if (c == "SR" || c == "SC") {
+        AggiornaSWF(b, tblS);
+    }
+    return false;
+}
+
+namespace {
+
+// Shows the log window and records the answer; true when the user interrupted the solve.
+bool MostraLog(Banco& b, bool nascondiAggiorna) {
+    b.ComandoLog = b.finestre().MostraFinestraLog(b.log, nascondiAggiorna);
+    if (b.ComandoLog != 2) return false;
+    b.ris.Interrotto = true;
+    return true;
+}
+
+}  // namespace
+
+bool CercaMultipli(Banco& b, const Tabella& tblS) {
+    Risolutore& ris = b.ris;
+    const int n = b.schema.Sizesc;
+    for (int k = 2; k <= 4; ++k)
+        for (int tipo = 0; tipo < 2; ++tipo)
+            for (int linea = 1; linea <= n; ++linea) {
+                const std::string Tipo = tipo == 0 ? "C" : "R";
+                ris.GruppoTrovato.clear();
+                VerificaMult(b, Tipo, k, 1, linea, 0, "", Contatori{}, tblS);
+                if (ris.GruppoTrovato.empty()) continue;
+                Passo& p = RegistraPasso(b, tipo == 0 ? "MC" : "MR");
+                p.Riga = tipo == 0 ? 0 : linea;
+                p.Colonna = tipo == 0 ? linea : 0;
+                p.Gruppo = ris.GruppoTrovato;
+                p.Eliminazioni = ris.EliminazioniTrovate;
+                p.Elenco = ris.ElencoTrovato;
+                ris.NumMultipli += 1;
+                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 1;
+                if (ris.TecnicheUsate == 2) ris.TecnicheUsate = 3;
+                return true;
+            }
+    return false;
+}
+
+bool CercaSwordfish(Banco& b, const Tabella& tblS) {
+    Risolutore& ris = b.ris;
+    const int n = b.schema.Sizesc;
+    for (int j = 1; j <= n; ++j)
+        for (int tipo = 0; tipo < 2; ++tipo)
+            for (int linea = 1; linea <= n; ++linea) {
+                const std::string Tipo = tipo == 0 ? "C" : "R";
+                ris.GruppoTrovato.clear();
+                VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);
+                if (ris.GruppoTrovato.empty()) continue;
+                Passo& p = RegistraPasso(b, tipo == 0 ? "SC" : "SR");
+                p.Riga = 0;
+                p.Colonna = 0;
+                p.Valore = std::to_string(j);
+                p.Gruppo = ris.GruppoTrovato;
+                p.Eliminazioni = ris.EliminazioniTrovate;
+                p.Elenco = ris.ElencoTrovato;
+                ris.NumSwordfish += 1;
+                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
+                if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
+                return true;
+            }
+    return false;
+}
+
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
+    rt = ct = 0;
+    size_t lunghezza = 0;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const size_t l = tblS[r][c].size();
+            if (l > 1 && (rt == 0 || l < lunghezza)) {
+                rt = r;
+                ct = c;
+                lunghezza = l;
+            }
+        }
+    return rt != 0;
+}
+
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    if (CercaCelle(b, tblS, tblE)) return true;
+    if (CercaColonne(b, tblS, tblE)) return true;
+    if (CercaRighe(b, tblS, tblE)) return true;
+    if (CercaSegni(b, tblS)) return true;
+    const int attiva = b.imp.AttivaMultipli;
+    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS)) return true;
+    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS)) return true;
+    return false;
+}
+
+void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livello) {
+    const int n = b.schema.Sizesc;
+    Risolutore& ris = b.ris;
+    Tabella tblS{}, tblE{};
+    CopiaTabella(tblsInp, tblS, n);
+    CopiaTabella(tblEInp, tblE, n);
+
+    for (;;) {
+        while (ris.PassoCorrente < ris.NumPassi) {
+            if (ris.MostraLog) {
+                VisualizzaGrid(b, tblS, tblE);
+                b.finestre().PosizionaFormLog();
+                b.log.Situazione();
+                b.log.AllineaSinistra();
+                if (b.ComandoLog == 3) {
+                    b.ComandoLog = 0;
+                    if (MostraLog(b, true)) return;
+                }
+            } else if (b.storia.RegistraStoria) {
+                VisualizzaGrid(b, tblS, tblE);
+            }
+
+            ris.PassoCorrente += 1;
+            b.log.Svuota();
+            const bool contraddizione = EseguiPasso(b, tblS, tblE);
+            const auto& righe = b.log.Righe();
+            ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
+
+            if (ris.MostraLog) {
+                // The step coloured cells of the grid model: let the window paint them.
+                b.finestre().AggiornaGriglia();
+                b.finestre().PosizionaFormLog();
+                b.ComandoLog = 0;
+                b.log.AllineaSinistra();
+                if (MostraLog(b, false)) return;
+            }
+            if (contraddizione) return;
+        }
+
+        if (Rileva(b, tblS, tblE)) continue;
+
+        int rt, ct;
+        if (!ScegliCellaProva(n, tblS, rt, ct)) {
+            ris.Risolto = true;
+            CopiaTabella(tblS, b.schema.tblRisolto, n);
+            return;
+        }
+        if (Livello >= ris.MaxLivello) {
+            ris.Risolto = false;
+            CopiaTabella(tblS, b.schema.tblRisolto, n);
+            return;
+        }
+        std::string valori = tblS[rt][ct];
+        const double L = static_cast<double>(valori.size());
+        for (int k = 0; k < 30; ++k) {
+            const int a = static_cast<int>(GeneraCasuale(L));
+            const int bpos = static_cast<int>(GeneraCasuale(L));
+            std::swap(valori[a - 1], valori[bpos - 1]);
+        }
+        for (char v : valori) {
+            Passo& p = RegistraPasso(b, "T");
+            p.Riga = rt;
+            p.Colonna = ct;
+            p.Valore = std::string(1, v);
+            Risolvi(b, tblS, tblE, Livello + 1);
+            if (ris.Risolto || ris.Interrotto) return;
+        }
+        return;
+    }
+}
+
+void RisolviSchema(Banco& b) {
+    // Nothing to solve before a schema exists.
+    if (!b.schema.Caricato) return;
+    const int n = b.schema.Sizesc;
+    Risolutore& ris = b.ris;
+
+    Tabella A{}, B{};
+    InizializzaTab(A, n);
+    ris.TecnicheUsate = 0;
+    ris.NumMultipli = 0;
+    ris.NumSwordfish = 0;
+    b.storia.Azzera();
+    ris.Passi.assign(1, Passo{});
+    ris.NumPassi = 0;
+    ris.PassoCorrente = 0;
+    ris.Trascrizione.clear();
+    ris.Interrotto = false;
+    ris.GruppoTrovato.clear();
+    ris.EliminazioniTrovate.clear();
+    ris.ElencoTrovato.clear();
+
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const std::string& dato = b.schema.tblSchema[r][c];
+            // A cell a short file left without a digit counts as empty, as the grid shows it.
+            if (dato == "0" || dato.empty()) continue;
+            Passo& p = RegistraPasso(b, "I");
+            p.Riga = r;
+            p.Colonna = c;
+            p.Valore = dato;
+            A[r][c] = dato;
+        }
+
+    ris.Risolto = false;
+    const int left = b.finestre().LeftPrincipale();
+    b.ComandoLog = 3;
+    Risolvi(b, A, B, 1);
+    b.finestre().SpostaPrincipale(left);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,116 @@
+#include "ui/finestre_qt.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/form1.h"
+#include "ui/griglia_widget.h"
+
+namespace kelvaro::ui {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Italian captions on the standard buttons (no Qt translation is shipped with the program).
+void Italiano(QMessageBox& m) {
+    if (auto* b = m.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Sì"));
+    if (auto* b = m.button(QMessageBox::No)) b->setText(QStringLiteral("&No"));
+    if (auto* b = m.button(QMessageBox::Cancel)) b->setText(QStringLiteral("&Annulla"));
+    if (auto* b = m.button(QMessageBox::Ok)) b->setText(QStringLiteral("OK"));
+}
+
+std::string Percorso(const QString& s) {
+    return QFile::encodeName(s).toStdString();
+}
+
+}  // namespace
+
+FinestreQt::FinestreQt(Form1& form) : form_(form) {}
+
+QString FinestreQt::FiltroFile() {
+    return QStringLiteral("File Futoshiki (*.txt *.xml *.TXT *.XML)");
+}
+
+void FinestreQt::Messaggio(const std::string& testo, const std::string& dettaglio) {
+    QMessageBox m(QMessageBox::Information, QStringLiteral("Kelvaro"), Q(testo), QMessageBox::Ok, &form_);
+    if (!dettaglio.empty()) m.setInformativeText(Q(dettaglio));
+    Italiano(m);
+    m.exec();
+}
+
+int FinestreQt::ChiediSiNo(const std::string& testo) {
+    QMessageBox m(QMessageBox::Question, QStringLiteral("Kelvaro"), Q(testo),
+                  QMessageBox::Yes | QMessageBox::No, &form_);
+    Italiano(m);
+    return m.exec() == QMessageBox::Yes ? RispostaSi : RispostaNo;
+}
+
+int FinestreQt::ChiediSiNoAnnulla(const std::string& testo) {
+    QMessageBox m(QMessageBox::Question, QStringLiteral("Kelvaro"), Q(testo),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &form_);
+    Italiano(m);
+    switch (m.exec()) {
+        case QMessageBox::Yes:
+            return RispostaSi;
+        case QMessageBox::No:
+            return RispostaNo;
+        default:
+            return RispostaAnnulla;
+    }
+}
+
+QString FinestreQt::CartellaIniziale() const {
+    if (!ultimaCartella_.isEmpty()) return ultimaCartella_;
+    const QString schemi = Q(form_.banco().CartellaProgramma) + QStringLiteral("/schemixwebsite");
+    return QDir(schemi).exists() ? schemi : Q(form_.banco().CartellaProgramma);
+}
+
+void FinestreQt::RicordaCartella(const QString& file) {
+    ultimaCartella_ = QFileInfo(file).absolutePath();
+}
+
+std::string FinestreQt::Apri() {
+    const QString f =
+        QFileDialog::getOpenFileName(&form_, QStringLiteral("Apri schema"), CartellaIniziale(), FiltroFile());
+    if (f.isEmpty()) return "";
+    RicordaCartella(f);
+    return Percorso(f);
+}
+
+std::string FinestreQt::Salva(const std::string& nomeProposto) {
+    // Qt's save dialog asks before overwriting an existing file.
+    const QString proposta = QDir(CartellaIniziale()).filePath(QFileInfo(Q(nomeProposto)).fileName());
+    const QString f =
+        QFileDialog::getSaveFileName(&form_, QStringLiteral("Salva schema"), proposta, FiltroFile());
+    if (f.isEmpty()) return "";
+    RicordaCartella(f);
+    return Percorso(f);
+}
+
+int FinestreQt::MostraFinestraLog(const LogSoluzione&, bool) {
+    return 1;
+}
+
+void FinestreQt::PosizionaFormLog() {
+    form_.move(0, form_.y());
+}
+
+int FinestreQt::LeftPrincipale() {
+    return static_cast<int>(form_.x() / PixelPerTwipX(&form_) + 0.5);
+}
+
+void FinestreQt::SpostaPrincipale(int left) {
+    form_.move(static_cast<int>(left * PixelPerTwipX(&form_) + 0.5), form_.y());
+}
+
+void FinestreQt::AggiornaGriglia() {
+    form_.AggiornaGriglia();
+}
+
+}  // namespace kelvaro::ui

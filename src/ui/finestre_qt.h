@@ -1,0 +1,42 @@
+#pragma once
+// The Qt side of kelvaro::Finestre: message boxes, questions, file dialogs, the grid repaint.
+// Tests derive from it to answer the dialogs themselves.
+#include <QString>
+#include <string>
+
+#include "display/finestre.h"
+
+namespace kelvaro::ui {
+
+class Form1;
+
+class FinestreQt : public Finestre {
+public:
+    explicit FinestreQt(Form1& form);
+
+    void Messaggio(const std::string& testo, const std::string& dettaglio = "") override;
+    int ChiediSiNo(const std::string& testo) override;
+    int ChiediSiNoAnnulla(const std::string& testo) override;
+    std::string Apri() override;
+    std::string Salva(const std::string& nomeProposto) override;
+    int MostraFinestraLog(const LogSoluzione& log, bool nascondiAggiorna) override;
+    void PosizionaFormLog() override;
+    int LeftPrincipale() override;
+    void SpostaPrincipale(int left) override;
+    void AggiornaGriglia() override;
+
+    // "File Futoshiki" on both extensions, in either letter case (automatic names end in ".TXT").
+    static QString FiltroFile();
+
+protected:
+    Form1& form_;
+
+private:
+    // Folder the next file dialog starts in: that of the last file chosen, at first the
+    // program's schema folder.
+    QString CartellaIniziale() const;
+    void RicordaCartella(const QString& file);
+    QString ultimaCartella_;
+};
+
+}  // namespace kelvaro::ui

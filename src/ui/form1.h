@@ -1,0 +1,90 @@
+#pragma once
+// The main window: toolbar, menus, the grid, the number palette and the status bar. It drives
+// the workbench through the core procedures; the core reaches it back through FinestreQt.
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+#include "banco.h"
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace kelvaro::ui {
+
+class FinestreQt;
+class GrigliaWidget;
+class Palette;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The load step runs here: position, settings' defaults, reference date, toolbar.
+    explicit Form1(Banco& b, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Banco& banco() { return b_; }
+    GrigliaWidget* Griglia() const { return gr_; }
+    Palette* Frame1() const { return frame1_; }
+    QToolBar* Toolbar() const { return tlb1_; }
+    // Toolbar entry by key ("Apri", "Salva", "s0", ...).
+    QAction* Pulsante(const QString& chiave) const;
+    QLabel* Pannello(const QString& chiave) const;
+
+    // Replaces the windows the core talks to (tests answer the dialogs themselves).
+    void ImpostaFinestre(std::unique_ptr<FinestreQt> f);
+    FinestreQt& finestre() { return *finestre_; }
+
+    // The display grid changed: repaint, then size the window to the grid.
+    void AggiornaGriglia();
+
+public slots:
+    // The toolbar's click handler: hides the palette, then dispatches on the key.
+    void ClickToolbar(const QString& chiave);
+
+    void ComandoApri();
+    void ComandoSalva();
+    void ComandoRisolvi();
+    void ComandoMostra();
+    void ComandoRicomincia();  // "UndoAll"
+    void ComandoAnnulla();     // "Undo"
+    void ComandoStampa();
+    void ComandoUscita();
+
+    void MenuLivelli();
+    void MenuIstruzioni();
+    void MenuHTML();
+    void MenuInformazioni();
+
+    // A click on the grid: the palette for the current position, if it is an editable cell.
+    void ClickGriglia();
+    // Palette key 1..11.
+    void ClickTasto(int k);
+    void NascondiPalette();
+
+signals:
+    // The window has closed: the interactive mode ends.
+    void Chiusa();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void CreaToolbar();
+    void CreaMenu();
+    void CreaStatusBar();
+    void AggiornaUndo();
+    int Px(double twips) const;
+    int Py(double twips) const;
+
+    Banco& b_;
+    std::unique_ptr<FinestreQt> finestre_;
+    QToolBar* tlb1_ = nullptr;
+    QWidget* centro_ = nullptr;
+    GrigliaWidget* gr_ = nullptr;
+    Palette* frame1_ = nullptr;
+};
+
+}  // namespace kelvaro::ui

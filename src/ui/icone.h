@@ -1,0 +1,14 @@
+#pragma once
+// Toolbar pictures and the window icon, drawn as vectors so they stay sharp at every size.
+#include <QIcon>
+#include <QString>
+
+namespace kelvaro::ui {
+
+// The picture of an image-list key ("Apri", "Salva", "Risolvi", "Mostra", "UndoAll", "Undo",
+// "Stampa", "Uscita"); an empty icon for other keys.
+QIcon IconaToolbar(const QString& chiave);
+// The program's icon: a small board with a sign; the secondary windows take it from Form1.
+QIcon IconaProgramma();
+
+}  // namespace kelvaro::ui

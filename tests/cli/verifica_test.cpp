@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "supporto/supporto.h"
+
+namespace kelvaro {
+namespace {
+
+struct Esito {
+    std::string uscita;
+    int stato;
+};
+
+Esito Esegui(const std::string& argomenti) {
+    const std::string comando = std::string(KELVARO_BIN) + "/kelvaro-cli " + argomenti + " 2>/dev/null";
+    FILE* p = popen(comando.c_str(), "r");
+    Esito e{"", -1};
+    if (!p) return e;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) e.uscita.append(buf, n);
+    const int st = pclose(p);
+    e.stato = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return e;
+}
+
+std::string Blocco(const std::string& file, int n, int dati, int vincoli, const std::string& check) {
+    return "file: " + file + "\ndimensione: " + std::to_string(n) + "\ndati: " + std::to_string(dati) +
+           "\nvincoli: " + std::to_string(vincoli) + "\ncheck: " + check + "\n";
+}
+
+TEST(CliVerifica, CampioniSpediti) {
+    const std::string dir = std::string(KELVARO_SORGENTI) + "/resources/schemixwebsite/";
+    struct Caso {
+        std::string nome;
+        int n, dati, vincoli;
+    };
+    for (const Caso& c :
+         {Caso{"1_Quattro_Facile.txt", 4, 2, 2}, Caso{"3_Apici_Medio.txt", 6, 2, 14},
+          Caso{"4_Costraint_Difficile.txt", 7, 4, 22}, Caso{"7_Senza_Segni_Facile.txt", 5, 15, 0}}) {
+        const Esito e = Esegui("verifica " + dir + c.nome);
+        EXPECT_EQ(e.stato, 0) << c.nome;
+        EXPECT_EQ(e.uscita.rfind(Blocco(dir + c.nome, c.n, c.dati, c.vincoli, "ok"), 0), 0u) << e.uscita;
+    }
+}
+
+TEST(CliVerifica, CheckDiversoEFileErrato) {
+    test::CartellaTemporanea tmp;
+    test::ScriviFile(tmp / "diverso.txt",
+                     "<F SIZE='4'><SCHEMA>0000300000000020</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
+                     "<CONSTRAINT></CONSTRAINT>\n<CHECK>123456</CHECK>\n");
+    test::ScriviFile(tmp / "rotto.txt", "<F SIZE='4'><SCHEMA>0000</SCHEMA>");
+    const Esito e = Esegui("verifica " + (tmp / "diverso.txt") + " " + (tmp / "rotto.txt"));
+    EXPECT_EQ(e.stato, 1);
+    EXPECT_NE(e.uscita.find(Blocco(tmp / "diverso.txt", 4, 2, 0, "diverso (letto 123456, calcolato 662364)")),
+              std::string::npos)
+        << e.uscita;
+    EXPECT_NE(e.uscita.find("file: " + (tmp / "rotto.txt") + "\nerrore: File inesistente o dati errati\n"),
+              std::string::npos)
+        << e.uscita;
+}
+
+}  // namespace
+}  // namespace kelvaro

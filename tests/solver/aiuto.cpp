@@ -1,0 +1,66 @@
+#include "solver/aiuto.h"
+
+namespace kelvaro::test {
+
+void PreparaSchema(Banco& b, int n, const std::string& dati, const std::vector<std::string>& vincoli) {
+    b.schema = Schema{};
+    b.schema.Sizesc = n;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) b.schema.tblSchema[r][c] = dati.substr((r - 1) * n + c - 1, 1);
+    b.schema.Vincoli = vincoli;
+    CostruisciSegni(b.schema);
+    b.schema.Caricato = true;
+}
+
+Tabella TabellaDa(int n, const std::vector<std::string>& celle) {
+    Tabella t{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) t[r][c] = celle.at((r - 1) * n + c - 1);
+    return t;
+}
+
+bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo) {
+    const int n = s.Sizesc;
+    auto errore = [&](const std::string& m) {
+        if (motivo) *motivo = m;
+        return false;
+    };
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const std::string& v = tbl[r][c];
+            if (v.size() != 1 || v[0] < '1' || v[0] > '0' + n)
+                return errore("cella " + DesCella(r, c) + " = " + v);
+            if (s.tblSchema[r][c] != "0" && s.tblSchema[r][c] != v) return errore("dato " + DesCella(r, c));
+        }
+    for (int k = 1; k <= n; ++k) {
+        std::string riga, colonna;
+        for (int j = 1; j <= n; ++j) {
+            if (riga.find(tbl[k][j]) != std::string::npos) return errore("riga " + std::to_string(k));
+            if (colonna.find(tbl[j][k]) != std::string::npos) return errore("colonna " + std::to_string(k));
+            riga += tbl[k][j];
+            colonna += tbl[j][k];
+        }
+    }
+    for (const std::string& v : s.Vincoli) {
+        const int r1 = v[0] - '0', c1 = v[1] - '0', r2 = v[2] - '0', c2 = v[3] - '0';
+        if (!(tbl[r1][c1] > tbl[r2][c2])) return errore("segno " + v);
+    }
+    return true;
+}
+
+}  // namespace kelvaro::test
+
+namespace kelvaro::test {
+
+void ImpostaPassoCorrente(Banco& b, const Passo& p) {
+    b.ris.Passi.assign(2, Passo{});
+    b.ris.Passi[1] = p;
+    b.ris.NumPassi = 1;
+    b.ris.PassoCorrente = 1;
+}
+
+long Sfondo(const Banco& b, int r, int c) {
+    return b.Gr.Cella(2 * r - 1, 2 * c - 1).CellBackColor;
+}
+
+}  // namespace kelvaro::test

@@ -1,0 +1,26 @@
+#pragma once
+// Building small schemas in code for the solver tests.
+#include <string>
+#include <vector>
+
+#include "banco.h"
+
+namespace kelvaro::test {
+
+// A loaded schema of size n: givens row by row ("0" = empty), constraint lines "r1c1r2c2".
+void PreparaSchema(Banco& b, int n, const std::string& dati, const std::vector<std::string>& vincoli = {});
+// Candidate table from strings row by row (n * n entries).
+Tabella TabellaDa(int n, const std::vector<std::string>& celle);
+// True when tbl is a complete Latin square of size n satisfying the givens and every sign.
+bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo = nullptr);
+
+}  // namespace kelvaro::test
+
+namespace kelvaro::test {
+
+// Makes p the only step of the list and the one being carried out.
+void ImpostaPassoCorrente(Banco& b, const Passo& p);
+// Background colour of the display cell of (r, c).
+long Sfondo(const Banco& b, int r, int c);
+
+}  // namespace kelvaro::test
