@@ -14,15 +14,15 @@ const uscita = process.argv[2] || join(radice, 'resources', 'assets', 'img');
 
 const SFONDO = [0xd9, 0xde, 0xf5];
 const TRATTO = [0x3b, 0x46, 0x8c];
-const SPESSORE = 3.2;
+const SPESSORE = 3.4;
 const CAMPIONI = 5;
 
 // Each sign is a polyline of two strokes with round ends.
 const SEGNI = {
-  FD: { w: 20, h: 40, punti: [[6.5, 13], [14, 20], [6.5, 27]] },
-  FS: { w: 20, h: 40, punti: [[13.5, 13], [6, 20], [13.5, 27]] },
-  FA: { w: 40, h: 20, punti: [[13, 13.5], [20, 6], [27, 13.5]] },
-  FB: { w: 40, h: 20, punti: [[13, 6.5], [20, 14], [27, 6.5]] },
+  FD: { w: 20, h: 40, punti: [[6, 12], [14.5, 20], [6, 28]] },
+  FS: { w: 20, h: 40, punti: [[14, 12], [5.5, 20], [14, 28]] },
+  FA: { w: 40, h: 20, punti: [[12, 14], [20, 5.5], [28, 14]] },
+  FB: { w: 40, h: 20, punti: [[12, 6], [20, 14.5], [28, 6]] },
 };
 
 function distanzaSegmento(px, py, [ax, ay], [bx, by]) {

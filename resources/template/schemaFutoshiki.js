@@ -337,6 +337,7 @@ function setta(i, v) {
       return;
     }
     var a = appunti[i];
+    valoreatt.v = stato[i];
     valoreatt.a = a.indexOf(v) >= 0 ? a.replace(v, '') : (a + v).split('').sort().join('');
   } else if (!v && !stato[i]) {
     valoreatt.a = '';
@@ -894,6 +895,26 @@ function orologio() {
   }
 }
 
+// Cells of 50 pixels and gaps of 20 where there is room; smaller on narrow screens.
+function adattaGriglia() {
+  var tab = elemento('ritb1');
+  var n = dimensione;
+  if (!tab || !n) {
+    return;
+  }
+  var largo = document.documentElement.clientWidth - 28;
+  var r = 0.4;
+  var c = Math.floor(largo / (n + r * (n + 1)));
+  if (c < 44) {
+    r = 0.3;
+    c = Math.floor(largo / (n + r * (n + 1)));
+  }
+  c = Math.max(24, Math.min(50, c));
+  var g = Math.max(8, Math.floor(c * r));
+  tab.style.setProperty('--c', c + 'px');
+  tab.style.setProperty('--g', g + 'px');
+}
+
 function inizializzaschema() {
   livelloDaTitolo();
   if (elemento('codice')) {
@@ -917,6 +938,7 @@ function inizializzaschema() {
   if (elemento('numMax')) {
     elemento('numMax').textContent = String(dimensione);
   }
+  adattaGriglia();
   leggiSegni();
   caricaschema();
   esatta = calcolasoluzione();
@@ -946,6 +968,7 @@ function inizializzaschema() {
   document.addEventListener('keydown', premuto);
   window.addEventListener('pagehide', salvafoto);
   window.addEventListener('resize', function () {
+    adattaGriglia();
     if (tasti && tasti.classList.contains('aperta') && cellascelta >= 0) {
       posizione(celle[cellascelta]);
     }

@@ -3,9 +3,8 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync } from 'node:fs';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica, pubblicaDisponibile } from './sito.mjs';
+import { apriBrowser, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
 
-const senzaPubblica = pubblicaDisponibile() ? false : 'kelvaro-cli non ha ancora il comando pubblica';
 const FILE7 = '4_Costraint_Difficile.txt';
 const s7 = leggiSchema(FILE7);
 const vuote = [...s7.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
@@ -16,7 +15,6 @@ let browser;
 let p;
 
 before(async () => {
-  if (senzaPubblica) return;
   sito = pubblica();
   browser = await apriBrowser();
   p = await browser.pagina();
@@ -46,7 +44,7 @@ async function scrivi(i, v) {
   await p.click(`#tavolozza button[data-v="${v}"]`);
 }
 
-test('ogni pagina mostra la griglia con i dati e i segni al posto giusto', { skip: senzaPubblica }, async () => {
+test('ogni pagina mostra la griglia con i dati e i segni al posto giusto', async () => {
   const files = readdirSync(new URL('../../../resources/schemixwebsite/', import.meta.url)).filter((f) => f.endsWith('.txt'));
   for (const file of files) {
     const s = leggiSchema(file);
@@ -80,7 +78,7 @@ test('ogni pagina mostra la griglia con i dati e i segni al posto giusto', { ski
   assert.deepEqual(browser.errori, []);
 });
 
-test('una casella vuota prende un numero dalla tavolozza', { skip: senzaPubblica }, async () => {
+test('una casella vuota prende un numero dalla tavolozza', async () => {
   await apri();
   const i = vuote[0];
   await p.click(`#LL${i}`);
@@ -106,7 +104,7 @@ test('una casella vuota prende un numero dalla tavolozza', { skip: senzaPubblica
   assert.equal(await valore(data), s7.dati[data]);
 });
 
-test('la verifica segna in rosso il numero sbagliato', { skip: senzaPubblica }, async () => {
+test('la verifica segna in rosso il numero sbagliato', async () => {
   await apri();
   const [giusta, errata] = [vuote[3], vuote[10]];
   await scrivi(giusta, s7.soluzione[giusta]);
@@ -122,7 +120,7 @@ test('la verifica segna in rosso il numero sbagliato', { skip: senzaPubblica }, 
   assert.match(await p.locator('#messaggio').textContent(), /Nessun errore/);
 });
 
-test('annulla e ripeti, anche da tastiera', { skip: senzaPubblica }, async () => {
+test('annulla e ripeti, anche da tastiera', async () => {
   await apri();
   const [a, b] = [vuote[0], vuote[1]];
   assert.ok(await p.locator('#bAnnulla').isDisabled());
@@ -150,7 +148,7 @@ test('annulla e ripeti, anche da tastiera', { skip: senzaPubblica }, async () =>
   assert.equal(await valore(b), s7.soluzione[b]);
 });
 
-test('i progressi restano dopo un nuovo caricamento', { skip: senzaPubblica }, async () => {
+test('i progressi restano dopo un nuovo caricamento', async () => {
   await apri();
   const [a, b] = [vuote[2], vuote[5]];
   await scrivi(a, s7.soluzione[a]);
@@ -172,7 +170,7 @@ test('i progressi restano dopo un nuovo caricamento', { skip: senzaPubblica }, a
   assert.equal(await valore(a), '');
 });
 
-test('uno schema completato viene riconosciuto', { skip: senzaPubblica }, async () => {
+test('uno schema completato viene riconosciuto', async () => {
   await apri();
   for (const i of vuote.slice(0, -1)) {
     await p.click(`#LL${i}`);
@@ -199,7 +197,7 @@ test('uno schema completato viene riconosciuto', { skip: senzaPubblica }, async 
   assert.match(await voce.textContent(), /Risolto/);
 });
 
-test('la soluzione si vede e si nasconde senza perdere i numeri del giocatore', { skip: senzaPubblica }, async () => {
+test('la soluzione si vede e si nasconde senza perdere i numeri del giocatore', async () => {
   await apri();
   const a = vuote[4];
   await scrivi(a, sbagliato(a));
@@ -217,7 +215,7 @@ test('la soluzione si vede e si nasconde senza perdere i numeri del giocatore', 
   assert.equal((await p.locator('#bSoluzione').textContent()).trim(), 'Vedi soluzione');
 });
 
-test('i passi del risolutore si ripercorrono uno per uno', { skip: senzaPubblica }, async () => {
+test('i passi del risolutore si ripercorrono uno per uno', async () => {
   await apri();
   const a = vuote[0];
   await scrivi(a, s7.soluzione[a]);
@@ -259,4 +257,25 @@ test('i passi del risolutore si ripercorrono uno per uno', { skip: senzaPubblica
   assert.equal(await valore(vuote[1]), '');
   assert.deepEqual(await evidenziate(), []);
   assert.deepEqual(browser.errori, []);
+});
+
+test('gli appunti restano piccoli candidati e non contano come numeri', async () => {
+  await apri();
+  const a = vuote[6];
+  await p.click(`#LL${a}`);
+  await p.click('#tavolozza button[data-v="appunti"]');
+  await p.click('#tavolozza button[data-v="1"]');
+  await p.click('#tavolozza button[data-v="3"]');
+  assert.ok(await p.locator('#tavolozza').isVisible(), 'la tavolozza resta aperta per altri appunti');
+  const note = await p.locator(`#LL${a} .appunti span`).allTextContents();
+  assert.deepEqual(note.filter((x) => x), ['1', '3']);
+  assert.match(await p.locator('#contatore').textContent(), /^0 di /);
+  await p.click('#tavolozza button[data-v="3"]');
+  assert.deepEqual((await p.locator(`#LL${a} .appunti span`).allTextContents()).filter((x) => x), ['1']);
+  // Back to digits: the digit takes the cell, undo brings the notes back.
+  await p.click('#tavolozza button[data-v="appunti"]');
+  await p.click(`#tavolozza button[data-v="${s7.soluzione[a]}"]`);
+  assert.equal(await valore(a), s7.soluzione[a]);
+  await p.click('#bAnnulla');
+  assert.deepEqual((await p.locator(`#LL${a} .appunti span`).allTextContents()).filter((x) => x), ['1']);
 });

@@ -4,16 +4,14 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, copyFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, paginaSchema, pubblica, pubblicaDisponibile, SORGENTI } from './sito.mjs';
+import { apriBrowser, paginaSchema, pubblica, SORGENTI } from './sito.mjs';
 
-const senzaPubblica = pubblicaDisponibile() ? false : 'kelvaro-cli non ha ancora il comando pubblica';
 const FILES = readdirSync(join(SORGENTI, 'resources', 'schemixwebsite')).filter((f) => f.endsWith('.txt'));
 let sito;
 let browser;
 let p;
 
 before(async () => {
-  if (senzaPubblica) return;
   sito = pubblica();
   browser = await apriBrowser();
   p = await browser.pagina();
@@ -23,7 +21,7 @@ after(async () => {
   sito?.pulisci();
 });
 
-test("l'indice elenca ogni schema una volta, raggruppato per livello", { skip: senzaPubblica }, async () => {
+test("l'indice elenca ogni schema una volta, raggruppato per livello", async () => {
   await p.goto(sito.url('perwebsiteprove', 'futoshiki_090101.html'));
   assert.match(await p.locator('body').textContent(), /01 Gennaio 2009/);
   assert.doesNotMatch(await p.content(), /SCHEMIFUT|TITOLOSCHEMA|\|DATA\|/);
@@ -58,7 +56,7 @@ test("l'indice elenca ogni schema una volta, raggruppato per livello", { skip: s
   assert.deepEqual(browser.errori, []);
 });
 
-test('la pagina principale presenta gli schemi e porta a ciascuno', { skip: senzaPubblica }, async () => {
+test('la pagina principale presenta gli schemi e porta a ciascuno', async () => {
   await p.goto(sito.url('perwebsite', 'Futoshiki.html'));
   const testo = await p.locator('body').innerText();
   assert.match(testo, /01 Gennaio 2009/);

@@ -5,16 +5,14 @@ import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import vm from 'node:vm';
-import { NOMI, SORGENTI, codice, pubblica, pubblicaDisponibile } from './sito.mjs';
+import { NOMI, SORGENTI, codice, pubblica } from './sito.mjs';
 
 const TEMPLATE = join(SORGENTI, 'resources', 'template');
 const CODICE = /a[01]{6}/;
 let sito;
 
-const senzaPubblica = pubblicaDisponibile() ? false : 'kelvaro-cli non ha ancora il comando pubblica';
-
 before(() => {
-  if (!senzaPubblica) sito = pubblica();
+  sito = pubblica();
 });
 after(() => sito?.pulisci());
 
@@ -49,7 +47,7 @@ test('lo script si compatta senza danni: niente tabulazioni, niente commenti in 
   });
 });
 
-test('nei file pubblicati non resta nessun nome leggibile e i codici coincidono', { skip: senzaPubblica }, () => {
+test('nei file pubblicati non resta nessun nome leggibile e i codici coincidono', () => {
   const js = readFileSync(join(sito.prove, 'schemaFutoshiki.js'), 'utf8');
   const pagine = readdirSync(sito.prove).filter((f) => /^Futoshiki_.*\.html$/.test(f));
   assert.ok(pagine.length >= 7, `pagine pubblicate: ${pagine}`);
@@ -72,7 +70,7 @@ test('nei file pubblicati non resta nessun nome leggibile e i codici coincidono'
   assert.ok(pagina.includes(`var ${codice('geid')}=`));
 });
 
-test('lo script compattato e gli script delle pagine sono JavaScript valido', { skip: senzaPubblica }, () => {
+test('lo script compattato e gli script delle pagine sono JavaScript valido', () => {
   const js = readFileSync(join(sito.prove, 'schemaFutoshiki.js'), 'utf8');
   assert.ok(!/^\/\//m.test(js), 'le righe di commento vanno tolte');
   assert.doesNotThrow(() => new vm.Script(js));
@@ -89,7 +87,7 @@ test('lo script compattato e gli script delle pagine sono JavaScript valido', { 
   }
 });
 
-test('i testi visibili e i nomi di stile non escono codificati', { skip: senzaPubblica }, () => {
+test('i testi visibili e i nomi di stile non escono codificati', () => {
   for (const f of readdirSync(sito.prove).filter((x) => x.endsWith('.html'))) {
     const html = readFileSync(join(sito.prove, f), 'utf8');
     const senzaScript = html.replace(/<script[^>]*>[\s\S]*?<\/script>/g, '');

@@ -36,18 +36,6 @@ export function leggiSchema(file) {
   return { n, dati, soluzione, vincoli };
 }
 
-// Whether this build's kelvaro-cli knows the publishing command at all.
-export function pubblicaDisponibile() {
-  if (process.env.KELVARO_SITO_MANO === '1') return true;
-  const bin = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
-  try {
-    execFileSync(join(bin, 'kelvaro-cli'), ['pubblica', '--help'], { stdio: 'pipe' });
-    return true;
-  } catch (e) {
-    return !/comando sconosciuto/.test(String(e.stderr || ''));
-  }
-}
-
 // Publishes the sample site from a private copy of the program directory.
 // KELVARO_SITO_MANO=1 builds it with the hand-made builder instead (page script work
 // without a build); the tests themselves always run against kelvaro-cli.
@@ -60,12 +48,12 @@ export function pubblica() {
     if (!existsSync(join(bin, 'kelvaro-cli'))) {
       throw new Error(`kelvaro-cli non trovato in ${bin}: impostare KELVARO_BIN`);
     }
+    // --stringi compacts the page script from the copy's own template, so the site never
+    // mixes pages with a script left over from an older build.
     cpSync(bin, cartella, { recursive: true });
-    rmSync(join(cartella, 'perwebsiteprove'), { recursive: true, force: true });
-    rmSync(join(cartella, 'perwebsite'), { recursive: true, force: true });
-    mkdirSync(join(cartella, 'perwebsiteprove'));
-    mkdirSync(join(cartella, 'perwebsite'));
-    execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale'], {
+    mkdirSync(join(cartella, 'perwebsiteprove'), { recursive: true });
+    mkdirSync(join(cartella, 'perwebsite'), { recursive: true });
+    execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
       stdio: ['ignore', 'pipe', 'pipe'],
       timeout: 120000,
     });
