@@ -8,6 +8,7 @@
 #include "app/programma.h"
 #include "banco.h"
 #include "ui/form1.h"
+#include "web/pubblica.h"
 
 namespace {
 
@@ -20,9 +21,7 @@ bool EsisteIni(const Banco& b) {
 
 // "/HTML": publishing without any window, so it never needs a display.
 int ModoHtml(Banco& b) {
-    if (!EsisteIni(b)) return 0;
-    LeggiFileIni(b);
-    CaricamentoForm1(b);
+    EseguiModoHtml(b);
     return 0;
 }
 
