@@ -11,5 +11,6 @@ int Verifica(const Argomenti& args);
 int Risolvi(const Argomenti& args);
 int Pubblica(const Argomenti& args);
 int CompattaScript(const Argomenti& args);
+int Genera(const Argomenti& args);
 
 }  // namespace kelvaro::cli

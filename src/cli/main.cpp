@@ -21,7 +21,8 @@ const char* Uso =
     "                       (DIR: la cartella del programma); --principale scrive anche\n"
     "                       DIR/perwebsite/Futoshiki.html, --stringi prima compatta lo script\n"
     "  stringi [--cartella DIR]\n"
-    "                       compatta DIR/template/schemaFutoshiki.js in DIR/perwebsiteprove\n";
+    "                       compatta DIR/template/schemaFutoshiki.js in DIR/perwebsiteprove\n"
+    "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n";
 
 }  // namespace
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         {"risolvi", Risolvi},
         {"pubblica", Pubblica},
         {"stringi", CompattaScript},
+        {"genera", Genera},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);
