@@ -256,6 +256,8 @@ void Form1::ComandoApri() {
     b_.file.NomeFileAperto = "";
     CaricaSchema(b_);
     AggiornaUndo();
+    // Whichever Finestre the core talked to, the window follows the grid.
+    AggiornaGriglia();
 }
 
 void Form1::ComandoSalva() {
