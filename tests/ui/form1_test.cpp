@@ -604,6 +604,14 @@ void Form1Test::schermata() {
         QTest::qWait(50);
         QVERIFY(d->grab().save(base + "_livelli.png"));
     });
+    // A 9 x 9 schema with the palette on the bottom-right cell.
+    Apri("bench/schemi/9k_1.txt");
+    int r = 9, c = 9;
+    while (b->schema.tblSchema[r][c] != "0") --c;
+    ClickCella(r, c);
+    QVERIFY(form->Frame1()->isVisible());
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(base + "_nove.png"));
 }
 
 QTEST_MAIN(Form1Test)
