@@ -130,7 +130,11 @@ void Form1::CreaToolbar() {
     tlb1_->setFloatable(false);
     tlb1_->setContextMenuPolicy(Qt::PreventContextMenu);
     tlb1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tlb1_->setIconSize(QSize(24, 24));
+    tlb1_->setIconSize(QSize(22, 22));
+    // Eight buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
+    // the overflow menu.
+    tlb1_->setStyleSheet(
+        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 4px; } QToolButton { padding: 2px; }"));
     addToolBar(Qt::TopToolBarArea, tlb1_);
     for (const VoceToolbar& v : Voci) {
         const QString chiave = QString::fromLatin1(v.chiave);
