@@ -542,6 +542,24 @@ function recuperafoto() {
   }
 }
 
+// Saved moves come from an earlier visit, maybe of an older page: keep only sound ones.
+function mosseValide(lista) {
+  var buone = [];
+  var k;
+  if (!(lista instanceof Array)) {
+    return buone;
+  }
+  for (k = 0; k < lista.length; k++) {
+    var m = lista[k];
+    if (m && typeof m.i === 'number' && m.i >= 0 && m.i < celle.length && !dati[m.i] && m.p && m.n &&
+        /^[1-9]?$/.test(String(m.p.v)) && /^[1-9]?$/.test(String(m.n.v)) &&
+        typeof m.p.a === 'string' && typeof m.n.a === 'string') {
+      buone.push(m);
+    }
+  }
+  return buone;
+}
+
 function caricaschema() {
   var i;
   for (i = 0; i < celle.length; i++) {
@@ -559,8 +577,8 @@ function caricaschema() {
         appunti[i] = foto.a && typeof foto.a[i] === 'string' ? foto.a[i] : '';
       }
     }
-    imosse = foto.m instanceof Array ? foto.m : [];
-    rifare = foto.r instanceof Array ? foto.r : [];
+    imosse = mosseValide(foto.m);
+    rifare = mosseValide(foto.r);
     secondi = parseInt(foto.t, 10) || 0;
   }
   for (i = 0; i < celle.length; i++) {
@@ -869,7 +887,7 @@ function premuto(ev) {
     scegliCella(cellascelta - 1, aperta);
   } else if (ev.key === 'ArrowRight' && c < n - 1) {
     scegliCella(cellascelta + 1, aperta);
-  } else if (ev.key === 'Enter' || ev.key === ' ') {
+  } else if ((ev.key === 'Enter' || ev.key === ' ') && !(ev.target && ev.target.tagName === 'BUTTON')) {
     scegliCella(cellascelta, true);
   } else {
     return;
