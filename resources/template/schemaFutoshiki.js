@@ -160,7 +160,8 @@ function compatibile(g, i, v) {
 }
 
 // The page brings the solution; when it is missing or malformed, search it here
-// (plain backtracking, bounded so that a broken page never hangs the browser).
+// (candidates narrowed by rows, columns and signs, then a bounded trial search, so that
+// a broken page never hangs the browser).
 function calcolasoluzione() {
   var n = dimensione;
   var s = typeof solution === 'string' ? solution : '';
@@ -175,31 +176,166 @@ function calcolasoluzione() {
   if (buona) {
     return s;
   }
-  var g = dati.slice(0);
+  var tutti = 0;
+  var v;
+  for (v = 1; v <= n; v++) {
+    tutti |= 1 << v;
+  }
+  var maggiori = [];
+  for (i = 0; i < n * n; i++) {
+    if (i % n < n - 1 && segniRiga[i]) {
+      maggiori.push(segniRiga[i] > 0 ? [i, i + 1] : [i + 1, i]);
+    }
+    if (i < n * (n - 1) && segniColonna[i]) {
+      maggiori.push(segniColonna[i] > 0 ? [i, i + n] : [i + n, i]);
+    }
+  }
+  var gruppi = [];
+  var r, c;
+  for (r = 0; r < n; r++) {
+    var riga = [];
+    var colonna = [];
+    for (c = 0; c < n; c++) {
+      riga.push(r * n + c);
+      colonna.push(c * n + r);
+    }
+    gruppi.push(riga, colonna);
+  }
   var nodi = 0;
-  function prova(k) {
-    if (k === n * n) {
-      return true;
+  function uno(m) {
+    return m !== 0 && (m & (m - 1)) === 0;
+  }
+  function contaBit(m) {
+    var x = 0;
+    while (m) {
+      m &= m - 1;
+      x++;
     }
-    if (g[k]) {
-      return compatibile(g, k, g[k]) && prova(k + 1);
-    }
-    var v;
-    for (v = 1; v <= n; v++) {
-      if (++nodi > 2000000) {
-        return false;
+    return x;
+  }
+  function minimo(m) {
+    var x;
+    for (x = 1; x <= n; x++) {
+      if (m & (1 << x)) {
+        return x;
       }
-      if (compatibile(g, k, String(v))) {
-        g[k] = String(v);
-        if (prova(k + 1)) {
-          return true;
+    }
+    return n + 1;
+  }
+  function massimo(m) {
+    var x;
+    for (x = n; x >= 1; x--) {
+      if (m & (1 << x)) {
+        return x;
+      }
+    }
+    return 0;
+  }
+  function riduci(t) {
+    var cambiato = true;
+    var k, j, q, e, m;
+    while (cambiato) {
+      cambiato = false;
+      for (k = 0; k < gruppi.length; k++) {
+        var gr = gruppi[k];
+        for (j = 0; j < n; j++) {
+          if (!uno(t[gr[j]])) {
+            continue;
+          }
+          for (q = 0; q < n; q++) {
+            if (q !== j && (t[gr[q]] & t[gr[j]])) {
+              t[gr[q]] &= ~t[gr[j]];
+              if (!t[gr[q]]) {
+                return false;
+              }
+              cambiato = true;
+            }
+          }
+        }
+        for (v = 1; v <= n; v++) {
+          var dove = -1;
+          var quante = 0;
+          for (j = 0; j < n; j++) {
+            if (t[gr[j]] & (1 << v)) {
+              dove = gr[j];
+              quante++;
+            }
+          }
+          if (quante === 0) {
+            return false;
+          }
+          if (quante === 1 && t[dove] !== (1 << v)) {
+            t[dove] = 1 << v;
+            cambiato = true;
+          }
+        }
+      }
+      for (k = 0; k < maggiori.length; k++) {
+        e = maggiori[k];
+        var basso = minimo(t[e[1]]);
+        var alto = massimo(t[e[0]]);
+        m = t[e[0]];
+        for (v = 1; v <= basso; v++) {
+          m &= ~(1 << v);
+        }
+        if (m !== t[e[0]]) {
+          t[e[0]] = m;
+          cambiato = true;
+        }
+        m = t[e[1]];
+        for (v = alto; v <= n; v++) {
+          m &= ~(1 << v);
+        }
+        if (m !== t[e[1]]) {
+          t[e[1]] = m;
+          cambiato = true;
+        }
+        if (!t[e[0]] || !t[e[1]]) {
+          return false;
         }
       }
     }
-    g[k] = '';
-    return false;
+    return true;
   }
-  return prova(0) ? g.join('') : '';
+  function cerca(t) {
+    if (++nodi > 50000 || !riduci(t)) {
+      return null;
+    }
+    var scelta = -1;
+    var k, x;
+    for (k = 0; k < n * n; k++) {
+      if (!uno(t[k]) && (scelta < 0 || contaBit(t[k]) < contaBit(t[scelta]))) {
+        scelta = k;
+      }
+    }
+    if (scelta < 0) {
+      return t;
+    }
+    for (x = 1; x <= n; x++) {
+      if (t[scelta] & (1 << x)) {
+        var copia = t.slice(0);
+        copia[scelta] = 1 << x;
+        var esito = cerca(copia);
+        if (esito) {
+          return esito;
+        }
+      }
+    }
+    return null;
+  }
+  var iniziale = [];
+  for (i = 0; i < n * n; i++) {
+    iniziale.push(dati[i] ? 1 << parseInt(dati[i], 10) : tutti);
+  }
+  var fine = cerca(iniziale);
+  if (!fine) {
+    return '';
+  }
+  var risposta = '';
+  for (i = 0; i < n * n; i++) {
+    risposta += String(minimo(fine[i]));
+  }
+  return risposta;
 }
 
 function colora(i, classe, acceso) {
@@ -406,6 +542,24 @@ function recuperafoto() {
   }
 }
 
+// Saved moves come from an earlier visit, maybe of an older page: keep only sound ones.
+function mosseValide(lista) {
+  var buone = [];
+  var k;
+  if (!(lista instanceof Array)) {
+    return buone;
+  }
+  for (k = 0; k < lista.length; k++) {
+    var m = lista[k];
+    if (m && typeof m.i === 'number' && m.i >= 0 && m.i < celle.length && !dati[m.i] && m.p && m.n &&
+        /^[1-9]?$/.test(String(m.p.v)) && /^[1-9]?$/.test(String(m.n.v)) &&
+        typeof m.p.a === 'string' && typeof m.n.a === 'string') {
+      buone.push(m);
+    }
+  }
+  return buone;
+}
+
 function caricaschema() {
   var i;
   for (i = 0; i < celle.length; i++) {
@@ -423,8 +577,8 @@ function caricaschema() {
         appunti[i] = foto.a && typeof foto.a[i] === 'string' ? foto.a[i] : '';
       }
     }
-    imosse = foto.m instanceof Array ? foto.m : [];
-    rifare = foto.r instanceof Array ? foto.r : [];
+    imosse = mosseValide(foto.m);
+    rifare = mosseValide(foto.r);
     secondi = parseInt(foto.t, 10) || 0;
   }
   for (i = 0; i < celle.length; i++) {
@@ -702,7 +856,14 @@ function premuto(ev) {
     ev.preventDefault();
     return;
   }
-  if (ev.ctrlKey || ev.metaKey || ev.altKey || stadio !== 'gioco' || cellascelta < 0) {
+  if (ev.ctrlKey || ev.metaKey || ev.altKey || stadio !== 'gioco') {
+    return;
+  }
+  if (cellascelta < 0) {
+    if (/^Arrow/.test(ev.key)) {
+      scegliCella(Math.max(0, dati.indexOf('')), false);
+      ev.preventDefault();
+    }
     return;
   }
   var n = dimensione;
@@ -726,7 +887,7 @@ function premuto(ev) {
     scegliCella(cellascelta - 1, aperta);
   } else if (ev.key === 'ArrowRight' && c < n - 1) {
     scegliCella(cellascelta + 1, aperta);
-  } else if (ev.key === 'Enter' || ev.key === ' ') {
+  } else if ((ev.key === 'Enter' || ev.key === ' ') && !(ev.target && ev.target.tagName === 'BUTTON')) {
     scegliCella(cellascelta, true);
   } else {
     return;

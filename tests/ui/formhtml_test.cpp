@@ -148,6 +148,16 @@ private slots:
         QCOMPARE(f.lblStato->text(), QString("Script non compattato."));
     }
 
+    // With KELVARO_SCHERMATA naming a file, saves a picture of the dialog after publishing.
+    void schermata() {
+        const QString file = qEnvironmentVariable("KELVARO_SCHERMATA");
+        if (file.isEmpty()) QSKIP("KELVARO_SCHERMATA non impostato");
+        FormHTML f(b);
+        f.show();
+        QTest::mouseClick(f.cmdGenerahtml, Qt::LeftButton);
+        QVERIFY(f.grab().save(file));
+    }
+
     void mostraModaleEChiudi() {
         bool visto = false;
         QTimer::singleShot(0, [&] {

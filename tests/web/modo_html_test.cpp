@@ -1,12 +1,15 @@
 // The "/HTML" mode on a program directory of its own: pages, index, levels, the site's pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "app/ini.h"
 #include "files/caricamento.h"
 #include "model/testo.h"
+#include "solver/livello.h"
+#include "solver/risolvi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 #include "web/pubblica.h"
@@ -181,6 +184,52 @@ TEST_F(ModoHtml, ComandoPubblica) {
 
     fs::remove(dir.percorso() / "schemixwebsite/d_rotto.txt");
     EXPECT_EQ(std::system(comando.c_str()), 0);
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// The program directory as the build lays it out: its own templates, schemas and pictures.
+TEST(ModoHtmlRisorse, CartellaDelProgrammaCompleta) {
+    test::CartellaTemporanea dir;
+    fs::copy(std::string(KELVARO_SORGENTI) + "/resources", dir.percorso(), fs::copy_options::recursive);
+    test::FinestreRegistrate f;
+    Banco b;
+    b.ImpostaFinestre(&f);
+    b.CartellaProgramma = dir.percorso().string();
+    ASSERT_TRUE(EseguiModoHtml(b));
+    EXPECT_TRUE(f.messaggi.empty());
+
+    const auto schemi = ElencoSchemiSito(dir / "schemixwebsite");
+    ASSERT_FALSE(schemi.empty());
+    const std::string indice = test::LeggiFile(dir.percorso() / "perwebsiteprove/futoshiki_090101.html");
+    // Every schema has its page and its link; the links come in the order of the index keys,
+    // made here from a solve of each schema.
+    std::vector<std::pair<std::string, std::string>> chiavi;
+    for (const std::string& s : schemi) {
+        const std::string pagina = NomePaginaSchema(s, ".html");
+        EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove" / pagina)) << pagina;
+        Banco r;
+        r.file.NomeFileAperto = (dir.percorso() / "schemixwebsite" / s).string();
+        ASSERT_TRUE(CaricaSchema(r));
+        RisolviSchema(r);
+        const int n = r.schema.Sizesc;
+        chiavi.emplace_back(Formatta0(LivelloSchema(r.ris.NumSwordfish, r.ris.NumMultipli), 6) +
+                                std::to_string(n) + "x" + std::to_string(n) + "|" + pagina,
+                            pagina);
+    }
+    std::sort(chiavi.begin(), chiavi.end());
+    size_t dopo = 0;
+    for (const auto& [chiave, pagina] : chiavi) {
+        const size_t p = indice.find(pagina, dopo);
+        ASSERT_NE(p, std::string::npos) << chiave;
+        dopo = p;
+    }
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/assets/img/FD.bmp"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/schemaFutoshiki.js"));
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 // solved grid, solution and the replay of the solver's steps.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { readdirSync } from 'node:fs';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { apriBrowser, codice, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
 
 const FILE7 = '4_Costraint_Difficile.txt';
 const s7 = leggiSchema(FILE7);
@@ -278,4 +279,25 @@ test('gli appunti restano piccoli candidati e non contano come numeri', async ()
   assert.equal(await valore(a), s7.soluzione[a]);
   await p.click('#bAnnulla');
   assert.deepEqual((await p.locator(`#LL${a} .appunti span`).allTextContents()).filter((x) => x), ['1']);
+});
+
+test('senza soluzione nella pagina lo script la ricava da solo', async () => {
+  // A schema the solver left unfinished carries candidate lists instead of the solution.
+  const html = readFileSync(join(sito.prove, paginaSchema(FILE7)), 'utf8');
+  const variabile = codice('solution');
+  const rotta = html.replace(new RegExp(`${variabile}='[^']*'`), `${variabile}='1234567123'`);
+  assert.notEqual(rotta, html);
+  writeFileSync(join(sito.prove, 'Futoshiki_senza_soluzione.html'), rotta);
+  await p.goto(sito.url('perwebsiteprove', 'futoshiki_090101.html'));
+  await p.evaluate(() => localStorage.clear());
+  await p.goto(sito.url('perwebsiteprove', 'Futoshiki_senza_soluzione.html'));
+  await p.waitForSelector('#LL0');
+  const a = vuote[2];
+  await scrivi(a, sbagliato(a));
+  await p.click('#bVerifica');
+  assert.match(await classi(a), /\berrata\b/);
+  await p.click('#bSoluzione');
+  await p.click('#dSi');
+  assert.equal((await valori()).join(''), s7.soluzione);
+  assert.deepEqual(browser.errori, []);
 });
