@@ -28,6 +28,8 @@ struct FileCorrente {
 struct Pubblicazione {
     std::string IdSchema;
     std::string DataRiferimento = "01/01/2009";  // dd/mm/yyyy, fixed
+    // The schema fragment of the page being published (what the work file "tmp.txt" held), CR LF lines.
+    std::string Frammento;
 };
 
 struct Banco {

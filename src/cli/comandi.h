@@ -9,5 +9,8 @@ using Argomenti = std::vector<std::string>;
 
 int Verifica(const Argomenti& args);
 int Risolvi(const Argomenti& args);
+int Pubblica(const Argomenti& args);
+int CompattaScript(const Argomenti& args);
+int Genera(const Argomenti& args);
 
 }  // namespace kelvaro::cli

@@ -15,7 +15,14 @@ const char* Uso =
     "Comandi:\n"
     "  verifica FILE...     carica ogni schema e ne riassume il contenuto\n"
     "  risolvi [--tecniche K] FILE\n"
-    "                       risolve lo schema e stampa il log, il risultato e le tecniche usate\n";
+    "                       risolve lo schema e stampa il log, il risultato e le tecniche usate\n"
+    "  pubblica [--cartella DIR] [--principale] [--stringi]\n"
+    "                       pubblica gli schemi di DIR/schemixwebsite in DIR/perwebsiteprove\n"
+    "                       (DIR: la cartella del programma); --principale scrive anche\n"
+    "                       DIR/perwebsite/Futoshiki.html, --stringi prima compatta lo script\n"
+    "  stringi [--cartella DIR]\n"
+    "                       compatta DIR/template/schemaFutoshiki.js in DIR/perwebsiteprove\n"
+    "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n";
 
 }  // namespace
 
@@ -24,6 +31,9 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
         {"verifica", Verifica},
         {"risolvi", Risolvi},
+        {"pubblica", Pubblica},
+        {"stringi", CompattaScript},
+        {"genera", Genera},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);

@@ -4,6 +4,7 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "production/contatore.h"
 #include "solver/livello.h"
 #include "solver/risolvi.h"
 
@@ -41,6 +42,8 @@ int Verifica(const Argomenti& args) {
         RisolviSchema(b);
         std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
         std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
+        const int soluzioni = ContaSoluzioni(s, 2);
+        std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
     }
     std::fflush(stdout);
     return esito;

@@ -71,6 +71,8 @@ std::optional<SchemaLetto> LeggiSchemaRighe(const std::vector<std::string>& righ
             if (pezzo.size() != 4) return std::nullopt;
             for (char ch : pezzo)
                 if (ch < '1' || ch > '0' + n) return std::nullopt;
+            // A cell compared with itself would make the solver read past the grid's edge.
+            if (pezzo[0] == pezzo[2] && pezzo[1] == pezzo[3]) return std::nullopt;
             s.Vincoli.push_back(pezzo);
             if (s.NumVincoli() > 255) return std::nullopt;
         }

@@ -101,6 +101,15 @@ bool CercaSwordfish(Banco& b, const Tabella& tblS) {
     for (int j = 1; j <= n; ++j)
         for (int tipo = 0; tipo < 2; ++tipo)
             for (int linea = 1; linea <= n; ++linea) {
+                // A first line whose undecided cells hold j in other than exactly two positions
+                // can form no pair: skip the search (it would find nothing).
+                const char cj = static_cast<char>('0' + j);
+                int posizioni = 0;
+                for (int i = 1; i <= n && posizioni <= 2; ++i) {
+                    const std::string& cand = tipo == 0 ? tblS[i][linea] : tblS[linea][i];
+                    if (cand.size() > 1 && cand.find(cj) != std::string::npos) ++posizioni;
+                }
+                if (posizioni != 2) continue;
                 const std::string Tipo = tipo == 0 ? "C" : "R";
                 ris.GruppoTrovato.clear();
                 VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);

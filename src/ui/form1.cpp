@@ -28,7 +28,6 @@
 #include "ui/pittura.h"
 #include "ui/stampa.h"
 
-
 namespace kelvaro::ui {
 
 namespace {
@@ -185,15 +184,16 @@ void Form1::CreaStatusBar() {
     QStatusBar* s = statusBar();
     s->setObjectName("Stbr");
     s->setSizeGripEnabled(true);
+    s->setStyleSheet(
+        QStringLiteral("QStatusBar::item { border: none; }"
+                       "QLabel { border: 1px solid #c9c9dc; border-radius: 2px; padding: 1px 6px; }"));
     for (const char* nome : {"p1", "p2", "p4"}) {
         auto* p = new QLabel(s);
         p->setObjectName(QString::fromLatin1(nome));
-        p->setFrameShape(QFrame::StyledPanel);
-        p->setFrameShadow(QFrame::Sunken);
         p->setMinimumWidth(Px(900));
-        p->setContentsMargins(4, 0, 4, 0);
         s->addWidget(p, QString(nome) == QLatin1String("p1") ? 2 : 1);
     }
+    Pannello("p1")->setToolTip(QStringLiteral("Tecniche usate, passi con gruppi nascosti, passi Swordfish"));
 }
 
 QAction* Form1::Pulsante(const QString& chiave) const {
@@ -259,6 +259,8 @@ void Form1::ComandoApri() {
     b_.file.NomeFileAperto = "";
     CaricaSchema(b_);
     AggiornaUndo();
+    // Whichever Finestre the core talked to, the window follows the grid.
+    AggiornaGriglia();
 }
 
 void Form1::ComandoSalva() {

@@ -1,5 +1,6 @@
 // kelvaro: the workbench. The whole argument string picks one run mode, which runs to its end.
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -8,6 +9,7 @@
 #include "app/programma.h"
 #include "banco.h"
 #include "ui/form1.h"
+#include "web/pubblica.h"
 
 namespace {
 
@@ -20,14 +22,24 @@ bool EsisteIni(const Banco& b) {
 
 // "/HTML": publishing without any window, so it never needs a display.
 int ModoHtml(Banco& b) {
-    if (!EsisteIni(b)) return 0;
-    LeggiFileIni(b);
-    CaricamentoForm1(b);
+    EseguiModoHtml(b);
     return 0;
+}
+
+bool SenzaSchermo() {
+    return !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM");
 }
 
 int ModoInterattivo(Banco& b, int argc, char** argv) {
     b.imp.GeneraAuto = false;
+    // Qt would abort without a word a user can act on.
+    if (SenzaSchermo()) {
+        std::fprintf(stderr,
+                     "Kelvaro: nessuno schermo disponibile (DISPLAY non impostato).\n"
+                     "Per provarlo senza schermo: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "kelvaro");
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     ui::Form1 form(b);
@@ -41,8 +53,7 @@ int ModoProduzione(Banco& b, int argc, char** argv) {
     if (!EsisteIni(b)) return 0;
     b.imp.GeneraAuto = true;
     LeggiRegoleIni(b);
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (SenzaSchermo()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     return 0;

@@ -122,6 +122,14 @@ Palette::Palette(QWidget* parent) : QFrame(parent) {
     hide();
 }
 
+void Palette::paintEvent(QPaintEvent*) {
+    // White card with a fine edge, so it stands out over the white cells.
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(150, 150, 200));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void Palette::MostraTasti(int n) {
     for (int k = 1; k <= 9; ++k) tasti_[k - 1]->setVisible(k <= n);
     tasti_[9]->setVisible(true);

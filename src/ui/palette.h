@@ -45,6 +45,9 @@ signals:
     // Key index 1..11.
     void TastoPremuto(int k);
 
+protected:
+    void paintEvent(QPaintEvent*) override;
+
 private:
     std::array<TastoLabel*, 11> tasti_{};
     TastoLabel* centro_ = nullptr;

@@ -149,6 +149,18 @@ TEST_F(Risoluzione, StoriaDegliStati) {
     EXPECT_EQ(b.storia.StoriaV[3], "22");
 }
 
+// A cell a short file left without a digit is an empty cell, as the grid shows it.
+TEST_F(Risoluzione, DatoMancanteValeComeCellaVuota) {
+    Banco b;
+    test::PreparaSchema(b, 4, "1234341221434321");
+    b.schema.tblSchema[4][4] = "";
+    RisolviSchema(b);
+    EXPECT_TRUE(b.ris.Risolto);
+    EXPECT_EQ(b.ris.NumPassi, 16);  // 15 givens and the single for R4C4
+    EXPECT_EQ(b.ris.Trascrizione.back(), "1 unico  possibile in cella R4C4");
+    EXPECT_EQ(b.schema.tblRisolto[4][4], "1");
+}
+
 TEST_F(Risoluzione, SenzaSchemaNonFaNulla) {
     Banco b;
     b.ris.NumPassi = 0;

@@ -51,6 +51,24 @@ TEST(SchemiReali, SonoTuttiRisoltiNelRispettoDelleRegole) {
         }
 }
 
+// A contradiction ends its level: the next step, if any, is the caller's next trial value.
+TEST(SchemiReali, DopoUnaContraddizioneVieneUnaProva) {
+    int contraddizioni = 0;
+    for (const std::string& percorso : SchemiReali()) {
+        Banco b;
+        b.schema = LeggiSchemaFile(percorso)->schema;
+        RisolviSchema(b);
+        for (int k = 1; k <= b.ris.NumPassi; ++k) {
+            const std::string& codice = b.ris.Passi[k].Codice;
+            if (codice != "E1" && codice != "ER" && codice != "EC") continue;
+            ++contraddizioni;
+            ASSERT_LT(k, b.ris.NumPassi) << percorso;  // every real schema is solved in the end
+            EXPECT_EQ(b.ris.Passi[k + 1].Codice, "T") << percorso << " passo " << k;
+        }
+    }
+    EXPECT_GT(contraddizioni, 0);
+}
+
 // The trial order comes from the fixed random sequence: the same start gives the same steps.
 TEST(SchemiReali, DallaStessaPartenzaLaRisoluzioneSiRipete) {
     const std::string percorso = std::string(KELVARO_SORGENTI) + "/bench/schemi/9k_1.txt";

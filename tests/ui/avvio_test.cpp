@@ -98,6 +98,15 @@ private slots:
         QVERIFY(p.waitForFinished(5000));
     }
 
+    void finestraSenzaSchermoLoDice() {
+        QProcess p;
+        Avvia(p, "/html", false);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("nessuno schermo disponibile"));
+    }
+
     void htmlConIniNonChiedeUnoSchermo() {
         fs::copy_file(fs::path(KELVARO_SORGENTI) / "resources" / "Kelvaro.ini", programma / "Kelvaro.ini");
         QProcess p;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -161,6 +162,7 @@ private slots:
     void tecnicheSpenteDalDialogo();
     void salvaScriveIlFile();
     void maiMassimizzata();
+    void dimensioneCambiataDopoLApertura();
     void uscitaChiude();
     void schermata();
 };
@@ -168,8 +170,11 @@ private slots:
 void Form1Test::avvio() {
     QCOMPARE(form->objectName(), QString("Form1"));
     QCOMPARE(form->windowTitle(), QString("Kelvaro"));
-    // Stored client size at the screen's resolution.
+    // Stored client size at the screen's resolution, centred a quarter down the screen.
     QCOMPARE(form->size(), QSize(Px(4935), Py(4695)));
+    const QRect schermo = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(form->pos(), QPoint(schermo.left() + (schermo.width() - form->width()) / 2,
+                                 schermo.top() + (schermo.height() - form->height()) / 4));
     // Toolbar: eleven entries in order, tooltips, placeholders 300 twips wide.
     const QStringList chiavi = {"Apri",    "Salva", "s0",     "Risolvi", "Mostra", "s2",
                                 "UndoAll", "Undo",  "Stampa", "s33",     "Uscita"};
@@ -555,6 +560,25 @@ void Form1Test::salvaScriveIlFile() {
     QVERIFY(b->schema.tblSchema == dati);
 }
 
+void Form1Test::dimensioneCambiataDopoLApertura() {
+    // The size is a setting: changing it does not redraw the open schema, and a solve or a click
+    // afterwards must not bring the program down.
+    Apri(Schema5);
+    ConForm2([](Form2* d) {
+        d->findChild<QComboBox*>("cmbSizeSc")->setCurrentText("9");
+        d->CmdOk_Click();
+    });
+    QCOMPARE(b->schema.Sizesc, 9);
+    QCOMPARE(b->Gr.Rows(), 12);
+    ClickCella(1, 2);
+    if (form->Frame1()->isVisible())
+        QTest::mouseClick(form->Frame1()->findChild<QLabel*>("Label1_1"), Qt::LeftButton);
+    form->ClickToolbar("Risolvi");
+    form->ClickToolbar("Mostra");
+    form->ClickToolbar("UndoAll");
+    QVERIFY(form->Griglia()->isVisible());
+}
+
 void Form1Test::maiMassimizzata() {
     Apri(Schema5);
     const QSize prima = form->size();
@@ -580,6 +604,23 @@ void Form1Test::schermata() {
     QVERIFY(form->Frame1()->isVisible());
     QTest::qWait(100);
     QVERIFY(form->grab().save(QString::fromLocal8Bit(dove)));
+    // Beside it: the solved schema and the levels dialog.
+    const QString base = QString::fromLocal8Bit(dove).chopped(4);
+    form->ClickToolbar("Risolvi");
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(base + "_risolto.png"));
+    ConForm2([&](Form2* d) {
+        QTest::qWait(50);
+        QVERIFY(d->grab().save(base + "_livelli.png"));
+    });
+    // A 9 x 9 schema with the palette on the bottom-right cell.
+    Apri("bench/schemi/9k_1.txt");
+    int r = 9, c = 9;
+    while (b->schema.tblSchema[r][c] != "0") --c;
+    ClickCella(r, c);
+    QVERIFY(form->Frame1()->isVisible());
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(base + "_nove.png"));
 }
 
 QTEST_MAIN(Form1Test)

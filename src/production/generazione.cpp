@@ -1,0 +1,341 @@
+#include "production/generazione.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "files/caricamento.h"
+#include "files/scrittura.h"
+#include "production/casuale.h"
+#include "production/logica.h"
+#include "solver/risolvi.h"
+
+namespace kelvaro {
+
+int RipetiCiclo1(Banco& b) {
+    Cicli& k = b.cicli;
+    if (k.MisuraCiclo <= b.imp.Soglia) return RispostaNo;
+    if (b.imp.GenCont) {
+        if (k.ContaCiclo1 == 255) return RispostaNo;  // a Byte cannot count further
+        ++k.ContaCiclo1;
+        if (k.ContaCiclo1 <= b.imp.MaxCiclo1) {
+            k.ContaCiclo2 = 0;
+            return RispostaSi;
+        }
+        return RispostaNo;
+    }
+    return b.finestre().ChiediSiNo("ripeti 1") == RispostaSi ? RispostaSi : RispostaNo;
+}
+
+int RipetiCiclo2(Banco& b) {
+    Cicli& k = b.cicli;
+    if (k.MisuraCiclo <= b.imp.Soglia) return RispostaNo;
+    if (b.imp.GenCont) {
+        if (k.ContaCiclo2 == 255) return RispostaNo;
+        ++k.ContaCiclo2;
+        return k.ContaCiclo2 < b.imp.MaxCiclo2 ? RispostaSi : RispostaNo;
+    }
+    return b.finestre().ChiediSiNo("ripeti 2") == RispostaSi ? RispostaSi : RispostaNo;
+}
+
+namespace {
+
+// A whole number 0..k-1 from the program's random draw.
+int Estrai(int k) {
+    return static_cast<int>(GeneraCasuale(k)) - 1;
+}
+
+template <typename T>
+void Mescola(std::vector<T>& v) {
+    for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[Estrai(i + 1)]);
+}
+
+bool Riempi(int n, int i, std::array<uint8_t, CelleMax>& g, std::array<Maschera, DimMax>& righe,
+            std::array<Maschera, DimMax>& colonne) {
+    if (i == n * n) return true;
+    const int r = i / n, c = i % n;
+    const Maschera liberi = static_cast<Maschera>(((1u << n) - 1) & ~(righe[r] | colonne[c]));
+    std::vector<int> cifre;
+    for (int v = 0; v < n; ++v)
+        if (liberi >> v & 1) cifre.push_back(v);
+    Mescola(cifre);
+    for (int v : cifre) {
+        const Maschera bit = static_cast<Maschera>(1u << v);
+        righe[r] |= bit;
+        colonne[c] |= bit;
+        g[i] = static_cast<uint8_t>(v + 1);
+        if (Riempi(n, i + 1, g, righe, colonne)) return true;
+        righe[r] &= static_cast<Maschera>(~bit);
+        colonne[c] &= static_cast<Maschera>(~bit);
+    }
+    return false;
+}
+
+}  // namespace
+
+std::array<uint8_t, CelleMax> GrigliaCasuale(int n) {
+    std::array<uint8_t, CelleMax> g{};
+    std::array<Maschera, DimMax> righe{}, colonne{};
+    Riempi(n, 0, g, righe, colonne);
+    return g;
+}
+
+std::vector<SegnoGrid> TuttiISegni(int n, const std::array<uint8_t, CelleMax>& sol) {
+    std::vector<SegnoGrid> segni;
+    for (int i = 0; i < n * n; ++i) {
+        const int r = i / n, c = i % n;
+        auto aggiungi = [&](int j) {
+            const auto a = static_cast<uint8_t>(i), b = static_cast<uint8_t>(j);
+            segni.push_back(sol[i] > sol[j] ? SegnoGrid{a, b} : SegnoGrid{b, a});
+        };
+        if (c + 1 < n) aggiungi(i + 1);
+        if (r + 1 < n) aggiungi(i + n);
+    }
+    return segni;
+}
+
+void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
+    const int n = s.n;
+    uint8_t fm, fn;
+    if (g.min == g.magg + 1) {
+        fm = MagDes, fn = MinSin;
+    } else if (g.min + 1 == g.magg) {
+        fm = MagSin, fn = MinDes;
+    } else if (g.min == g.magg + n) {
+        fm = MagGiu, fn = MinSu;
+    } else {
+        fm = MagSu, fn = MinGiu;
+    }
+    if (presente) {
+        s.segni[g.magg] |= fm;
+        s.segni[g.min] |= fn;
+    } else {
+        s.segni[g.magg] &= static_cast<uint8_t>(~fm);
+        s.segni[g.min] &= static_cast<uint8_t>(~fn);
+    }
+}
+
+void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
+    const int n = p.schema.n;
+    Schema& s = b.schema;
+    s.Sizesc = n;
+    s.tblSchema = Tabella{};
+    s.tblSoluzione = Tabella{};
+    s.tblRisolto = Tabella{};
+    s.Vincoli.clear();
+    for (int i = 0; i < n * n; ++i) {
+        const int r = i / n + 1, c = i % n + 1;
+        s.tblSchema[r][c] = std::string(1, static_cast<char>('0' + p.schema.dato[i]));
+        s.tblSoluzione[r][c] = std::string(1, static_cast<char>('0' + p.soluzione[i]));
+    }
+    auto cella = [n](int i) {
+        return std::string{static_cast<char>('1' + i / n), static_cast<char>('1' + i % n)};
+    };
+    for (const SegnoGrid& g : TuttiISegni(n, p.soluzione)) {
+        const uint8_t f = p.schema.segni[g.magg];
+        const bool presente = (g.min == g.magg + 1 && (f & MagDes)) ||
+                              (g.min + 1 == g.magg && (f & MagSin)) ||
+                              (g.min == g.magg + n && (f & MagGiu)) || (g.min + n == g.magg && (f & MagSu));
+        if (presente) s.Vincoli.push_back(cella(g.magg) + cella(g.min));
+    }
+    CostruisciSegni(s);
+    s.Caricato = true;
+}
+
+bool RisoltoSenzaTentativi(Banco& b) {
+    const bool registra = b.storia.RegistraStoria;
+    b.storia.RegistraStoria = false;
+    b.ris.MostraLog = false;
+    b.ris.MaxLivello = 99;
+    RisolviSchema(b);
+    b.storia.RegistraStoria = registra;
+    if (!b.ris.Risolto) return false;
+    for (int k = 1; k <= b.ris.NumPassi; ++k)
+        if (b.ris.Passi[k].Codice == "T") return false;
+    const int n = b.schema.Sizesc;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (b.schema.tblRisolto[r][c] != b.schema.tblSoluzione[r][c]) return false;
+    return true;
+}
+
+namespace {
+
+bool Risolvibile(const SchemaBit& s, int tecniche) {
+    return RisolviLogica(s, tecniche).esito == EsitoLogica::Risolto;
+}
+
+// The work of one generation step.
+class Generatore {
+public:
+    static constexpr int TentativiGriglia = 1;
+
+    Generatore(int n, int dati, int profondita, int tecniche)
+        : n_(n),
+          dati_(std::clamp(dati, 0, n * n)),
+          profondita_(std::max(1, profondita)),
+          tecniche_(tecniche) {}
+
+    // Primary cycle: new grid, its givens, every sign, then a removal pass. A grid whose signs
+    // and givens leave it open (two digits never side by side can swap, say) is drawn again; after
+    // a few draws the open cells get extra givens instead.
+    void NuovaGriglia() {
+        for (int tentativo = 1;; ++tentativo) {
+            p_ = SchemaProdotto{};
+            p_.schema.n = n_;
+            p_.soluzione = GrigliaCasuale(n_);
+            std::vector<int> celle(static_cast<size_t>(n_ * n_));
+            for (int i = 0; i < n_ * n_; ++i) celle[i] = i;
+            Mescola(celle);
+            for (int k = 0; k < dati_; ++k) p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
+            segni_ = TuttiISegni(n_, p_.soluzione);
+            attivo_.assign(segni_.size(), true);
+            necessario_.assign(segni_.size(), false);
+            for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
+            RisultatoLogica r = RisolviLogica(p_.schema, tecniche_);
+            if (r.esito == EsitoLogica::Risolto) break;
+            if (tentativo < TentativiGriglia) continue;
+            while (r.esito != EsitoLogica::Risolto) {
+                std::vector<int> aperte;
+                for (int i = 0; i < n_ * n_; ++i)
+                    if (ContaCifre(r.candidati[i]) > 1) aperte.push_back(i);
+                const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
+                p_.schema.dato[i] = p_.soluzione[i];
+                r = RisolviLogica(p_.schema, tecniche_);
+            }
+            break;
+        }
+        Riduci();
+    }
+
+    // Removal pass: signs in random order, each removed when the schema stays solvable; ends
+    // after `profondita_` failed attempts in a row. While removals keep succeeding they are tried
+    // in growing groups (a group that fails is tried again one sign at a time), which spares most
+    // of the checks on a schema still full of signs without changing what a single check allows.
+    void Riduci() {
+        std::vector<int> ordine;
+        for (int e = 0; e < static_cast<int>(segni_.size()); ++e)
+            if (attivo_[e]) ordine.push_back(e);
+        Mescola(ordine);
+        int falliti = 0;
+        int gruppo = 1;
+        const int totale = static_cast<int>(ordine.size());
+        for (int k = 0; k < totale && falliti < profondita_;) {
+            const int fine = std::min(totale, k + gruppo);
+            bool gruppoLibero = true;
+            for (int j = k; j < fine; ++j) gruppoLibero = gruppoLibero && !necessario_[ordine[j]];
+            if (fine - k > 1 && gruppoLibero) {
+                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
+                if (Risolvibile(p_.schema, tecniche_)) {
+                    for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
+                    k = fine;
+                    gruppo *= 2;
+                    continue;
+                }
+                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], true);
+                gruppo = 1;
+            }
+            const int e = ordine[k++];
+            if (necessario_[e]) {  // it had to stay on a fuller schema: it has to stay now
+                ++falliti;
+                gruppo = 1;
+                continue;
+            }
+            ImpostaSegno(p_.schema, segni_[e], false);
+            if (Risolvibile(p_.schema, tecniche_)) {
+                attivo_[e] = false;
+                falliti = 0;
+                gruppo = std::max(gruppo, 2);
+            } else {
+                ImpostaSegno(p_.schema, segni_[e], true);
+                necessario_[e] = true;
+                ++falliti;
+                gruppo = 1;
+            }
+        }
+        p_.segni = static_cast<int>(std::count(attivo_.begin(), attivo_.end(), true));
+        p_.livello = LivelloLogico(RisolviLogica(p_.schema, tecniche_));
+    }
+
+    const SchemaProdotto& Corrente() const { return p_; }
+
+private:
+    int n_, dati_, profondita_, tecniche_;
+    SchemaProdotto p_;
+    std::vector<SegnoGrid> segni_;
+    std::vector<bool> attivo_;
+    std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
+};
+
+// Harder first (the level as a number: Swordfish outweighs subsets), then leaner.
+bool Migliore(const SchemaProdotto& a, const SchemaProdotto& b) {
+    if (a.livello != b.livello) return a.livello > b.livello;
+    return a.segni < b.segni;
+}
+
+// Confirms a schema with the counter and the step solver, names it and saves it.
+bool ConfermaESalva(Banco& b, const SchemaProdotto& p) {
+    if (ContaSoluzioni(p.schema, 2) != 1) return false;
+    ImpostaSchemaCorrente(b, p);
+    if (!RisoltoSenzaTentativi(b)) return false;
+    GeneraNomeAut(b);
+    CmdSalvaxml_Click(b);
+    return true;
+}
+
+}  // namespace
+
+void DoGeneraAutoF1(Banco& b) {
+    b.file.Salvato = false;
+    const int n = b.schema.Sizesc;
+    if (n < SizescMinimaGenerabile || n > DimMax) {
+        b.finestre().Messaggio("Dimensione dello schema non generabile (ammesse da 2 a 9): " +
+                               std::to_string(n));
+        return;
+    }
+    const bool genContPrima = b.imp.GenCont;
+    b.imp.GenCont = true;  // saves go into the rule's DIR, the questions answer from the counters
+    // Every schema starts its cycles from zero, so every schema of a rule gets the same cycles
+    // and no counter can pass 255.
+    b.cicli = Cicli{};
+    const int tecniche = b.imp.AttivaMultipli & 3;
+    Generatore gen(n, b.imp.CelleIniziali, b.imp.MaxCercaVincoli, tecniche);
+
+    std::vector<SchemaProdotto> raggiunti;
+    bool salvatoUno = false;
+    bool fermo = false;  // the folder refused a file: nothing more to do
+    auto fineCiclo = [&] {
+        const SchemaProdotto& p = gen.Corrente();
+        b.cicli.MisuraCiclo = static_cast<uint8_t>(std::min(p.segni, 255));
+        raggiunti.push_back(p);
+        if (b.imp.OutputSchema && ConfermaESalva(b, p)) {
+            salvatoUno = salvatoUno || b.file.Salvato;
+            fermo = !b.file.Salvato;
+        }
+    };
+    do {
+        gen.NuovaGriglia();
+        fineCiclo();
+        while (!fermo && RipetiCiclo2(b) == RispostaSi) {
+            gen.Riduci();
+            fineCiclo();
+        }
+    } while (!fermo && RipetiCiclo1(b) == RispostaSi);
+
+    if (!fermo && !salvatoUno) {
+        // The hardest schema reached is the one kept; should the step solver disagree with the
+        // bit-mask check on it, the next best is taken, then fresh grids.
+        std::stable_sort(raggiunti.begin(), raggiunti.end(), Migliore);
+        bool fatto = false;
+        for (const SchemaProdotto& p : raggiunti)
+            if ((fatto = ConfermaESalva(b, p))) break;
+        for (int tentativo = 0; !fatto && tentativo < 100; ++tentativo) {
+            gen.NuovaGriglia();
+            fatto = ConfermaESalva(b, gen.Corrente());
+        }
+        if (!fatto)
+            b.finestre().Messaggio("Nessuno schema generato: il risolutore non conferma gli schemi trovati");
+    }
+    b.imp.GenCont = genContPrima;
+}
+
+}  // namespace kelvaro

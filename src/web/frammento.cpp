@@ -1,0 +1,118 @@
+#include "web/frammento.h"
+
+#include "display/visualizza.h"
+#include "model/testo.h"
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* Crlf = "\r\n";
+
+// A narrow grid line (borders and sign lines) is 240 twips; everything else is a value line.
+char Tipo(int misura) {
+    return misura == 240 ? 'P' : 'L';
+}
+
+std::string Immagine(const char* nome) {
+    return std::string("<img src='assets/img/") + nome + ".bmp'   alt=''>";
+}
+
+std::string CellaImmagine(const std::string& id, const std::string& contenuto) {
+    return "<td id='" + id + "' >  " + contenuto + "</TD>";
+}
+
+}  // namespace
+
+std::string FrammentoSchema(const Banco& b) {
+    const Griglia& g = b.Gr;
+    const int n = b.schema.Sizesc;
+    const int ultimaRiga = g.Rows() - 2;  // the last grid row only holds the current position
+
+    int mpp = 0, mpl = 0, mlp = 0, mll = 0;
+    for (int i = 0; i <= ultimaRiga; ++i)
+        for (int j = 0; j < g.Cols(); ++j) {
+            const char r = Tipo(g.RowHeight(i)), c = Tipo(g.ColWidth(j));
+            if (r == 'P' && c == 'P') ++mpp;
+            if (r == 'P' && c == 'L') ++mpl;
+            if (r == 'L' && c == 'P') ++mlp;
+            if (r == 'L' && c == 'L') ++mll;
+        }
+
+    const std::string lato = std::to_string(60 * n + 50);
+    const std::string soluzione = ConcatenaTabella(b.schema.tblRisolto, n);
+    const std::string dati = ConcatenaTabella(b.schema.tblSchema, n);
+
+    std::string out;
+    out += "<script lang='javascript'>var solution;solution='" + soluzione + "';var schema;schema='" + dati +
+           "';var sizesc;sizesc='" + std::to_string(n) + "';";
+    out += "var mpl;mpl=" + std::to_string(mpl) + ";var mll;mll=" + std::to_string(mll) +
+           ";var mlp;mlp=" + std::to_string(mlp) + ";var mpp;mpp=" + std::to_string(mpp) + ";";
+    out += Crlf;
+
+    const Storia& st = b.storia;
+    out += " var tbls = new Array(); var tblv = new Array(); var tblr = new Array(); var mls=" +
+           std::to_string(st.NumStoria) + "; var imls=0;";
+    out += Crlf;
+    auto voce = [](const std::vector<std::string>& v, int k) -> std::string {
+        return k < static_cast<int>(v.size()) ? v[k] : std::string();
+    };
+    for (int k = 0; k <= st.NumStoria; ++k) {
+        const std::string ks = std::to_string(k);
+        out += "tbls[" + ks + "]='" + voce(st.StoriaS, k) + "';" + Crlf;
+        out += "tblv[" + ks + "]='" + voce(st.StoriaV, k) + "';" + Crlf;
+        out += "tblr[" + ks + "]='" + voce(st.StoriaR, k) + "';" + Crlf;
+    }
+    out += "</script>";
+    out += Crlf;
+    out +=
+        "<table id='ritb1' align='center'  border='0'  cellpadding='0' cellspacing='0' class='laterale' "
+        "height='" +
+        lato + "' width='" + lato + "'>" + Crlf;
+
+    int nll = 0, nlp = 0, npl = 0, npp = 0;
+    for (int i = 0; i <= ultimaRiga; ++i) {
+        out += "<tr id='ritd" + std::to_string(i + 1) + "'>" + Crlf;
+        for (int j = 0; j < g.Cols(); ++j) {
+            const char r = Tipo(g.RowHeight(i)), c = Tipo(g.ColWidth(j));
+            const std::string& testo = g.Cella(i, j).Testo;
+            const unsigned char segno = testo.empty() ? 0 : static_cast<unsigned char>(testo[0]);
+            if (r == 'L' && c == 'L') {
+                const std::string id = "LL" + std::to_string(nll);
+                const std::string dato =
+                    static_cast<size_t>(nll) < dati.size() ? dati.substr(static_cast<size_t>(nll), 1) : "";
+                ++nll;
+                if (dato == "0")
+                    out += "<td id='" + id + "' onmouseup=\"javascript:posizioneTD(this)\"></td>";
+                else
+                    out += CellaImmagine(id, dato);
+            } else if (r == 'L') {
+                const std::string id = "LP" + std::to_string(nlp++);
+                std::string img;
+                if (segno == SegnoMagDes) img = Immagine("FD");
+                if (segno == SegnoMinDes) img = Immagine("FS");
+                out += CellaImmagine(id, img);
+            } else if (c == 'L') {
+                const std::string id = "PL" + std::to_string(npl++);
+                std::string img;
+                if (segno == SegnoMinGiu) img = Immagine("FA");
+                if (segno == SegnoMagGiu) img = Immagine("FB");
+                out += CellaImmagine(id, img);
+            } else {
+                out += CellaImmagine("PP" + std::to_string(npp++), "");
+            }
+            out += Crlf;
+        }
+        out += "</tr>";
+        out += Crlf;
+    }
+    out += "</table>";
+    out += Crlf;
+    return out;
+}
+
+void Generahtml_Click(Banco& b) {
+    b.web.Frammento = FrammentoSchema(b);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,15 @@
+#pragma once
+// The body of an interactive schema page: the script data the page script reads (solution,
+// givens, size, cell counts, solving history) and a table mirroring the display grid.
+#include <string>
+
+#include "banco.h"
+
+namespace kelvaro {
+
+// The fragment for the schema shown in b.Gr, CR LF lines.
+std::string FrammentoSchema(const Banco& b);
+// Writes the fragment into b.web.Frammento (in memory: the page builder reads it from there).
+void Generahtml_Click(Banco& b);
+
+}  // namespace kelvaro

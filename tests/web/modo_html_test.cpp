@@ -1,0 +1,236 @@
+// The "/HTML" mode on a program directory of its own: pages, index, levels, the site's pictures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/ini.h"
+#include "files/caricamento.h"
+#include "model/testo.h"
+#include "solver/livello.h"
+#include "solver/risolvi.h"
+#include "supporto/supporto.h"
+#include "web/finestre_prova.h"
+#include "web/pubblica.h"
+#include "web/stringi.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// resources/Kelvaro.ini, the test templates, four schema files (one broken), a sign picture.
+class ModoHtml : public testing::Test {
+protected:
+    void SetUp() override {
+        const fs::path base = dir.percorso();
+        fs::copy_file(std::string(KELVARO_SORGENTI) + "/resources/Kelvaro.ini", base / "Kelvaro.ini");
+        fs::copy(test::Fixture("web/template"), base / "template", fs::copy_options::recursive);
+        fs::copy(test::Fixture("web/schemi"), base / "schemixwebsite", fs::copy_options::recursive);
+        fs::create_directories(base / "assets/img");
+        test::ScriviFile(base / "assets/img/FD.bmp", "BM");
+        fs::create_directory(base / "perwebsiteprove");
+        fs::create_directory(base / "perwebsite");
+        b.ImpostaFinestre(&f);
+        b.CartellaProgramma = base.string();
+    }
+    std::string Sito(const std::string& nome) const {
+        return test::LeggiFile(dir.percorso() / "perwebsiteprove" / nome);
+    }
+    bool Vuota(const char* cartella) const { return fs::is_empty(dir.percorso() / cartella); }
+
+    test::CartellaTemporanea dir;
+    test::FinestreRegistrate f;
+    Banco b;
+};
+
+TEST_F(ModoHtml, PagineIndiceELivelli) {
+    ASSERT_TRUE(EseguiModoHtml(b));
+    EXPECT_EQ(b.conf.FileSchema, "schema.html");
+    EXPECT_EQ(b.conf.FileIndice, "indice.html");
+
+    // The broken file is reported with its name and gets neither page nor index entry.
+    ASSERT_EQ(f.messaggi.size(), 1u);
+    EXPECT_EQ(f.messaggi[0].testo, "File inesistente o dati errati");
+    EXPECT_EQ(f.messaggi[0].dettaglio, b.CartellaProgramma + "/schemixwebsite/d_rotto.txt");
+    EXPECT_FALSE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_d_rotto.html"));
+
+    EXPECT_EQ(Sito("futoshiki_090101.html"),
+              "<html>\r\n<body>\r\n<h1>Schemi del 01 Gennaio 2009</h1>\r\n<ul>\r\n"
+              "<li><a href='Futoshiki_a_facile.html'>5x5 Livello 0</a></li>\r\n"
+              "<li><a href='Futoshiki_b_swordfish.html'>6x6 Livello 210</a></li>\r\n"
+              "<li><a href='Futoshiki_c_difficile.html'>5x5 Livello 311</a></li>\r\n"
+              "</ul>\r\n</body>\r\n</html>\r\n");
+
+    struct Caso {
+        const char* pagina;
+        const char* titolo;
+        const char* id;
+        const char* schema;
+    };
+    const Caso casi[] = {
+        {"Futoshiki_a_facile.html", "Futoshiki 5x5 Livello 0", "F_090101_01", "a_facile.txt"},
+        {"Futoshiki_b_swordfish.html", "Futoshiki 6x6 Livello 210", "M_090101_02", "b_swordfish.TXT"},
+        {"Futoshiki_c_difficile.html", "Futoshiki 5x5 Livello 311", "D_090101_03", "c_difficile.txt"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.pagina);
+        const std::string pagina = Sito(c.pagina);
+        const std::string t = c.titolo;
+        EXPECT_EQ(pagina.rfind("<html> <head> <title>" + t +
+                                   "</title> <script src='schemaFutoshiki.js'></script> "
+                                   "</head> <body onload=\"a100001('" +
+                                   c.id + "')\"> \t<h1>" + t +
+                                   "</h1> "
+                                   "<p>01 Gennaio 2009</p> <script lang='javascript'>var a010101;a010101='",
+                               0),
+                  0u);
+        // The solver's result is the stored solution; the page ends after the fragment's table.
+        const auto letto = LeggiSchemaFile(b.CartellaProgramma + "/schemixwebsite/" + c.schema);
+        ASSERT_TRUE(letto);
+        const int n = letto->schema.Sizesc;
+        EXPECT_NE(pagina.find("a010101='" + ConcatenaTabella(letto->schema.tblSoluzione, n) +
+                              "';var schema;schema='" + ConcatenaTabella(letto->schema.tblSchema, n) + "';"),
+                  std::string::npos);
+        EXPECT_NE(pagina.find("height='" + std::to_string(60 * n + 50) + "'"), std::string::npos);
+        EXPECT_EQ(pagina.substr(pagina.size() - 29), "</table>\r\n </body> </html> \r\n");
+        EXPECT_EQ(pagina.find("posizioneTD"), std::string::npos);
+        EXPECT_NE(pagina.find("onmouseup=\"javascript:a100111(this)\""), std::string::npos);
+    }
+
+    // The output folder is a site on its own: pictures and compacted script.
+    EXPECT_EQ(Sito("assets/img/FD.bmp"), "BM");
+    EXPECT_EQ(Sito("schemaFutoshiki.js"),
+              "function a100111(cella) {\r\nvar a010011 = cella.id; // "
+              "identificatore\r\na000010(a010011);\r\n}\r\n");
+}
+
+TEST_F(ModoHtml, SenzaSchemiIndiceSoloModello) {
+    for (const auto& e : fs::directory_iterator(dir.percorso() / "schemixwebsite")) fs::remove(e.path());
+    ASSERT_TRUE(EseguiModoHtml(b));
+    EXPECT_TRUE(f.messaggi.empty());
+    EXPECT_EQ(
+        Sito("futoshiki_090101.html"),
+        "<html>\r\n<body>\r\n<h1>Schemi del 01 Gennaio 2009</h1>\r\n<ul>\r\n</ul>\r\n</body>\r\n</html>\r\n");
+}
+
+TEST_F(ModoHtml, SenzaIniNonFaNulla) {
+    fs::remove(dir.percorso() / "Kelvaro.ini");
+    EXPECT_FALSE(EseguiModoHtml(b));
+    EXPECT_TRUE(f.messaggi.empty());
+    EXPECT_TRUE(Vuota("perwebsiteprove"));
+}
+
+struct CasoMancante {
+    const char* togli;
+    const char* testo;
+    const char* dettaglio;  // relative to the program directory
+};
+
+class ModoHtmlMancante : public ModoHtml, public testing::WithParamInterface<CasoMancante> {};
+
+TEST_P(ModoHtmlMancante, MessaggioENienteScritto) {
+    fs::remove_all(dir.percorso() / GetParam().togli);
+    EXPECT_FALSE(EseguiModoHtml(b));
+    ASSERT_EQ(f.messaggi.size(), 1u);
+    EXPECT_EQ(f.messaggi[0].testo, GetParam().testo);
+    EXPECT_EQ(f.messaggi[0].dettaglio, b.CartellaProgramma + "/" + GetParam().dettaglio);
+    if (fs::exists(dir.percorso() / "perwebsiteprove")) EXPECT_TRUE(Vuota("perwebsiteprove"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pezzi, ModoHtmlMancante,
+    testing::Values(CasoMancante{"template/schema.html", "Modello non trovato", "template/schema.html"},
+                    CasoMancante{"template/indice.html", "Modello non trovato", "template/indice.html"},
+                    CasoMancante{"schemixwebsite", "Cartella degli schemi non trovata", "schemixwebsite/"},
+                    CasoMancante{"perwebsiteprove", "Cartella di pubblicazione non trovata",
+                                 "perwebsiteprove/"}));
+
+TEST_F(ModoHtml, ModelloSenzaEstensione) {
+    b.conf.FileSchema = "schema";
+    b.conf.FileIndice = "indice.html";
+    const EsitoPubblicazione e = GeneraSingolaPaginaSchema(b);
+    EXPECT_FALSE(e.Riuscita);
+    ASSERT_EQ(f.messaggi.size(), 1u);
+    EXPECT_EQ(f.messaggi[0].testo, "Il nome del modello per la pagina dello schema non ha estensione");
+    EXPECT_TRUE(Vuota("perwebsiteprove"));
+}
+
+TEST_F(ModoHtml, PaginaPrincipale) {
+    fs::copy_file(dir.percorso() / "schemixwebsite/a_facile.txt",
+                  dir.percorso() / "schemixwebsite/3_Prova_Medio.txt");
+    std::string scritto;
+    ASSERT_TRUE(GeneraPaginaFutoshiki(b, &scritto));
+    EXPECT_EQ(scritto, b.CartellaProgramma + "/perwebsite/Futoshiki.html");
+    // Slot 1 has no file: it stays empty.
+    EXPECT_EQ(test::LeggiFile(scritto),
+              "<html>\r\n  <p>01 Gennaio 2009</p>\r\n<a href='x'></a>\r\n"
+              "<a href='y'>SCHEMA 3&nbsp;&nbsp;Prova&nbsp;&nbsp;MEDIO</a>\r\n</html>\r\n");
+    EXPECT_EQ(test::LeggiFile(dir.percorso() / "perwebsite/assets/img/FD.bmp"), "BM");
+}
+
+TEST_F(ModoHtml, ComandoPubblica) {
+    const std::string comando = std::string(KELVARO_BIN) + "/kelvaro-cli pubblica --cartella '" +
+                                b.CartellaProgramma + "' --principale --stringi > '" + b.CartellaProgramma +
+                                "/uscita.txt' 2>&1";
+    // One schema does not load: everything else is published, the exit status says so.
+    EXPECT_NE(std::system(comando.c_str()), 0);
+    const std::string uscita = test::LeggiFile(dir.percorso() / "uscita.txt");
+    EXPECT_NE(uscita.find("pagine: 3\n"), std::string::npos) << uscita;
+    EXPECT_NE(uscita.find("scartati: 1\n"), std::string::npos) << uscita;
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/futoshiki_090101.html"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsite/Futoshiki.html"));
+
+    fs::remove(dir.percorso() / "schemixwebsite/d_rotto.txt");
+    EXPECT_EQ(std::system(comando.c_str()), 0);
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// The program directory as the build lays it out: its own templates, schemas and pictures.
+TEST(ModoHtmlRisorse, CartellaDelProgrammaCompleta) {
+    test::CartellaTemporanea dir;
+    fs::copy(std::string(KELVARO_SORGENTI) + "/resources", dir.percorso(), fs::copy_options::recursive);
+    test::FinestreRegistrate f;
+    Banco b;
+    b.ImpostaFinestre(&f);
+    b.CartellaProgramma = dir.percorso().string();
+    ASSERT_TRUE(EseguiModoHtml(b));
+    EXPECT_TRUE(f.messaggi.empty());
+
+    const auto schemi = ElencoSchemiSito(dir / "schemixwebsite");
+    ASSERT_FALSE(schemi.empty());
+    const std::string indice = test::LeggiFile(dir.percorso() / "perwebsiteprove/futoshiki_090101.html");
+    // Every schema has its page and its link; the links come in the order of the index keys,
+    // made here from a solve of each schema.
+    std::vector<std::pair<std::string, std::string>> chiavi;
+    for (const std::string& s : schemi) {
+        const std::string pagina = NomePaginaSchema(s, ".html");
+        EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove" / pagina)) << pagina;
+        Banco r;
+        r.file.NomeFileAperto = (dir.percorso() / "schemixwebsite" / s).string();
+        ASSERT_TRUE(CaricaSchema(r));
+        RisolviSchema(r);
+        const int n = r.schema.Sizesc;
+        chiavi.emplace_back(Formatta0(LivelloSchema(r.ris.NumSwordfish, r.ris.NumMultipli), 6) +
+                                std::to_string(n) + "x" + std::to_string(n) + "|" + pagina,
+                            pagina);
+    }
+    std::sort(chiavi.begin(), chiavi.end());
+    size_t dopo = 0;
+    for (const auto& [chiave, pagina] : chiavi) {
+        const size_t p = indice.find(pagina, dopo);
+        ASSERT_NE(p, std::string::npos) << chiave;
+        dopo = p;
+    }
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/assets/img/FD.bmp"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/schemaFutoshiki.js"));
+}
+
+}  // namespace
+}  // namespace kelvaro
