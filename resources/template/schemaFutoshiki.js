@@ -887,7 +887,7 @@ function premuto(ev) {
     scegliCella(cellascelta - 1, aperta);
   } else if (ev.key === 'ArrowRight' && c < n - 1) {
     scegliCella(cellascelta + 1, aperta);
-  } else if (ev.key === 'Enter' || ev.key === ' ') {
+  } else if ((ev.key === 'Enter' || ev.key === ' ') && !(ev.target && ev.target.tagName === 'BUTTON')) {
     scegliCella(cellascelta, true);
   } else {
     return;

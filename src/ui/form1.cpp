@@ -35,16 +35,13 @@ namespace {
 // The central area keeps the grid centred, with at least the grid's stored left margin around it.
 class AreaCentrale : public QWidget {
 public:
-    AreaCentrale(Banco& b, QWidget* parent) : QWidget(parent), b_(b) { setObjectName("AreaGriglia"); }
+    explicit AreaCentrale(QWidget* parent) : QWidget(parent) { setObjectName("AreaGriglia"); }
     std::function<void()> Disponi;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         if (Disponi) Disponi();
     }
-
-private:
-    Banco& b_;
 };
 
 struct VoceToolbar {
@@ -82,7 +79,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     finestre_ = std::make_unique<FinestreQt>(*this);
     b_.ImpostaFinestre(finestre_.get());
 
-    auto* area = new AreaCentrale(b_, this);
+    auto* area = new AreaCentrale(this);
     centro_ = area;
     centro_->setAutoFillBackground(true);
     setCentralWidget(centro_);
@@ -133,7 +130,11 @@ void Form1::CreaToolbar() {
     tlb1_->setFloatable(false);
     tlb1_->setContextMenuPolicy(Qt::PreventContextMenu);
     tlb1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tlb1_->setIconSize(QSize(24, 24));
+    tlb1_->setIconSize(QSize(22, 22));
+    // Eight buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
+    // the overflow menu.
+    tlb1_->setStyleSheet(
+        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 4px; } QToolButton { padding: 2px; }"));
     addToolBar(Qt::TopToolBarArea, tlb1_);
     for (const VoceToolbar& v : Voci) {
         const QString chiave = QString::fromLatin1(v.chiave);

@@ -9,6 +9,7 @@
 #include "app/programma.h"
 #include "banco.h"
 #include "ui/form1.h"
+#include "ui/frmprod.h"
 #include "web/pubblica.h"
 
 namespace {
@@ -56,6 +57,8 @@ int ModoProduzione(Banco& b, int argc, char** argv) {
     if (SenzaSchermo()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    ui::FrmProd prod(b);
+    prod.exec();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "display/griglia.h"
 #include "production/casuale.h"
 #include "solver/aiuto.h"
 #include "supporto/finestre_finte.h"
@@ -122,6 +123,31 @@ TEST_F(Risoluzione, ProvaConLaSequenzaAvanzata) {
                           "1 unico  possibile in cella R1C2", "Elimino 1 da R2C2",
                           "1 unico  possibile in cella R2C1", "2 unico  possibile in cella R2C2"}}));
     EXPECT_EQ(RigheRisultato(b), (Righe{"2 1 3 4", "1 2 4 3", "3 4 1 2", "4 3 2 1"}));
+}
+
+// The same block with R1C1 > R1C2: the sign decides it without a trial.
+TEST_F(Risoluzione, UnSegnoDecideSenzaProve) {
+    Banco b;
+    test::PreparaSchema(b, 4, SchemaProva, {"1112"});
+    RisolviSchema(b);
+    EXPECT_EQ(b.ris.Trascrizione,
+              Concatena({DatiProva,
+                         {"R1C1 deve essere maggiore di R1C2", "Elimino 1 da R1C1",
+                          "2 unico  possibile in cella R1C1", "Elimino 2 da R1C2", "Elimino 2 da R2C1",
+                          "1 unico  possibile in cella R1C2", "Elimino 1 da R2C2",
+                          "1 unico  possibile in cella R2C1", "2 unico  possibile in cella R2C2"}}));
+    EXPECT_TRUE(b.ris.Risolto);
+    EXPECT_EQ(RigheRisultato(b), (Righe{"2 1 3 4", "1 2 4 3", "3 4 1 2", "4 3 2 1"}));
+    ASSERT_EQ(b.ris.NumPassi, 17);
+    const Passo& p = b.ris.Passi[13];
+    EXPECT_EQ(p.Codice, "MAG");
+    EXPECT_EQ(p.Valore, "1");
+    EXPECT_EQ(p.RigaP, 0);
+    EXPECT_EQ(p.ColonnaP, 0);
+    EXPECT_EQ(p.RigaS, 1);
+    EXPECT_EQ(p.ColonnaS, 2);
+    // No trial, so no draw was taken from the sequence.
+    EXPECT_NEAR(EstraiCasuale(), 11837123.0 / 16777216.0, 1e-12);
 }
 
 TEST_F(Risoluzione, LimiteDiLivelloLasciaICandidati) {
@@ -259,6 +285,33 @@ TEST_F(ModoLog, ChiusuraSenzaRispostaProsegue) {
     Risolvi("1010000000000000", {0, 0, 0, 0});
     EXPECT_EQ(f.logMostrati.size(), 4u);
     EXPECT_FALSE(b.ris.Interrotto);
+}
+
+// The log window sees the grid redrawn from the level's tables and coloured by the step.
+class FinestreConGriglia : public test::FinestreFinte {
+public:
+    explicit FinestreConGriglia(const Banco& b) : b_(b) {}
+    int MostraFinestraLog(const LogSoluzione& log, bool nascondi) override {
+        testi.push_back(b_.Gr.Cella(1, 3).Testo);           // cell R1C2
+        sfondi.push_back(b_.Gr.Cella(1, 1).CellBackColor);  // cell R1C1
+        return FinestreFinte::MostraFinestraLog(log, nascondi);
+    }
+    std::vector<std::string> testi;
+    std::vector<long> sfondi;
+
+private:
+    const Banco& b_;
+};
+
+TEST_F(Risoluzione, LaFinestraDelLogVedeLaGrigliaDelPasso) {
+    Banco b;
+    FinestreConGriglia f(b);
+    b.ImpostaFinestre(&f);
+    test::PreparaSchema(b, 4, "1010000000000000");
+    b.ris.MostraLog = true;
+    RisolviSchema(b);
+    EXPECT_EQ(f.testi, (Righe{"1234", "1234", "234", "234"}));
+    EXPECT_EQ(f.sfondi, (std::vector<long>{ColoreBianco, ColoreVerde, ColoreGiallo, ColoreRosso}));
 }
 
 TEST_F(Risoluzione, ModoSempliceNonMostraNulla) {

@@ -206,6 +206,10 @@ void Form1Test::avvio() {
             QVERIFY(azioni[k]->isEnabled());
         }
     }
+    // Every button fits the stored width: none is pushed into the toolbar's overflow menu.
+    QVERIFY2(form->Toolbar()->sizeHint().width() <= form->width(),
+             qPrintable(QString::number(form->Toolbar()->sizeHint().width())));
+    QVERIFY(form->Toolbar()->widgetForAction(form->Pulsante("Uscita"))->isVisible());
     // Menus: the three entries the stored layout hides are offered.
     for (const char* nome : {"MnuLivellieDimensioni", "MnuAiuto", "mnuHTML", "MnuInfo0", "mnuInformazioni"}) {
         QAction* a = form->findChild<QAction*>(nome);
@@ -598,6 +602,7 @@ void Form1Test::uscitaChiude() {
 void Form1Test::schermata() {
     const QByteArray dove = qgetenv("KELVARO_SCHERMATA");
     if (dove.isEmpty()) QSKIP("KELVARO_SCHERMATA not set");
+    QVERIFY(form->grab().save(QString::fromLocal8Bit(dove).chopped(4) + "_avvio.png"));
     Apri(Schema7);
     QTest::qWait(50);
     ClickCella(2, 3);

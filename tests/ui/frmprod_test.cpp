@@ -1,0 +1,152 @@
+// FrmProd: the batch window over the production loop, its captions, Esc, and "/prod" as a process.
+#include "ui/frmprod.h"
+
+#include <QKeyEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/ini.h"
+#include "production/casuale.h"
+
+namespace fs = std::filesystem;
+using namespace kelvaro;
+
+namespace {
+
+std::string RegolaIni(const std::string& dir, int schemi, int n) {
+    return "<REGOLA>\r\nDIR=" + dir + "\r\nSCHEMI=" + std::to_string(schemi) +
+           "\r\nSIZESC=" + std::to_string(n) +
+           "\r\nCELLEINIZIALI=2\r\nPROFONDITA=10\r\nMAXCICLO1=2\r\nMAXCICLO2=2\r\nSOGLIA=11\r\nNASCOSTI=1\r\n"
+           "SWORDFISH=1\r\n";
+}
+
+void Scrivi(const fs::path& p, const std::string& testo) {
+    std::ofstream f(p, std::ios::binary);
+    f << testo;
+}
+
+int ContaFile(const fs::path& dir) {
+    if (!fs::exists(dir)) return 0;
+    return static_cast<int>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+}  // namespace
+
+class FrmProdTest : public QObject {
+    Q_OBJECT
+
+    // A program directory with the given INI, read as "/prod" reads it.
+    struct Programma {
+        QTemporaryDir dir;
+        Banco b;
+        fs::path percorso() const { return fs::path(dir.path().toStdString()); }
+        explicit Programma(const std::string& ini) {
+            b.CartellaProgramma = percorso().string();
+            Scrivi(percorso() / "Kelvaro.ini", ini);
+            b.imp.GeneraAuto = true;
+            LeggiRegoleIni(b);
+        }
+    };
+
+private slots:
+    void DueRegoleCinqueSchemi() {
+        RiportaCasualeAllInizio();
+        Programma p(RegolaIni("uno", 3, 5) + RegolaIni("due", 2, 6));
+        ui::FrmProd w(p.b);
+        QCOMPARE(w.windowTitle(), QStringLiteral("FRmProd"));
+        QVERIFY(w.PrimaAttivazione);
+        QStringList didascalie;
+        connect(&w, &ui::FrmProd::DidascaliaCambiata, [&](const QString& t) { didascalie << t; });
+        w.exec();
+        QVERIFY(!w.PrimaAttivazione);
+        QCOMPARE(
+            didascalie,
+            (QStringList{"Futoshiki Regola 1 di 2 Schema 1 di 3", "Futoshiki Regola 1 di 2 Schema 2 di 3",
+                         "Futoshiki Regola 1 di 2 Schema 3 di 3", "Futoshiki Regola 2 di 2 Schema 1 di 2",
+                         "Futoshiki Regola 2 di 2 Schema 2 di 2"}));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Futoshiki Regola 2 di 2 Schema 2 di 2"));
+        QCOMPARE(ContaFile(p.percorso() / "uno"), 3);
+        QCOMPARE(ContaFile(p.percorso() / "due"), 2);
+        QVERIFY(!w.isVisible());
+    }
+
+    void NessunaRegolaSiChiudeSubito() {
+        Programma p("FILESCHEMA=x.htm\r\n");
+        ui::FrmProd w(p.b);
+        int didascalie = 0;
+        connect(&w, &ui::FrmProd::DidascaliaCambiata, [&] { ++didascalie; });
+        w.exec();
+        QCOMPARE(didascalie, 0);
+        QCOMPARE(w.windowTitle(), QStringLiteral("FRmProd"));
+    }
+
+    void EscInCodaFermaIlGiro() {
+        RiportaCasualeAllInizio();
+        Programma p(RegolaIni("uno", 3, 5) + RegolaIni("due", 2, 5));
+        ui::FrmProd w(p.b);
+        QStringList didascalie;
+        // Esc reaches the queue while the first schema is made (the first yield runs the call that
+        // posts it); the second caption is still shown, then the yield delivers the key and
+        // nothing more is produced.
+        connect(&w, &ui::FrmProd::DidascaliaCambiata, [&](const QString& t) {
+            didascalie << t;
+            if (didascalie.size() == 1)
+                QMetaObject::invokeMethod(
+                    &w,
+                    [&w] {
+                        QCoreApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
+                                                                      Qt::NoModifier, QString(QChar(27))));
+                    },
+                    Qt::QueuedConnection);
+        });
+        w.exec();
+        QCOMPARE(w.Interrompi, 1);
+        QCOMPARE(didascalie.size(), 2);
+        QCOMPARE(didascalie.back(), QStringLiteral("Futoshiki Regola 1 di 2 Schema 2 di 3"));
+        QCOMPARE(ContaFile(p.percorso() / "uno"), 1);
+        QCOMPARE(ContaFile(p.percorso() / "due"), 0);
+    }
+
+    void AltriTastiIgnorati() {
+        Programma p(RegolaIni("uno", 2, 4));
+        ui::FrmProd w(p.b);
+        connect(&w, &ui::FrmProd::DidascaliaCambiata, [&] {
+            QCoreApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+        });
+        w.exec();
+        QCOMPARE(w.Interrompi, 0);
+        QCOMPARE(ContaFile(p.percorso() / "uno"), 2);
+    }
+
+    // The real program: "/prod" without a display runs offscreen, echoes the captions on stderr
+    // and writes the files into the rule's folder beside the executable.
+    void ProdSenzaSchermo() {
+        QTemporaryDir dir;
+        const fs::path programma = fs::path(dir.path().toStdString());
+        fs::copy_file(fs::path(KELVARO_BIN) / "kelvaro", programma / "kelvaro");
+        Scrivi(programma / "Kelvaro.ini",
+               RegolaIni("uno", 2, 5) + RegolaIni("due", 1, 4) + RegolaIni("", 1, 1));
+        QProcess proc;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        proc.setProcessEnvironment(env);
+        proc.setWorkingDirectory(QDir::tempPath());
+        proc.start(QString::fromStdString((programma / "kelvaro").string()), {"/prod"});
+        QVERIFY(proc.waitForFinished(60000));
+        const QString err = QString::fromUtf8(proc.readAllStandardError());
+        QVERIFY2(err.contains("Futoshiki Regola 1 di 3 Schema 1 di 2\nFutoshiki Regola 1 di 3 Schema 2 di 2\n"
+                              "Futoshiki Regola 2 di 3 Schema 1 di 1\n"),
+                 qPrintable(err));
+        QVERIFY2(err.contains("Regola 3 saltata: SIZESC=1"), qPrintable(err));
+        QCOMPARE(ContaFile(programma / "uno"), 2);
+        QCOMPARE(ContaFile(programma / "due"), 1);
+    }
+};
+
+QTEST_MAIN(FrmProdTest)
+#include "frmprod_test.moc"
