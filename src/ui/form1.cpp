@@ -20,10 +20,13 @@
 #include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
+#include "ui/form3z.h"
+#include "ui/form8.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
+#include "ui/stampa.h"
 
 namespace kelvaro::ui {
 
@@ -322,7 +325,9 @@ void Form1::ComandoAnnulla() {
     gr_->update();
 }
 
-void Form1::ComandoStampa() {}
+void Form1::ComandoStampa() {
+    StampaSchema(this, b_);
+}
 
 void Form1::ComandoUscita() {
     close();
@@ -334,11 +339,17 @@ void Form1::MenuLivelli() {
     dialogo.exec();
 }
 
-void Form1::MenuIstruzioni() {}
+void Form1::MenuIstruzioni() {
+    Form3z dialogo(b_.CartellaProgramma, this);
+    dialogo.exec();
+}
 
 void Form1::MenuHTML() {}
 
-void Form1::MenuInformazioni() {}
+void Form1::MenuInformazioni() {
+    Form8 dialogo(this);
+    dialogo.exec();
+}
 
 void Form1::ClickGriglia() {
     NascondiPalette();
