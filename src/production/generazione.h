@@ -12,7 +12,8 @@
 //   any trial, by the techniques switched on in AttivaMultipli. A secondary cycle works further on
 //   the schema of the current primary cycle: another removal pass in a new random order.
 // - MaxCercaVincoli ("Profondità analisi"): a removal pass ends after this many attempts in a row
-//   that failed (the sign had to stay), so a deeper analysis gives leaner, harder schemas.
+//   that failed (the sign had to stay; 0 counts as 1), so a deeper analysis gives leaner, harder
+//   schemas.
 // - MisuraCiclo: the number of signs left. It falls as the schema gets leaner; once it is at or
 //   below Soglia no further cycle runs.
 // - MaxCiclo1 / MaxCiclo2: the cycles the questions grant (RipetiCiclo1 / RipetiCiclo2).

@@ -196,6 +196,23 @@ TEST(Generazione, CelleInizialiSonoIDatiDiPartenza) {
     }
 }
 
+TEST(Generazione, UnaAnalisiPiuProfondaLasciaMenoSegni) {
+    // One cycle per schema, so that only the depth differs.
+    auto segni = [](int profondita) {
+        RiportaCasualeAllInizio();
+        Officina o({.n = 7, .profondita = profondita, .max1 = 0, .max2 = 0, .tecniche = 0});
+        int totale = 0;
+        for (int k = 0; k < 8; ++k) {
+            DoGeneraAutoF1(o.b);
+            totale += o.b.schema.NumVincoli();
+        }
+        return totale;
+    };
+    const int superficiale = segni(1), media = segni(5), profonda = segni(40);
+    EXPECT_GT(superficiale, media);
+    EXPECT_GE(media, profonda);
+}
+
 TEST(Generazione, SalvaTuttiGliSchemiUnoPerCiclo) {
     RiportaCasualeAllInizio();
     // MaxCiclo1 1 and MaxCiclo2 2 with a threshold that never stops: two primary cycles, each
