@@ -15,6 +15,7 @@
 
 #include "display/rtf.h"
 #include "ui/form8.h"
+#include "ui/icone.h"
 
 using namespace kelvaro;
 using namespace kelvaro::ui;
@@ -171,7 +172,9 @@ private slots:
         f3z.Rtb->setTextCursor(f3z.Rtb->document()->find("Il file schema"));
         f3z.Rtb->ensureCursorVisible();
         QVERIFY(f3z.grab().save(QString(cartella) + "/form3z_esempio.png"));
-        Form8 f8;
+        QWidget principale;
+        principale.setWindowIcon(IconaProgramma());
+        Form8 f8(&principale);
         f8.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f8));
         QVERIFY(f8.grab().save(QString(cartella) + "/form8.png"));
