@@ -37,6 +37,17 @@ struct Logica {
     std::array<std::array<Confronto, 4>, CelleMax> conf{};
     std::array<Maschera, CelleMax> c{};
     std::array<bool, CelleMax> posto{};
+    // Candidates as the last sign sweep, subset search and Swordfish search saw them.
+    std::array<Maschera, CelleMax> vistoMult{}, vistoSwf{};
+    // Cells waiting to be looked at (each at most once in the queue), lines to scan for hidden
+    // singles.
+    std::array<uint8_t, CelleMax> coda{};
+    std::array<bool, CelleMax> inCoda{};
+    unsigned inizio = 0, fine = 0;
+    uint32_t righeDaVedere = 0, colonneDaVedere = 0;
+    // Per cell, the bounds that read it (at most one per neighbour and direction).
+    std::array<std::array<uint16_t, 8>, CelleMax> dipendenti{};
+    std::array<uint8_t, CelleMax> numDipendenti{};
     std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
     // One bound per cell and direction that carries a sign.
     struct RegolaSegno {
@@ -66,70 +77,103 @@ struct Logica {
             conf[i][2] = {vicino(f & MagSu, r - 1, col), vicino(f & MagGiu, r + 1, col)};
             conf[i][3] = {vicino(f & MinSu, r - 1, col), vicino(f & MinGiu, r + 1, col)};
             for (int d = 0; d < 4; ++d)
-                if (conf[i][d].prec >= 0 || conf[i][d].succ >= 0)
+                if (conf[i][d].prec >= 0 || conf[i][d].succ >= 0) {
+                    for (const int8_t v : {conf[i][d].prec, conf[i][d].succ})
+                        if (v >= 0) dipendenti[v][numDipendenti[v]++] = static_cast<uint16_t>(numRegole);
                     regole[numRegole++] = {static_cast<uint8_t>(i), d == 0 || d == 2, conf[i][d]};
+                }
             c[i] = s.dato[i] ? static_cast<Maschera>(1u << (s.dato[i] - 1)) : tutte;
             posto[i] = false;
+            inCoda[i] = true;
+            coda[fine++] = static_cast<uint8_t>(i);
         }
+        righeDaVedere = colonneDaVedere = (1u << n) - 1;
     }
 
     int Cella(int linea, int k) const { return linee[linea][k]; }
 
-    // Strikes a decided digit from its row and column, and so on for every cell that this leaves
-    // decided.
-    bool Poni(int i) {
-        std::array<uint8_t, CelleMax> pila;
-        int alto = 0;
-        pila[alto++] = static_cast<uint8_t>(i);
-        posto[i] = true;
-        while (alto > 0) {
-            const int j = pila[--alto];
-            const Maschera m = c[j];
-            const Maschera via = static_cast<Maschera>(~m);
-            const int r = j / n, col = j % n;
-            for (int k = 0; k < n; ++k) {
-                for (const int t : {r * n + k, k * n + col}) {
-                    if (t == j || !(c[t] & m)) continue;
-                    if ((c[t] &= via) == 0) return false;
-                    if (Singolo(c[t]) && !posto[t]) {
-                        posto[t] = true;
-                        pila[alto++] = static_cast<uint8_t>(t);
-                    }
-                }
-            }
+    // A cell's candidates shrink: it goes on the queue of cells to look at.
+    void Restringi(int i, Maschera nuova) {
+        if (nuova == c[i]) return;
+        c[i] = nuova;
+        righeDaVedere |= 1u << (i / n);
+        colonneDaVedere |= 1u << (i % n);
+        if (!inCoda[i]) {
+            inCoda[i] = true;
+            coda[fine++ % CelleMax] = static_cast<uint8_t>(i);
+        }
+    }
+
+    // Hidden singles of one line: false on a digit without a place.
+    bool Nascosti(int l) {
+        const auto& linea = linee[l];
+        Maschera una = 0, due = 0;
+        for (int k = 0; k < n; ++k) {
+            const Maschera m = c[linea[k]];
+            due |= una & m;
+            una |= m;
+        }
+        if (una != tutte) return false;
+        Maschera uniche = una & static_cast<Maschera>(~due);
+        for (int k = 0; k < n && uniche; ++k) {
+            const int i = linea[k];
+            const Maschera qui = c[i] & uniche;
+            if (!qui || Singolo(c[i])) continue;
+            uniche &= static_cast<Maschera>(~qui);
+            Restringi(i, Minimo(qui));  // two digits that fit only here leave the other unplaced
         }
         return true;
     }
 
-    // Naked and hidden singles until none is left; false on a contradiction.
-    bool Singoli() {
-        for (int i = 0; i < celle; ++i) {
-            if (c[i] == 0) return false;
-            if (!posto[i] && Singolo(c[i]) && !Poni(i)) return false;
-        }
+    // Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
+    // changes; false on a contradiction.
+    bool Propaga() {
         for (;;) {
-            bool cambiato = false;
-            for (int l = 0; l < 2 * n; ++l) {
-                const auto& linea = linee[l];
-                Maschera una = 0, due = 0;
-                for (int k = 0; k < n; ++k) {
-                    const Maschera m = c[linea[k]];
-                    due |= una & m;
-                    una |= m;
+            while (inizio != fine) {
+                const int j = coda[inizio++ % CelleMax];
+                inCoda[j] = false;
+                const Maschera m = c[j];
+                if (m == 0) return false;
+                if (Singolo(m) && !posto[j]) {
+                    posto[j] = true;
+                    const Maschera via = static_cast<Maschera>(~m);
+                    const int r = j / n, col = j % n;
+                    for (int k = 0; k < n; ++k) {
+                        const int tr = r * n + k, tc = k * n + col;
+                        if (tr != j && (c[tr] & m)) {
+                            if ((c[tr] & via) == 0) return false;
+                            Restringi(tr, c[tr] & via);
+                        }
+                        if (tc != j && (c[tc] & m)) {
+                            if ((c[tc] & via) == 0) return false;
+                            Restringi(tc, c[tc] & via);
+                        }
+                    }
                 }
-                if (una != tutte) return false;
-                Maschera uniche = una & static_cast<Maschera>(~due);
-                for (int k = 0; k < n && uniche; ++k) {
-                    const int i = linea[k];
-                    if (posto[i] || !(c[i] & uniche)) continue;
-                    const Maschera nuova = Minimo(c[i] & uniche);
-                    uniche &= static_cast<Maschera>(~(c[i] & uniche));
-                    c[i] = nuova;
-                    if (!Poni(i)) return false;
-                    cambiato = true;
+                for (int k = 0; k < numDipendenti[j]; ++k) {
+                    const RegolaSegno& g = regole[dipendenti[j][k]];
+                    Maschera via;
+                    if (g.maggiore) {
+                        const Maschera x = LimiteMaggiore(g.vicini);
+                        via = x ? FinoA(x) : 0;
+                    } else {
+                        const Maschera x = LimiteMinore(g.vicini);
+                        via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
+                    }
+                    if (c[g.cella] & via) {
+                        const Maschera nuova = c[g.cella] & static_cast<Maschera>(~via);
+                        if (nuova == 0) return false;
+                        Restringi(g.cella, nuova);
+                    }
                 }
             }
-            if (!cambiato) return true;
+            if (!righeDaVedere && !colonneDaVedere) return true;
+            const uint32_t righe = righeDaVedere, colonne = colonneDaVedere;
+            righeDaVedere = colonneDaVedere = 0;
+            for (int a = 0; a < n; ++a) {
+                if ((righe >> a & 1) && !Nascosti(a)) return false;
+                if ((colonne >> a & 1) && !Nascosti(n + a)) return false;
+            }
         }
     }
 
@@ -163,32 +207,18 @@ struct Logica {
     }
 
     // One sweep of the sign bounds: 1 something removed, 0 nothing, -1 a cell emptied.
-    int Segni() {
-        int esito = 0;
-        for (int k = 0; k < numRegole; ++k) {
-            const RegolaSegno& g = regole[k];
-            Maschera via;
-            if (g.maggiore) {
-                const Maschera x = LimiteMaggiore(g.vicini);
-                via = x ? FinoA(x) : 0;
-            } else {
-                const Maschera x = LimiteMinore(g.vicini);
-                via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
-            }
-            Maschera& m = c[g.cella];
-            if (m & via) {
-                m &= static_cast<Maschera>(~via);
-                if (m == 0) return -1;
-                esito = 1;
-            }
-        }
-        return esito;
-    }
-
-    // Naked subsets of 2..4 undecided cells in each line.
+    // A line unchanged since the last search holds no new group.
     bool Multipli() {
+        std::array<bool, CelleMax> cambiata;
+        for (int i = 0; i < celle; ++i) {
+            cambiata[i] = c[i] != vistoMult[i];
+            vistoMult[i] = c[i];
+        }
         bool cambiato = false;
         for (int l = 0; l < 2 * n; ++l) {
+            bool nuova = false;
+            for (int k = 0; k < n; ++k) nuova = nuova || cambiata[Cella(l, k)];
+            if (!nuova) continue;
             std::array<int, DimMax> aperte{};
             int na = 0;
             for (int k = 0; k < n; ++k)
@@ -199,7 +229,7 @@ struct Logica {
                     if (gruppo >> k & 1) continue;
                     const int i = aperte[k];
                     if (c[i] & unione) {
-                        c[i] &= static_cast<Maschera>(~unione);
+                        Restringi(i, c[i] & static_cast<Maschera>(~unione));
                         cambiato = true;
                     }
                 }
@@ -224,12 +254,19 @@ struct Logica {
     }
 
     // Swordfish on two lines (columns, then rows) for each digit.
+    // A digit none of whose cells changed since the last search gives nothing new.
     bool Swordfish() {
+        Maschera cifreNuove = 0;
+        for (int i = 0; i < celle; ++i) {
+            if (c[i] != vistoSwf[i]) cifreNuove |= c[i] | vistoSwf[i];
+            vistoSwf[i] = c[i];
+        }
         bool cambiato = false;
         for (int tipo = 0; tipo < 2; ++tipo) {
             const int base = tipo == 0 ? n : 0;  // columns first, as the step solver looks
             for (int v = 0; v < n; ++v) {
                 const Maschera bit = static_cast<Maschera>(1u << v);
+                if (!(cifreNuove & bit)) continue;
                 std::array<Maschera, DimMax> pos{};
                 for (int l = 0; l < n; ++l)
                     for (int k = 0; k < n; ++k) {
@@ -246,7 +283,7 @@ struct Logica {
                                 if (pos[l1] >> k & 1) {
                                     const int i = Cella(base + m, k);
                                     if ((c[i] & bit) && !Singolo(c[i])) {
-                                        c[i] &= static_cast<Maschera>(~bit);
+                                        Restringi(i, c[i] & static_cast<Maschera>(~bit));
                                         cambiato = true;
                                     }
                                 }
@@ -276,18 +313,10 @@ RisultatoLogica RisolviLogica(const SchemaBit& s, int tecniche) {
     }
     Logica x(s);
     for (;;) {
-        if (!x.Singoli()) {
+        if (!x.Propaga()) {
             out.esito = EsitoLogica::Contraddizione;
             break;
         }
-        // Sign sweeps until they rest, then singles again: fewer full scans for the singles.
-        int segni, cambiati = 0;
-        while ((segni = x.Segni()) > 0) ++cambiati;
-        if (segni < 0) {
-            out.esito = EsitoLogica::Contraddizione;
-            break;
-        }
-        if (cambiati > 0) continue;
         if (x.TuttiDecisi()) {
             out.esito = EsitoLogica::Risolto;
             break;

@@ -93,12 +93,14 @@ std::string FinestreQt::Salva(const std::string& nomeProposto) {
     return Percorso(f);
 }
 
-int FinestreQt::MostraFinestraLog(const LogSoluzione&, bool) {
-    return 1;
+int FinestreQt::MostraFinestraLog(const LogSoluzione& log, bool nascondiAggiorna) {
+    // The step's colours are in the grid model: on screen before the window waits.
+    if (GrigliaWidget* g = form_.Griglia()) g->repaint();
+    return Form3::Mostra(&form_, log, nascondiAggiorna, posizioneLog_);
 }
 
 void FinestreQt::PosizionaFormLog() {
-    form_.move(0, form_.y());
+    posizioneLog_ = ui::PosizionaFormLog(form_, form_.Griglia(), &form_.banco().Gr);
 }
 
 int FinestreQt::LeftPrincipale() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/finestre.h"
+#include "ui/form3.h"
 
 namespace kelvaro::ui {
 
@@ -37,6 +38,8 @@ private:
     QString CartellaIniziale() const;
     void RicordaCartella(const QString& file);
     QString ultimaCartella_;
+    // Where the next log window goes, as PosizionaFormLog left it.
+    PosizioneFormLog posizioneLog_;
 };
 
 }  // namespace kelvaro::ui

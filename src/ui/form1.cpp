@@ -20,10 +20,13 @@
 #include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
+#include "ui/form3z.h"
+#include "ui/form8.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
+#include "ui/stampa.h"
 
 namespace kelvaro::ui {
 
@@ -32,16 +35,13 @@ namespace {
 // The central area keeps the grid centred, with at least the grid's stored left margin around it.
 class AreaCentrale : public QWidget {
 public:
-    AreaCentrale(Banco& b, QWidget* parent) : QWidget(parent), b_(b) { setObjectName("AreaGriglia"); }
+    explicit AreaCentrale(QWidget* parent) : QWidget(parent) { setObjectName("AreaGriglia"); }
     std::function<void()> Disponi;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         if (Disponi) Disponi();
     }
-
-private:
-    Banco& b_;
 };
 
 struct VoceToolbar {
@@ -79,7 +79,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     finestre_ = std::make_unique<FinestreQt>(*this);
     b_.ImpostaFinestre(finestre_.get());
 
-    auto* area = new AreaCentrale(b_, this);
+    auto* area = new AreaCentrale(this);
     centro_ = area;
     centro_->setAutoFillBackground(true);
     setCentralWidget(centro_);
@@ -325,7 +325,9 @@ void Form1::ComandoAnnulla() {
     gr_->update();
 }
 
-void Form1::ComandoStampa() {}
+void Form1::ComandoStampa() {
+    StampaSchema(this, b_);
+}
 
 void Form1::ComandoUscita() {
     close();
@@ -337,11 +339,17 @@ void Form1::MenuLivelli() {
     dialogo.exec();
 }
 
-void Form1::MenuIstruzioni() {}
+void Form1::MenuIstruzioni() {
+    Form3z dialogo(b_.CartellaProgramma, this);
+    dialogo.exec();
+}
 
 void Form1::MenuHTML() {}
 
-void Form1::MenuInformazioni() {}
+void Form1::MenuInformazioni() {
+    Form8 dialogo(this);
+    dialogo.exec();
+}
 
 void Form1::ClickGriglia() {
     NascondiPalette();

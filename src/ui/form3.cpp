@@ -15,7 +15,7 @@
 #include "display/griglia.h"
 #include "display/log_soluzione.h"
 
-namespace kelvaro {
+namespace kelvaro::ui {
 
 namespace {
 
@@ -235,4 +235,4 @@ PosizioneFormLog PosizionaFormLog(QWidget& principale, const QWidget* grigliaGr,
     return pos;
 }
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

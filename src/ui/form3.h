@@ -10,9 +10,11 @@ class QTableWidget;
 class QGroupBox;
 
 namespace kelvaro {
-
 class LogSoluzione;
 class Griglia;
+}  // namespace kelvaro
+
+namespace kelvaro::ui {
 
 // Where the log window and its parts go (pixels); computed by PosizionaFormLog.
 struct PosizioneFormLog {
@@ -71,4 +73,4 @@ private:
 // position of Gr when given.
 PosizioneFormLog PosizionaFormLog(QWidget& principale, const QWidget* grigliaGr, Griglia* Gr = nullptr);
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

@@ -11,7 +11,7 @@
 
 #include "display/rtf.h"
 
-namespace kelvaro {
+namespace kelvaro::ui {
 
 namespace {
 
@@ -131,4 +131,4 @@ bool Form3z::CaricaIstruzioni(const QString& percorso) {
     return true;
 }
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

@@ -7,8 +7,10 @@ class QTextBrowser;
 class QTextDocument;
 
 namespace kelvaro {
-
 struct DocumentoRtf;
+}  // namespace kelvaro
+
+namespace kelvaro::ui {
 
 class Form3z : public QDialog {
     Q_OBJECT
@@ -25,4 +27,4 @@ public:
 // Builds the formatted text of a read rich-text document.
 void RiempiDocumento(QTextDocument& doc, const DocumentoRtf& rtf);
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

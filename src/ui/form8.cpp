@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <cmath>
 
-namespace kelvaro {
+namespace kelvaro::ui {
 
 namespace {
 
@@ -53,4 +53,4 @@ void Form8::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 
-namespace kelvaro {
+namespace kelvaro::ui {
 
 class Form8 : public QDialog {
     Q_OBJECT
@@ -22,4 +22,4 @@ private:
     void Centra();
 };
 
-}  // namespace kelvaro
+}  // namespace kelvaro::ui

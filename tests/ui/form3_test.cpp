@@ -1,19 +1,28 @@
-// The log window on its own: layout, lines, buttons, placement beside the main window.
+// The log window: on its own (layout, lines, buttons, placement beside the main window) and
+// driven by "Mostra" on the main window with scripted button presses.
 #include "ui/form3.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
+#include "banco.h"
 #include "display/griglia.h"
 #include "display/log_soluzione.h"
+#include "files/caricamento.h"
+#include "ui/form1.h"
+#include "ui/griglia_widget.h"
 
 using namespace kelvaro;
+using namespace kelvaro::ui;
 
 namespace {
 
@@ -44,10 +53,97 @@ LogSoluzione Righe(std::initializer_list<const char*> righe) {
     return log;
 }
 
+// What one showing of the log window looked like.
+struct Vista {
+    QStringList righe;
+    bool aggiornaVisibile = false;
+    QRect finestra;  // outer geometry of Form3
+    QRect gm;
+    QPoint frmMess;
+    QRect principale;       // outer geometry of the main window
+    int grTopFinestra = 0;  // the main grid's top, in main window coordinates
+    int grAltezza = 0;
+    long sfondoR1C1 = 0;  // backgrounds of the grid model at that moment
+    long sfondoR1C2 = 0;
+    std::string testoR1C2;
+    QRgb pixelR1C1 = 0;  // as the main grid shows it
+};
+
+// Drives "Mostra" on a main window: each log window that appears is looked at, then answered
+// with the next button of the script ("" = its close box). Past the script it interrupts.
+class Copione : public QObject {
+public:
+    Copione(kelvaro::ui::Form1& form, QStringList pulsanti) : form_(form), pulsanti_(std::move(pulsanti)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { Guarda(); });
+        timer_.start(5);
+    }
+    QList<Vista> viste;
+    bool oltreIlCopione = false;
+
+private:
+    void Guarda() {
+        auto* f = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        if (!f || f->property("visto").toBool() || !f->isVisible()) return;
+        f->setProperty("visto", true);
+        Vista v;
+        for (int i = 1; i < f->Gm->rowCount(); ++i) v.righe << f->Gm->item(i, 1)->text();
+        v.aggiornaVisibile = f->CmdAggiorna->isVisible();
+        v.finestra = f->frameGeometry();
+        v.gm = f->Gm->geometry();
+        v.frmMess = f->FrmMess->pos();
+        v.principale = form_.frameGeometry();
+        v.grTopFinestra = form_.Griglia()->mapTo(&form_, QPoint(0, 0)).y();
+        v.grAltezza = form_.Griglia()->height();
+        const kelvaro::Banco& b = form_.banco();
+        v.sfondoR1C1 = b.Gr.Cella(1, 1).CellBackColor;
+        v.sfondoR1C2 = b.Gr.Cella(1, 3).CellBackColor;
+        v.testoR1C2 = b.Gr.Cella(1, 3).Testo;
+        const QRect r = form_.Griglia()->RettangoloPosizione(1, 1);
+        v.pixelR1C1 =
+            form_.Griglia()->grab().toImage().pixel(r.topLeft() + QPoint(5, 5));  // clear of the digit
+        viste << v;
+        QString azione = "CmdInterrompi";
+        if (pulsanti_.isEmpty())
+            oltreIlCopione = true;
+        else
+            azione = pulsanti_.takeFirst();
+        if (azione.isEmpty())
+            f->close();
+        else
+            QTest::mouseClick(f->findChild<QPushButton*>(azione), Qt::LeftButton);
+    }
+    kelvaro::ui::Form1& form_;
+    QStringList pulsanti_;
+    QTimer timer_;
+};
+
+const QStringList PrimoDato = {"Dato iniziale 3 in cella R1C1",
+                               "Elimino 3 da R1C2",
+                               "Elimino 3 da R1C3",
+                               "Elimino 3 da R1C4",
+                               "Elimino 3 da R1C5",
+                               "Elimino 3 da R2C1",
+                               "Elimino 3 da R3C1",
+                               "Elimino 3 da R4C1",
+                               "Elimino 3 da R5C1"};
+const QStringList SecondoDato = {"Dato iniziale 2 in cella R3C3",
+                                 "Elimino 2 da R3C1",
+                                 "Elimino 2 da R3C2",
+                                 "Elimino 2 da R3C4",
+                                 "Elimino 2 da R3C5",
+                                 "Elimino 2 da R1C3",
+                                 "Elimino 2 da R2C3",
+                                 "Elimino 2 da R4C3",
+                                 "Elimino 2 da R5C3"};
+const QStringList Situazione = {"Situazione aggiornata"};
+
 }  // namespace
 
 class TestForm3 : public QObject {
     Q_OBJECT
+    std::unique_ptr<Banco> banco;
+    std::unique_ptr<Form1> form1;
+
 private slots:
     void layoutMemorizzato() {
         Form3 f;
@@ -182,6 +278,106 @@ private slots:
         QCOMPARE(f.Gm->geometry(), QRect(Px(120), Px(600), Px(5895), Px(4890)));
         QCOMPARE(f.FrmMess->pos(), QPoint(Px(120), Px(600) + Px(4890) + Px(MmToTwips(1))));
         QVERIFY(f.FrmMess->geometry().bottom() < f.height());
+    }
+
+    // --- "Mostra" on the main window, with the real windows ------------------------------------
+
+    void init() {
+        banco = std::make_unique<Banco>();
+        banco->CartellaProgramma = KELVARO_BIN;
+        form1 = std::make_unique<Form1>(*banco);
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+        banco->file.NomeFileAperto = KELVARO_SORGENTI "/tests/fixtures/log_5x5.txt";
+        QVERIFY(CaricaSchema(*banco));
+        form1->move(250, 60);
+        QTRY_COMPARE(form1->frameGeometry().topLeft(), QPoint(250, 60));
+    }
+    void cleanup() {
+        form1.reset();
+        banco.reset();
+    }
+
+    void mostraPrimiPassiEInterrompi() {
+        banco->file.NomeFile = "nome.TXT";
+        Copione copione(*form1, {"CmdContinuaLog", "CmdContinuaLog", "CmdInterrompi"});
+        form1->ClickToolbar("Mostra");
+        QVERIFY(!copione.oltreIlCopione);
+        QCOMPARE(copione.viste.size(), 3);  // interrupt ends the whole solve
+
+        const Vista& pausa = copione.viste[0];
+        QCOMPARE(pausa.righe, Situazione);
+        QVERIFY(!pausa.aggiornaVisibile);
+        const Vista& primo = copione.viste[1];
+        QCOMPARE(primo.righe, PrimoDato);
+        QVERIFY(primo.aggiornaVisibile);
+        QCOMPARE(copione.viste[2].righe, SecondoDato);
+
+        // The step's colours are on the main grid while the window waits.
+        QCOMPARE(primo.sfondoR1C1, ColoreVerde);
+        QCOMPARE(primo.sfondoR1C2, ColoreGiallo);
+        QCOMPARE(QColor(primo.pixelR1C1), QColor(0, 255, 0));
+
+        // Placement: main window at the left edge, the log beside it, Gm level with the grid.
+        for (const Vista& v : copione.viste) {
+            QCOMPARE(v.principale.x(), 0);
+            QCOMPARE(v.finestra.topLeft(), QPoint(v.principale.width() + Px(10), v.principale.y()));
+            QCOMPARE(v.gm.top(), v.grTopFinestra);
+            QCOMPARE(v.gm.height(), v.grAltezza);
+            QCOMPARE(v.frmMess, QPoint(v.gm.left(), v.gm.bottom() + 1 + Px(MmToTwips(1))));
+        }
+
+        // Afterwards: the givens again, the main window back in its place, nothing else touched.
+        QCOMPARE(form1->frameGeometry().x(), 250);
+        QCOMPARE(banco->Gr.Cella(1, 1).Testo, std::string("3"));
+        QCOMPARE(banco->Gr.Cella(1, 3).Testo, std::string(""));
+        QCOMPARE(banco->Gr.Cella(1, 1).CellBackColor, ColoreBianco);
+        QVERIFY(!form1->Pulsante("Undo")->isEnabled());
+        QVERIFY(!form1->Pulsante("UndoAll")->isEnabled());
+        QCOMPARE(banco->modifica.NumMosse(), 0);
+        QCOMPARE(banco->file.NomeFile, std::string("nome.TXT"));
+        QVERIFY(!banco->storia.RegistraStoria);
+        QVERIFY(form1->Pannello("p1")->text().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void aggiornaSituazioneRidisegnaEPausa() {
+        Copione copione(*form1, {"CmdContinuaLog", "CmdAggiorna", "CmdContinuaLog", "CmdInterrompi"});
+        form1->ClickToolbar("Mostra");
+        QCOMPARE(copione.viste.size(), 4);
+        QCOMPARE(copione.viste[1].righe, PrimoDato);
+        // The pause before the next step: the grid redrawn from the current state (candidates,
+        // no step colours), the single line, no "Aggiorna situazione".
+        const Vista& pausa = copione.viste[2];
+        QCOMPARE(pausa.righe, Situazione);
+        QVERIFY(!pausa.aggiornaVisibile);
+        QCOMPARE(pausa.testoR1C2, std::string("1245"));
+        QCOMPARE(pausa.sfondoR1C2, ColoreBianco);
+        QCOMPARE(pausa.sfondoR1C1, ColoreBianco);
+        QCOMPARE(copione.viste[3].righe, SecondoDato);
+        QVERIFY(copione.viste[3].aggiornaVisibile);
+    }
+
+    void chiusuraContaComeContinua() {
+        Copione copione(*form1, {"", "", "CmdInterrompi"});
+        form1->ClickToolbar("Mostra");
+        QCOMPARE(copione.viste.size(), 3);
+        QCOMPARE(copione.viste[1].righe, PrimoDato);
+        QCOMPARE(copione.viste[2].righe, SecondoDato);
+    }
+
+    void continuaFinoAllaSoluzione() {
+        QStringList tutti;
+        for (int k = 0; k < 2000; ++k) tutti << "CmdContinuaLog";
+        Copione copione(*form1, tutti);
+        form1->ClickToolbar("Mostra");
+        QVERIFY(!copione.oltreIlCopione);
+        QVERIFY(banco->ris.Risolto);
+        QVERIFY(!banco->ris.Interrotto);
+        // Opening pause plus one window per step carried out.
+        QCOMPARE(copione.viste.size(), 1 + banco->ris.PassoCorrente);
+        QCOMPARE(form1->frameGeometry().x(), 250);
+        QCOMPARE(banco->Gr.Cella(1, 3).Testo, std::string(""));
     }
 
     void finestraPrincipaleBassaNonTagliaIPulsanti() {

@@ -17,6 +17,7 @@
 #include "ui/form8.h"
 
 using namespace kelvaro;
+using namespace kelvaro::ui;
 
 namespace {
 
