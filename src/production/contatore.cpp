@@ -6,12 +6,18 @@ namespace kelvaro {
 
 namespace {
 
+// What a sign says to the cell on its other side when one of its cells changes.
+struct Legame {
+    uint8_t altra;
+    bool maggiore;  // this cell is the greater one: the other stays below its largest digit
+};
+
 struct Contesto {
     int n = 0;
     int celle = 0;
     Maschera tutte = 0;
     std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
-    std::vector<std::array<uint8_t, 2>> coppie;
+    std::array<std::vector<Legame>, CelleMax> legami;
     int trovate = 0;
     int limite = 2;
     std::array<uint8_t, CelleMax>* soluzione = nullptr;
@@ -29,29 +35,67 @@ inline bool Singolo(Maschera m) {
     return (m & (m - 1)) == 0;
 }
 
-// Singles (naked and hidden) and sign bounds until nothing changes; false on a contradiction.
-bool Propaga(const Contesto& x, Stato& s) {
+// The cells that changed and wait to be looked at, and the lines to scan for hidden singles.
+struct Coda {
+    std::array<uint8_t, CelleMax> celle;
+    std::array<bool, CelleMax> dentro{};
+    unsigned inizio = 0, fine = 0;
+    uint32_t righe = 0, colonne = 0;
+
+    void Aggiungi(int i, int n) {
+        righe |= 1u << (i / n);
+        colonne |= 1u << (i % n);
+        if (!dentro[i]) {
+            dentro[i] = true;
+            celle[fine++ % CelleMax] = static_cast<uint8_t>(i);
+        }
+    }
+};
+
+// Singles (naked and hidden) and sign bounds from the cells that changed, until nothing changes;
+// false on a contradiction.
+bool Propaga(const Contesto& x, Stato& s, Coda& q) {
     const int n = x.n;
+    auto restringi = [&](int i, Maschera nuova) {
+        if (nuova == s.c[i]) return true;
+        if (nuova == 0) return false;
+        s.c[i] = nuova;
+        q.Aggiungi(i, n);
+        return true;
+    };
     for (;;) {
-        bool cambiato = false;
-        for (int i = 0; i < x.celle; ++i) {
-            const Maschera m = s.c[i];
-            if (m == 0) return false;
-            if (!Singolo(m) || s.Posto(i)) continue;
-            s.Poni(i);
-            cambiato = true;
-            const int r = i / n, col = i % n;
-            for (int k = 0; k < n; ++k) {
-                const int jr = r * n + k, jc = k * n + col;
-                if (jr != i && (s.c[jr] & m)) {
-                    if ((s.c[jr] &= static_cast<Maschera>(~m)) == 0) return false;
-                }
-                if (jc != i && (s.c[jc] & m)) {
-                    if ((s.c[jc] &= static_cast<Maschera>(~m)) == 0) return false;
+        while (q.inizio != q.fine) {
+            const int j = q.celle[q.inizio++ % CelleMax];
+            q.dentro[j] = false;
+            const Maschera m = s.c[j];
+            if (Singolo(m) && !s.Posto(j)) {
+                s.Poni(j);
+                const Maschera via = static_cast<Maschera>(~m);
+                const int r = j / n, col = j % n;
+                for (int k = 0; k < n; ++k) {
+                    const int tr = r * n + k, tc = k * n + col;
+                    if (tr != j && (s.c[tr] & m) && !restringi(tr, s.c[tr] & via)) return false;
+                    if (tc != j && (s.c[tc] & m) && !restringi(tc, s.c[tc] & via)) return false;
                 }
             }
+            for (const Legame& l : x.legami[j]) {
+                const Maschera mj = s.c[j];
+                Maschera nuova;
+                if (l.maggiore) {  // the other cell stays below this one's largest digit
+                    const Maschera massimo = static_cast<Maschera>(1u << (std::bit_width(unsigned{mj}) - 1));
+                    nuova = s.c[l.altra] & static_cast<Maschera>(massimo - 1);
+                } else {  // the other cell stays above this one's smallest digit
+                    const Maschera minimo = mj & static_cast<Maschera>(-mj);
+                    nuova = s.c[l.altra] & static_cast<Maschera>(~((minimo << 1) - 1));
+                }
+                if (!restringi(l.altra, nuova)) return false;
+            }
         }
+        if (!q.righe && !q.colonne) return true;
+        const uint32_t righe = q.righe, colonne = q.colonne;
+        q.righe = q.colonne = 0;
         for (int l = 0; l < 2 * n; ++l) {
+            if (!(l < n ? righe >> l & 1 : colonne >> (l - n) & 1)) continue;
             const auto& linea = x.linee[l];
             Maschera una = 0, due = 0;
             for (int k = 0; k < n; ++k) {
@@ -67,30 +111,14 @@ bool Propaga(const Contesto& x, Stato& s) {
                 if (!(m & uniche) || Singolo(m)) continue;
                 const Maschera nuova = m & uniche;
                 if (!Singolo(nuova)) return false;  // two digits that both fit only here
-                s.c[linea[k]] = nuova;
-                cambiato = true;
+                restringi(linea[k], nuova);
             }
         }
-        for (const auto& [a, b] : x.coppie) {
-            const Maschera ma = s.c[a], mb = s.c[b];
-            const Maschera minimoB = mb & static_cast<Maschera>(-mb);
-            const Maschera na = ma & static_cast<Maschera>(~((minimoB << 1) - 1));
-            if (na == 0) return false;
-            const Maschera massimoA = static_cast<Maschera>(1u << (std::bit_width(unsigned{na}) - 1));
-            const Maschera nb = mb & static_cast<Maschera>(massimoA - 1);
-            if (nb == 0) return false;
-            if (na != ma || nb != mb) {
-                s.c[a] = na;
-                s.c[b] = nb;
-                cambiato = true;
-            }
-        }
-        if (!cambiato) return true;
     }
 }
 
-void Cerca(Contesto& x, Stato& s) {
-    if (!Propaga(x, s)) return;
+void Cerca(Contesto& x, Stato& s, Coda& q) {
+    if (!Propaga(x, s, q)) return;
     int scelta = -1, migliore = 99;
     for (int i = 0; i < x.celle; ++i) {
         const int k = ContaCifre(s.c[i]);
@@ -112,7 +140,9 @@ void Cerca(Contesto& x, Stato& s) {
         m ^= bit;
         Stato t = s;
         t.c[scelta] = bit;
-        Cerca(x, t);
+        Coda nuova;
+        nuova.Aggiungi(scelta, x.n);
+        Cerca(x, t, nuova);
     }
 }
 
@@ -183,16 +213,21 @@ int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>
             x.linee[a][k] = static_cast<uint8_t>(a * s.n + k);
             x.linee[s.n + a][k] = static_cast<uint8_t>(k * s.n + a);
         }
-    x.coppie = CoppieSegni(s);
+    for (const auto& [magg, min] : CoppieSegni(s)) {
+        x.legami[magg].push_back({min, true});
+        x.legami[min].push_back({magg, false});
+    }
     x.limite = limite;
     x.soluzione = soluzione;
     Stato st;
+    Coda q;
     for (int i = 0; i < x.celle; ++i) {
         const int d = s.dato[i];
         if (d > s.n) return 0;
         st.c[i] = d ? static_cast<Maschera>(1u << (d - 1)) : x.tutte;
+        q.Aggiungi(i, x.n);
     }
-    Cerca(x, st);
+    Cerca(x, st, q);
     return x.trovate < limite ? x.trovate : limite;
 }
 

@@ -167,42 +167,35 @@ bool Risolvibile(const SchemaBit& s, int tecniche) {
 // The work of one generation step.
 class Generatore {
 public:
-    static constexpr int TentativiGriglia = 1;
-
     Generatore(int n, int dati, int profondita, int tecniche)
         : n_(n),
           dati_(std::clamp(dati, 0, n * n)),
           profondita_(std::max(1, profondita)),
           tecniche_(tecniche) {}
 
-    // Primary cycle: new grid, its givens, every sign, then a removal pass. A grid whose signs
-    // and givens leave it open (two digits never side by side can swap, say) is drawn again; after
-    // a few draws the open cells get extra givens instead.
+    // Primary cycle: new grid, its givens, every sign, then a removal pass. Signs and givens
+    // often leave a large grid open (two digits never side by side can swap): then a random cell
+    // the techniques leave undecided becomes a given too, until the schema is solved.
     void NuovaGriglia() {
-        for (int tentativo = 1;; ++tentativo) {
-            p_ = SchemaProdotto{};
-            p_.schema.n = n_;
-            p_.soluzione = GrigliaCasuale(n_);
-            std::vector<int> celle(static_cast<size_t>(n_ * n_));
-            for (int i = 0; i < n_ * n_; ++i) celle[i] = i;
-            Mescola(celle);
-            for (int k = 0; k < dati_; ++k) p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
-            segni_ = TuttiISegni(n_, p_.soluzione);
-            attivo_.assign(segni_.size(), true);
-            necessario_.assign(segni_.size(), false);
-            for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
-            RisultatoLogica r = RisolviLogica(p_.schema, tecniche_);
-            if (r.esito == EsitoLogica::Risolto) break;
-            if (tentativo < TentativiGriglia) continue;
-            while (r.esito != EsitoLogica::Risolto) {
-                std::vector<int> aperte;
-                for (int i = 0; i < n_ * n_; ++i)
-                    if (ContaCifre(r.candidati[i]) > 1) aperte.push_back(i);
-                const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
-                p_.schema.dato[i] = p_.soluzione[i];
-                r = RisolviLogica(p_.schema, tecniche_);
-            }
-            break;
+        p_ = SchemaProdotto{};
+        p_.schema.n = n_;
+        p_.soluzione = GrigliaCasuale(n_);
+        std::vector<int> celle(static_cast<size_t>(n_ * n_));
+        for (int i = 0; i < n_ * n_; ++i) celle[i] = i;
+        Mescola(celle);
+        for (int k = 0; k < dati_; ++k) p_.schema.dato[celle[k]] = p_.soluzione[celle[k]];
+        segni_ = TuttiISegni(n_, p_.soluzione);
+        attivo_.assign(segni_.size(), true);
+        necessario_.assign(segni_.size(), false);
+        for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
+        for (RisultatoLogica r = RisolviLogica(p_.schema, tecniche_); r.esito != EsitoLogica::Risolto;
+             r = RisolviLogica(p_.schema, tecniche_)) {
+            std::vector<int> aperte;
+            for (int i = 0; i < n_ * n_; ++i)
+                if (!p_.schema.dato[i] && ContaCifre(r.candidati[i]) != 1) aperte.push_back(i);
+            if (aperte.empty()) break;  // cannot happen with clues taken from one grid
+            const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
+            p_.schema.dato[i] = p_.soluzione[i];
         }
         Riduci();
     }

@@ -3,8 +3,10 @@
 //
 // What the settings mean here:
 // - Sizesc: the size; the generator works for sizes 2..9.
-// - CelleIniziali: the givens the schema keeps, drawn at random from the solution grid (at most
-//   N x N). They are never removed; the work is done on the signs.
+// - CelleIniziali: the givens the schema starts from, drawn at random from the solution grid (at
+//   most N x N). They are never removed; the work is done on the signs. When every sign and these
+//   givens still leave the grid open (common from 8 x 8 up with few givens), cells the techniques
+//   leave undecided become givens too, one at a time, until it is solved.
 // - Each primary cycle draws a new random solution grid, places its givens and every sign between
 //   neighbouring cells, then removes signs in random order while the schema stays solvable, without
 //   any trial, by the techniques switched on in AttivaMultipli. A secondary cycle works further on
