@@ -20,6 +20,7 @@
 #include "display/modifica.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
+#include "ui/form1.h"
 
 using namespace kelvaro;
 using namespace kelvaro::ui;
@@ -237,6 +238,33 @@ private slots:
             QCOMPARE(b->Gr.Row, riga);
             QCOMPARE(b->Gr.Col, colonna);
         }
+    }
+
+    // The toolbar command with no printer installed: the dialog offers the PDF file named after
+    // the schema, and confirming writes it.
+    void comandoStampaSenzaStampante() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
+        const QByteArray casa = qgetenv("HOME");
+        qputenv("HOME", dir.path().toLocal8Bit());
+        Banco banco;
+        banco.CartellaProgramma = KELVARO_BIN;
+        Form1 form(banco);
+        form.show();
+        banco.file.NomeFileAperto = KELVARO_SORGENTI "/tests/fixtures/log_5x5.txt";
+        QVERIFY(CaricaSchema(banco));
+        const QString atteso = FilePdfProposto(banco);
+        QVERIFY(atteso.startsWith(dir.path()));
+        QVERIFY(atteso.endsWith("/log_5x5.pdf"));
+        QTimer t;
+        connect(&t, &QTimer::timeout, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
+        });
+        t.start(10);
+        form.ClickToolbar("Stampa");
+        t.stop();
+        qputenv("HOME", casa);
+        QVERIFY(QFile::exists(atteso));
+        QCOMPARE(Parole(atteso).size(), 3);  // the three givens
     }
 
     void pdfPropostoPortaIlNomeDelloSchema() {
