@@ -186,6 +186,7 @@ private slots:
         QVERIFY(!f.Gm->isColumnHidden(1));
         // Column 1 is as wide as the grid shows.
         QCOMPARE(f.Gm->columnWidth(1), f.Gm->viewport()->width());
+        QCOMPARE(f.Gm->columnWidth(1), f.Gm->width());
     }
 
     void righeDelLogAllineateASinistra() {
