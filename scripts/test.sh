@@ -21,4 +21,4 @@ cmake --build build-asan -j "$JOBS" --target kelvaro_tests kelvaro-cli kelvaro_r
   ctest --output-on-failure -j "$JOBS" -E '^(browser|ui_)')
 
 echo "== fuzzing"
-bash scripts/fuzz.sh 15
+bash scripts/fuzz.sh 10

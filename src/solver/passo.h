@@ -40,6 +40,11 @@ struct Risolutore {
     std::vector<std::string> Trascrizione;
     // Set when the user interrupted a logged solve.
     bool Interrotto = false;
+    // A search that records this many steps gives up without a solution: a schema made of
+    // contradictory givens and signs could otherwise keep a trial search going for hours.
+    // Real schemas stay far below it (the hardest 9 x 9 take a few hundred steps).
+    int LimitePassi = 100000;
+    bool Esaurito = false;
 };
 
 }  // namespace kelvaro

@@ -194,6 +194,10 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             if (contraddizione) return;
         }
 
+        if (ris.NumPassi >= ris.LimitePassi) {
+            ris.Esaurito = true;
+            return;
+        }
         if (Rileva(b, tblS, tblE)) continue;
 
         int rt, ct;
@@ -220,7 +224,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             p.Colonna = ct;
             p.Valore = std::string(1, v);
             Risolvi(b, tblS, tblE, Livello + 1);
-            if (ris.Risolto || ris.Interrotto) return;
+            if (ris.Risolto || ris.Interrotto || ris.Esaurito) return;
         }
         return;
     }
@@ -243,6 +247,7 @@ void RisolviSchema(Banco& b) {
     ris.PassoCorrente = 0;
     ris.Trascrizione.clear();
     ris.Interrotto = false;
+    ris.Esaurito = false;
     ris.GruppoTrovato.clear();
     ris.EliminazioniTrovate.clear();
     ris.ElencoTrovato.clear();
@@ -263,6 +268,13 @@ void RisolviSchema(Banco& b) {
     const int left = b.finestre().LeftPrincipale();
     b.ComandoLog = 3;
     Risolvi(b, A, B, 1);
+    if (ris.Esaurito) {
+        ris.Risolto = false;
+        const std::string frase =
+            "Ricerca interrotta: superato il limite di " + std::to_string(ris.LimitePassi) + " passi";
+        b.log.Aggiungi(frase);
+        ris.Trascrizione.push_back(frase);
+    }
     b.finestre().SpostaPrincipale(left);
 }
 

@@ -22,6 +22,7 @@
 #include "ui/form2.h"
 #include "ui/form3z.h"
 #include "ui/form8.h"
+#include "ui/formhtml.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
 #include "ui/palette.h"
@@ -344,7 +345,10 @@ void Form1::MenuIstruzioni() {
     dialogo.exec();
 }
 
-void Form1::MenuHTML() {}
+void Form1::MenuHTML() {
+    NascondiPalette();
+    MostraFormHTML(this, b_);
+}
 
 void Form1::MenuInformazioni() {
     Form8 dialogo(this);

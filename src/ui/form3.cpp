@@ -122,7 +122,9 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     Gm->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     Gm->setWordWrap(true);
     Gm->setShowGrid(true);
-    Gm->setStyleSheet("QTableWidget { background: white; gridline-color: #d8dce6; }");
+    // No frame: the one column is exactly as wide as the grid control.
+    Gm->setFrameShape(QFrame::NoFrame);
+    Gm->setStyleSheet("QTableWidget { background: white; gridline-color: #d8dce6; border: none; }");
     // Only column 1 shows, as wide as the grid itself; row 0 is the hidden header.
     for (int j = 0; j < 5; ++j) {
         Gm->setColumnWidth(j, 0);

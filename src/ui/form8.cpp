@@ -28,6 +28,23 @@ Form8::Form8(QWidget* principale) : QDialog(principale) {
     Label1->setFont(QFont("Arial", 9));
     Label1->setGeometry(TwipsPer(this, 120), TwipsPer(this, 240), TwipsPer(this, 3375), TwipsPer(this, 255));
 
+    // Below the stored controls, what the program is, with its icon.
+    auto* icona = new QLabel(this);
+    icona->setObjectName("Icona");
+    icona->setGeometry(TwipsPer(this, 120), TwipsPer(this, 900), TwipsPer(this, 720), TwipsPer(this, 720));
+    if (principale && !principale->windowIcon().isNull())
+        icona->setPixmap(principale->windowIcon().pixmap(icona->size()));
+    auto* descrizione =
+        new QLabel(QStringLiteral("<b>Kelvaro</b><br>Banco di lavoro per gli schemi Futoshiki:<br>"
+                                  "apertura, soluzione spiegata passo per passo, stampa,<br>pubblicazione "
+                                  "web e produzione in serie."),
+                   this);
+    descrizione->setObjectName("Descrizione");
+    descrizione->setFont(QFont("Arial", 9));
+    descrizione->setGeometry(TwipsPer(this, 1020), TwipsPer(this, 840), TwipsPer(this, 5900),
+                             TwipsPer(this, 1400));
+    descrizione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     Command1 = new QPushButton("OK", this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(TwipsPer(this, 6120), TwipsPer(this, 120), TwipsPer(this, 855),

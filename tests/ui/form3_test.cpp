@@ -186,6 +186,7 @@ private slots:
         QVERIFY(!f.Gm->isColumnHidden(1));
         // Column 1 is as wide as the grid shows.
         QCOMPARE(f.Gm->columnWidth(1), f.Gm->viewport()->width());
+        QCOMPARE(f.Gm->columnWidth(1), f.Gm->width());
     }
 
     void righeDelLogAllineateASinistra() {
@@ -378,6 +379,29 @@ private slots:
         QCOMPARE(copione.viste.size(), 1 + banco->ris.PassoCorrente);
         QCOMPARE(form1->frameGeometry().x(), 250);
         QCOMPARE(banco->Gr.Cella(1, 3).Testo, std::string(""));
+    }
+
+    // With KELVARO_SCREENSHOT set, leaves a picture of the screen at the first step there.
+    void fotografia() {
+        const QByteArray cartella = qgetenv("KELVARO_SCREENSHOT");
+        if (cartella.isEmpty()) QSKIP("KELVARO_SCREENSHOT not set");
+        int viste = 0;
+        QTimer t;
+        connect(&t, &QTimer::timeout, [&] {
+            auto* f = qobject_cast<Form3*>(QApplication::activeModalWidget());
+            if (!f || f->property("visto").toBool() || !QTest::qWaitForWindowExposed(f)) return;
+            f->setProperty("visto", true);
+            if (++viste == 2) {
+                QTest::qWait(100);
+                QApplication::primaryScreen()->grabWindow(0).save(QString(cartella) + "/mostra.png");
+                QTest::mouseClick(f->CmdInterrompi, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(f->CmdContinuaLog, Qt::LeftButton);
+            }
+        });
+        t.start(20);
+        form1->ClickToolbar("Mostra");
+        QCOMPARE(viste, 2);
     }
 
     void finestraPrincipaleBassaNonTagliaIPulsanti() {

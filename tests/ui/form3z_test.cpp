@@ -1,6 +1,7 @@
 // The instructions window and the About window.
 #include "ui/form3z.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -13,8 +14,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "banco.h"
 #include "display/rtf.h"
+#include "ui/form1.h"
 #include "ui/form8.h"
+#include "ui/icone.h"
 
 using namespace kelvaro;
 using namespace kelvaro::ui;
@@ -160,6 +164,35 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
+    // The main window's menu entries open both windows modally over it.
+    void menuDellaFinestraPrincipale() {
+        Banco b;
+        b.CartellaProgramma = KELVARO_BIN;
+        Form1 form(b);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QString visto;
+        QTimer t;
+        connect(&t, &QTimer::timeout, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || !w->isVisible()) return;
+            visto = w->objectName();
+            if (auto* f3z = qobject_cast<Form3z*>(w)) {
+                QCOMPARE(f3z->parentWidget(), &form);
+                QVERIFY(f3z->Rtb->toPlainText().contains("Interompi log"));
+                f3z->close();
+            } else if (auto* f8 = qobject_cast<Form8*>(w)) {
+                QTest::mouseClick(f8->Command1, Qt::LeftButton);
+            }
+        });
+        t.start(10);
+        form.findChild<QAction*>("MnuAiuto")->trigger();
+        QCOMPARE(visto, QString("Form3z"));
+        form.findChild<QAction*>("mnuInformazioni")->trigger();
+        QCOMPARE(visto, QString("Form8"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     // With KELVARO_SCREENSHOT set, leaves pictures of both windows there, for a look by eye.
     void fotografie() {
         const QByteArray cartella = qgetenv("KELVARO_SCREENSHOT");
@@ -171,7 +204,9 @@ private slots:
         f3z.Rtb->setTextCursor(f3z.Rtb->document()->find("Il file schema"));
         f3z.Rtb->ensureCursorVisible();
         QVERIFY(f3z.grab().save(QString(cartella) + "/form3z_esempio.png"));
-        Form8 f8;
+        QWidget principale;
+        principale.setWindowIcon(IconaProgramma());
+        Form8 f8(&principale);
         f8.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f8));
         QVERIFY(f8.grab().save(QString(cartella) + "/form8.png"));

@@ -1,6 +1,7 @@
 // The publishing dialog: its lists, its three buttons and what they write.
 #include "ui/formhtml.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <filesystem>
 
 #include "supporto/finestre_finte.h"
+#include "ui/form1.h"
 
 using namespace kelvaro;
 using kelvaro::ui::FormHTML;
@@ -156,6 +158,19 @@ private slots:
         f.show();
         QTest::mouseClick(f.cmdGenerahtml, Qt::LeftButton);
         QVERIFY(f.grab().save(file));
+    }
+
+    void apertoDalMenuHTML() {
+        ui::Form1 form(b);
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            auto* f = qobject_cast<FormHTML*>(QApplication::activeModalWidget());
+            QVERIFY(f != nullptr);
+            visto = f->windowTitle() == "Form5" && f->parentWidget() == &form;
+            f->reject();
+        });
+        form.findChild<QAction*>("mnuHTML")->trigger();
+        QVERIFY(visto);
     }
 
     void mostraModaleEChiudi() {
