@@ -49,23 +49,40 @@ void Mescola(std::vector<T>& v) {
     for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[Estrai(i + 1)]);
 }
 
-bool Riempi(int n, int i, std::array<uint8_t, CelleMax>& g, std::array<Maschera, DimMax>& righe,
+// Fills the empty cells (0) of a partial Latin square, always at the cell with fewest digits
+// left, trying its digits in random order.
+bool Riempi(int n, std::array<uint8_t, CelleMax>& g, std::array<Maschera, DimMax>& righe,
             std::array<Maschera, DimMax>& colonne) {
-    if (i == n * n) return true;
-    const int r = i / n, c = i % n;
-    const Maschera liberi = static_cast<Maschera>(((1u << n) - 1) & ~(righe[r] | colonne[c]));
-    std::vector<int> cifre;
+    const Maschera tutte = static_cast<Maschera>((1u << n) - 1);
+    int scelta = -1, migliore = n + 1;
+    Maschera liberi = 0;
+    for (int i = 0; i < n * n && migliore > 1; ++i) {
+        if (g[i]) continue;
+        const Maschera m = tutte & static_cast<Maschera>(~(righe[i / n] | colonne[i % n]));
+        const int k = ContaCifre(m);
+        if (k < migliore) {
+            migliore = k;
+            scelta = i;
+            liberi = m;
+        }
+    }
+    if (scelta < 0) return true;
+    if (migliore == 0) return false;
+    std::array<int, DimMax> cifre{};
+    int quante = 0;
     for (int v = 0; v < n; ++v)
-        if (liberi >> v & 1) cifre.push_back(v);
-    Mescola(cifre);
-    for (int v : cifre) {
-        const Maschera bit = static_cast<Maschera>(1u << v);
+        if (liberi >> v & 1) cifre[quante++] = v;
+    for (int i = quante - 1; i > 0; --i) std::swap(cifre[i], cifre[Estrai(i + 1)]);
+    const int r = scelta / n, c = scelta % n;
+    for (int k = 0; k < quante; ++k) {
+        const Maschera bit = static_cast<Maschera>(1u << cifre[k]);
         righe[r] |= bit;
         colonne[c] |= bit;
-        g[i] = static_cast<uint8_t>(v + 1);
-        if (Riempi(n, i + 1, g, righe, colonne)) return true;
+        g[scelta] = static_cast<uint8_t>(cifre[k] + 1);
+        if (Riempi(n, g, righe, colonne)) return true;
         righe[r] &= static_cast<Maschera>(~bit);
         colonne[c] &= static_cast<Maschera>(~bit);
+        g[scelta] = 0;
     }
     return false;
 }
@@ -75,7 +92,7 @@ bool Riempi(int n, int i, std::array<uint8_t, CelleMax>& g, std::array<Maschera,
 std::array<uint8_t, CelleMax> GrigliaCasuale(int n) {
     std::array<uint8_t, CelleMax> g{};
     std::array<Maschera, DimMax> righe{}, colonne{};
-    Riempi(n, 0, g, righe, colonne);
+    Riempi(n, g, righe, colonne);
     return g;
 }
 
