@@ -110,20 +110,6 @@ std::string CompattaIdentificatori(const std::string& riga) {
     return s;
 }
 
-std::vector<std::string> RigheTesto(const std::string& testo) {
-    std::vector<std::string> righe;
-    size_t pos = 0;
-    while (pos < testo.size()) {
-        size_t k = testo.find('\n', pos);
-        if (k == std::string::npos) k = testo.size();
-        std::string riga = testo.substr(pos, k - pos);
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-        righe.push_back(std::move(riga));
-        pos = k + 1;
-    }
-    return righe;
-}
-
 std::string CompilaModello(const Banco& b, const std::vector<std::string>& righe, bool PerRighe,
                            const std::string& Titolo) {
     const std::string data = DataInlettera(b.web.DataRiferimento);
@@ -133,7 +119,7 @@ std::string CompilaModello(const Banco& b, const std::vector<std::string>& righe
         std::string riga = TogliSpazi(originale);
         if (riga == "<SCHEMA>" || riga == "|SCHEMA|") {
             riga.clear();
-            for (const std::string& f : RigheTesto(b.web.Frammento)) riga += TogliSpazi(f) + "\r\n";
+            for (const std::string& f : DividiRighe(b.web.Frammento)) riga += TogliSpazi(f) + "\r\n";
         }
         riga = Sostituisci(riga, "|TITOLO|", Titolo);
         riga = Sostituisci(riga, "<TITOLO>", Titolo);

@@ -43,7 +43,4 @@ bool Stringi(Banco& b, const std::string& FileModello, const std::string& FileUs
 // Compacts the page script template into perwebsiteprove/.
 bool Stringi_Click(Banco& b);
 
-// Lines of a text: a line ends at LF, a CR before it is dropped.
-std::vector<std::string> RigheTesto(const std::string& testo);
-
 }  // namespace kelvaro

@@ -18,16 +18,8 @@ struct Uscita {
 };
 
 Uscita Cli(const std::string& argomenti) {
-    const std::string comando = std::string(KELVARO_BIN) + "/kelvaro-cli " + argomenti + " 2>/dev/null";
-    FILE* p = popen(comando.c_str(), "r");
-    Uscita u{"", -1};
-    if (!p) return u;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) u.testo.append(buf, n);
-    const int st = pclose(p);
-    u.stato = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return u;
+    const test::EsitoCli e = test::EseguiCli(argomenti);
+    return {e.uscita, e.stato};
 }
 
 std::string RigaSoluzioni(const std::string& uscita) {

@@ -8,22 +8,10 @@
 namespace kelvaro {
 namespace {
 
-struct Esito {
-    std::string uscita;
-    int stato;
-};
+using Esito = test::EsitoCli;
 
 Esito Esegui(const std::string& argomenti) {
-    const std::string comando = std::string(KELVARO_BIN) + "/kelvaro-cli " + argomenti + " 2>/dev/null";
-    FILE* p = popen(comando.c_str(), "r");
-    Esito e{"", -1};
-    if (!p) return e;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) e.uscita.append(buf, n);
-    const int st = pclose(p);
-    e.stato = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return e;
+    return test::EseguiCli(argomenti);
 }
 
 std::string Blocco(const std::string& file, int n, int dati, int vincoli, const std::string& check) {

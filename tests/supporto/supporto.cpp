@@ -1,5 +1,8 @@
 #include "supporto/supporto.h"
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -20,6 +23,20 @@ std::string LeggiFile(const std::filesystem::path& p) {
 void ScriviFile(const std::filesystem::path& p, const std::string& contenuto) {
     std::ofstream out(p, std::ios::binary);
     out << contenuto;
+}
+
+EsitoCli EseguiCli(const std::string& argomenti) {
+    // Arguments may redirect standard error themselves ("2>&1"): theirs come last and win.
+    const std::string comando = std::string(KELVARO_BIN) + "/kelvaro-cli 2>/dev/null " + argomenti;
+    EsitoCli e;
+    FILE* p = popen(comando.c_str(), "r");
+    if (!p) return e;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) e.uscita.append(buf, n);
+    const int st = pclose(p);
+    e.stato = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return e;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

@@ -9,6 +9,14 @@ std::string Fixture(const std::string& nome);  // path of tests/fixtures/<nome>
 std::string LeggiFile(const std::filesystem::path& p);
 void ScriviFile(const std::filesystem::path& p, const std::string& contenuto);
 
+// Runs the built kelvaro-cli with the given arguments (a shell command line): its standard
+// output and exit status. Standard error is dropped unless the arguments redirect it.
+struct EsitoCli {
+    std::string uscita;
+    int stato = -1;
+};
+EsitoCli EseguiCli(const std::string& argomenti);
+
 // A fresh temporary directory, removed when the object goes.
 class CartellaTemporanea {
 public:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "files/caricamento.h"
+#include "model/testo.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 #include "web/stringi.h"
@@ -116,7 +117,7 @@ TEST(Frammento, SchemaTreRigaPerRiga) {
 
     Generahtml_Click(b);
     EXPECT_EQ(b.web.Frammento, atteso);
-    EXPECT_EQ(RigheTesto(b.web.Frammento), attese);
+    EXPECT_EQ(DividiRighe(b.web.Frammento), attese);
 }
 
 TEST(Frammento, CinqueAltezzaConteggiEStoriaVuota) {
@@ -127,7 +128,7 @@ TEST(Frammento, CinqueAltezzaConteggiEStoriaVuota) {
     ASSERT_TRUE(CaricaSchema(b));
     b.schema.tblRisolto = b.schema.tblSoluzione;
     b.storia.Azzera();
-    const auto righe = RigheTesto(FrammentoSchema(b));
+    const auto righe = DividiRighe(FrammentoSchema(b));
     ASSERT_GT(righe.size(), 6u);
     EXPECT_EQ(righe[0],
               "<script lang='javascript'>var solution;solution='3241554231135244135225143';"

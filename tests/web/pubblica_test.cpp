@@ -87,7 +87,7 @@ TEST(Indice, NessunoSchemaSoloModelloConDate) {
 TEST(Indice, SecondaRigaModelloContinuaDaUndici) {
     Banco b;
     const std::string out = CompilaIndice(b, ModelloIndice, Voci(12), 12);
-    const auto righe = RigheTesto(out);
+    const auto righe = DividiRighe(out);
     ASSERT_EQ(righe.size(), 3u + 12u + 2u);
     EXPECT_EQ(righe[3 + 9], "<li><a href='P10.html'>5x5 Livello 110</a></li>");
     EXPECT_EQ(righe[3 + 10], "<li><a href='P11.html'>5x5 Livello 111</a></li>");
