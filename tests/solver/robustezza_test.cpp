@@ -72,18 +72,26 @@ TEST(RobustezzaRisolutore, SchemiCaricabiliCasualiFinisconoConUnRisultato) {
                     for (int c = 1; c <= n; ++c) {
                         const std::string& v = b.schema.tblRisolto[r][c];
                         ASSERT_EQ(v.size(), 1u) << testo;
-                        if (b.schema.tblSchema[r][c] != "0") EXPECT_EQ(v, b.schema.tblSchema[r][c]) << testo;
+                        if (b.schema.tblSchema[r][c] != "0") {
+                            EXPECT_EQ(v, b.schema.tblSchema[r][c]) << testo;
+                        }
                         for (int k = 1; k <= n; ++k) {
-                            if (k != c) EXPECT_NE(v, b.schema.tblRisolto[r][k]) << testo;
-                            if (k != r) EXPECT_NE(v, b.schema.tblRisolto[k][c]) << testo;
+                            if (k != c) {
+                                EXPECT_NE(v, b.schema.tblRisolto[r][k]) << testo;
+                            }
+                            if (k != r) {
+                                EXPECT_NE(v, b.schema.tblRisolto[k][c]) << testo;
+                            }
                         }
                     }
                 // Signs bind neighbours; a line between distant cells only sets its flags.
-                for (const std::string& w : b.schema.Vincoli)
-                    if (std::abs(w[0] - w[2]) + std::abs(w[1] - w[3]) == 1)
+                for (const std::string& w : b.schema.Vincoli) {
+                    if (std::abs(w[0] - w[2]) + std::abs(w[1] - w[3]) == 1) {
                         EXPECT_GT(b.schema.tblRisolto[w[0] - '0'][w[1] - '0'],
                                   b.schema.tblRisolto[w[2] - '0'][w[3] - '0'])
                             << testo;
+                    }
+                }
             }
         }
     }
