@@ -346,7 +346,7 @@ void Form1::MenuIstruzioni() {
 }
 
 void Form1::MenuHTML() {
-    NascondiPalette();
+    // Only "Livelli e dimensioni" closes the palette; the other menu entries leave it as it is.
     MostraFormHTML(this, b_);
 }
 
