@@ -26,8 +26,8 @@ TEST(CliVerifica, CampioniSpediti) {
         int n, dati, vincoli;
     };
     for (const Caso& c :
-         {Caso{"1_Quattro_Facile.txt", 4, 2, 2}, Caso{"3_Apici_Medio.txt", 6, 2, 14},
-          Caso{"4_Costraint_Difficile.txt", 7, 4, 22}, Caso{"7_Senza_Segni_Facile.txt", 5, 15, 0}}) {
+         {Caso{"1_Quattro_Facile.txt", 4, 2, 4}, Caso{"3_Apici_Medio.txt", 6, 2, 14},
+          Caso{"4_Costraint_Difficile.txt", 7, 4, 22}, Caso{"7_Senza_Segni_Facile.txt", 5, 8, 0}}) {
         const Esito e = Esegui("verifica " + dir + c.nome);
         EXPECT_EQ(e.stato, 0) << c.nome;
         EXPECT_EQ(e.uscita.rfind(Blocco(dir + c.nome, c.n, c.dati, c.vincoli, "ok"), 0), 0u) << e.uscita;
