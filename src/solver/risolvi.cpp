@@ -71,6 +71,15 @@ bool MostraLog(Banco& b, bool nascondiAggiorna) {
 
 }  // namespace
 
+// Records the subset or Swordfish finding left in GruppoTrovato, EliminazioniTrovate, ElencoTrovato.
+Passo& RegistraTrovato(Banco& b, const std::string& codice) {
+    Passo& p = RegistraPasso(b, codice);
+    p.Gruppo = b.ris.GruppoTrovato;
+    p.Eliminazioni = b.ris.EliminazioniTrovate;
+    p.Elenco = b.ris.ElencoTrovato;
+    return p;
+}
+
 bool CercaMultipli(Banco& b, const Tabella& tblS) {
     Risolutore& ris = b.ris;
     const int n = b.schema.Sizesc;
@@ -81,12 +90,9 @@ bool CercaMultipli(Banco& b, const Tabella& tblS) {
                 ris.GruppoTrovato.clear();
                 VerificaMult(b, Tipo, k, 1, linea, 0, "", Contatori{}, tblS);
                 if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraPasso(b, tipo == 0 ? "MC" : "MR");
+                Passo& p = RegistraTrovato(b, tipo == 0 ? "MC" : "MR");
                 p.Riga = tipo == 0 ? 0 : linea;
                 p.Colonna = tipo == 0 ? linea : 0;
-                p.Gruppo = ris.GruppoTrovato;
-                p.Eliminazioni = ris.EliminazioniTrovate;
-                p.Elenco = ris.ElencoTrovato;
                 ris.NumMultipli += 1;
                 if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 1;
                 if (ris.TecnicheUsate == 2) ris.TecnicheUsate = 3;
@@ -114,13 +120,8 @@ bool CercaSwordfish(Banco& b, const Tabella& tblS) {
                 ris.GruppoTrovato.clear();
                 VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);
                 if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraPasso(b, tipo == 0 ? "SC" : "SR");
-                p.Riga = 0;
-                p.Colonna = 0;
+                Passo& p = RegistraTrovato(b, tipo == 0 ? "SC" : "SR");
                 p.Valore = std::to_string(j);
-                p.Gruppo = ris.GruppoTrovato;
-                p.Eliminazioni = ris.EliminazioniTrovate;
-                p.Elenco = ris.ElencoTrovato;
                 ris.NumSwordfish += 1;
                 if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
                 if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
