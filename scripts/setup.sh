@@ -10,6 +10,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
   chromium poppler-utils
+  qt6-translations-l10n emscripten
 )
 # Node.js (with npm) may come from another source; only ask Debian for it when it is absent.
 command -v npm >/dev/null 2>&1 || PACKAGES+=(nodejs npm)
