@@ -1,0 +1,53 @@
+#pragma once
+// The next step from a player's own position, for the hint of the window, of kelvaro-cli and of
+// the published pages. It runs the step solver's own detections on a scratch workbench: nothing of
+// the caller's state (window, step list of the last solve, random draw) is touched.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/tabelle.h"
+
+namespace kelvaro {
+
+struct CellaRC {
+    int Riga = 0;
+    int Colonna = 0;
+    bool operator==(const CellaRC& o) const { return Riga == o.Riga && Colonna == o.Colonna; }
+};
+
+struct CandidatoTolto {
+    int Riga = 0;
+    int Colonna = 0;
+    int Cifra = 0;
+};
+
+// Pencil marks of a position: bit d (1..9) set when the player noted digit d in the cell.
+using NoteGriglia = std::array<std::array<uint16_t, 10>, 10>;
+
+struct Suggerimento {
+    enum class Esito {
+        Passo,    // a logical step: the fields below describe it
+        Errore,   // an entry contradicts the solution, or the position is contradictory: CelleErrate
+        Nessuno,  // no logical step is left: only a trial would go on (CellaProva)
+        Completo  // every cell is already filled in and right
+    };
+    Esito esito = Esito::Nessuno;
+    std::string Codice;                   // the step code ("U", "R", "C", "MAG", "MIN", "MR", ...)
+    std::vector<CellaRC> CelleDecise;     // cells the step places a digit in
+    int Valore = 0;                       // the digit placed, for the single-value steps
+    std::vector<CandidatoTolto> Tolti;    // candidates the step removes
+    std::vector<CellaRC> CelleMotivo;     // cells that justify it (sign pair, subset, Swordfish lines)
+    std::vector<std::string> Frasi;       // the step's log lines, as the log writes them
+    std::vector<CellaRC> CelleErrate;     // wrong or contradictory cells (Errore)
+    CellaRC CellaProva;                   // the cell a trial would pick (Nessuno)
+};
+
+// s: the schema (size, givens, signs). voci: the player's grid, "1".."9" for a filled cell and
+// "0" or "" for an empty one; givens may be repeated there. note: the player's pencil marks, or
+// nullptr. AttivaMultipli as the settings hold it (+1 naked subsets, +2 Swordfish).
+Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
+                                 int AttivaMultipli = 3);
+
+}  // namespace kelvaro
