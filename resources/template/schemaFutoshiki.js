@@ -1148,4 +1148,24 @@ function inizializzaschema() {
   window.setInterval(orologio, 1000);
 }
 
+// The hint (aiutino.js) reads the game and moves only through these two functions.
+function kelvaroGriglia() {
+  return { gioco: stadio === 'gioco', n: dimensione, dati: dati.slice(), voci: stato.slice(), note: appunti.slice(), destra: segniRiga.slice(), sotto: segniColonna.slice() };
+}
+
+// One move of the game, undone by Annulla like any other: digit v and notes a in cell i.
+function kelvaroMuovi(i, v, a) {
+  if (stadio !== 'gioco' || i < 0 || i >= celle.length || dati[i]) {
+    return false;
+  }
+  var m = { i: i, p: { v: stato[i], a: appunti[i] }, n: { v: v, a: a } };
+  if (m.n.v === m.p.v && m.n.a === m.p.a) {
+    return false;
+  }
+  imosse.push(m);
+  rifare = [];
+  eseguimxossa(i, m.n);
+  return true;
+}
+
 document.addEventListener('DOMContentLoaded', inizializzaschema);

@@ -20,6 +20,17 @@ void ScriviSegno(Griglia& g, int i, int j, unsigned char codice) {
     cella.CellAlignment = Allineamento::CentroCentro;
 }
 
+// The log lines written since the previous entry, joined by "|": the reasons of this entry's
+// changes, for the page's replay.
+std::string FrasiNuove(Banco& b) {
+    const std::vector<std::string>& righe = b.ris.Trascrizione;
+    std::string frasi;
+    for (size_t k = b.storia.RigheLette; k < righe.size(); ++k)
+        frasi += (frasi.empty() ? "" : "|") + righe[k];
+    b.storia.RigheLette = righe.size();
+    return frasi;
+}
+
 void RegistraStato(Banco& b) {
     const int n = b.schema.Sizesc;
     std::string stato;
@@ -36,7 +47,7 @@ void RegistraStato(Banco& b) {
         st.StoriaR.resize(2);
         st.StoriaS[1] = stato;
         st.StoriaV[1] = "";
-        st.StoriaR[1] = "";
+        st.StoriaR[1] = FrasiNuove(b);
         return;
     }
     const std::string& prima = st.StoriaS[st.NumStoria];
@@ -51,7 +62,7 @@ void RegistraStato(Banco& b) {
     st.NumStoria += 1;
     st.StoriaS.push_back(stato);
     st.StoriaV.push_back(variate);
-    st.StoriaR.emplace_back();
+    st.StoriaR.push_back(FrasiNuove(b));
 }
 
 }  // namespace

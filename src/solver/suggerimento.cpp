@@ -1,9 +1,358 @@
+// The next step from a player's position. The position is checked first against the rules and
+// the one solution; then the solver's own detection finds the step on a scratch workbench and
+// the solver's own procedure carries it out there, which gives its sentences and its effect.
 #include "solver/suggerimento.h"
+
+#include <optional>
+
+#include "banco.h"
+#include "production/contatore.h"
+#include "solver/risolvi.h"
 
 namespace kelvaro {
 
-Suggerimento CalcolaSuggerimento(const Schema&, const Tabella&, const NoteGriglia*, int) {
-    return Suggerimento{};
+namespace {
+
+// --- the level's tables -------------------------------------------------------------------------
+// Everything below that knows how a level holds its candidates sits in these few helpers.
+
+struct Tavole {
+    Tabella S;  // candidates
+    Tabella E;  // placed digits
+};
+
+bool HaCifra(const Tavole& t, int r, int c, int d) {
+    return t.S[r][c].find(static_cast<char>('0' + d)) != std::string::npos;
+}
+
+// Keeps only the digits of `maschera` (bit d for digit d) among the cell's candidates.
+void TieniSolo(Tavole& t, int r, int c, uint16_t maschera) {
+    std::string tenuti;
+    for (char ch : t.S[r][c])
+        if (ch >= '1' && ch <= '9' && (maschera >> (ch - '0') & 1)) tenuti += ch;
+    t.S[r][c] = tenuti;
+}
+
+// Every cell open, then the placed digits carried out as the solve command carries out its givens.
+Tavole PreparaTavole(Banco& b, const std::array<std::array<int, 10>, 10>& cifre) {
+    const int n = b.schema.Sizesc;
+    Tavole t;
+    InizializzaTab(t.S, n);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (cifre[r][c] == 0) continue;
+            Passo& p = RegistraPasso(b, "I");
+            p.Riga = r;
+            p.Colonna = c;
+            p.Valore = std::to_string(cifre[r][c]);
+            b.ris.PassoCorrente = b.ris.NumPassi;
+            EseguiPasso(b, t.S, t.E);
+        }
+    b.log.Svuota();
+    return t;
+}
+
+// --- the position ----------------------------------------------------------------------------------
+
+using Cifre = std::array<std::array<int, 10>, 10>;
+
+// "1".."n" gives the digit, "" and "0" give 0, anything else -1.
+int LeggiCifra(const std::string& t, int n) {
+    if (t.empty() || t == "0") return 0;
+    if (t.size() == 1 && t[0] >= '1' && t[0] <= '0' + n) return t[0] - '0';
+    return -1;
+}
+
+Suggerimento Errore(std::vector<CellaRC> celle, std::string motivo) {
+    Suggerimento h;
+    h.esito = Suggerimento::Esito::Errore;
+    h.CelleErrate = std::move(celle);
+    h.Motivo = std::move(motivo);
+    return h;
+}
+
+// Two equal digits in a line, or a sign two filled cells break.
+std::optional<Suggerimento> ControllaRegole(const Schema& s, const Cifre& cifre) {
+    const int n = s.Sizesc;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int d = cifre[r][c];
+            if (d == 0) continue;
+            for (int k = c + 1; k <= n; ++k)
+                if (cifre[r][k] == d)
+                    return Errore({{r, c}, {r, k}},
+                                  "Due " + std::to_string(d) + " nella riga " + std::to_string(r));
+            for (int k = r + 1; k <= n; ++k)
+                if (cifre[k][c] == d)
+                    return Errore({{r, c}, {k, c}},
+                                  "Due " + std::to_string(d) + " nella colonna " + std::to_string(c));
+        }
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const SegniCella& g = s.tblSegni[r][c];
+            const int a = cifre[r][c];
+            auto rotto = [&](int r2, int c2, bool maggiore) -> std::optional<Suggerimento> {
+                const int b = cifre[r2][c2];
+                if (a == 0 || b == 0 || (maggiore ? a > b : a < b)) return std::nullopt;
+                return Errore({{r, c}, {r2, c2}},
+                              DesCella(r, c) +
+                                  (maggiore ? " deve essere maggiore di " : " deve essere minore di ") +
+                                  DesCella(r2, c2));
+            };
+            std::optional<Suggerimento> e;
+            if (c < n && g.MagDes && (e = rotto(r, c + 1, true))) return e;
+            if (c < n && g.MinDes && (e = rotto(r, c + 1, false))) return e;
+            if (r < n && g.MagGiu && (e = rotto(r + 1, c, true))) return e;
+            if (r < n && g.MinGiu && (e = rotto(r + 1, c, false))) return e;
+        }
+    return std::nullopt;
+}
+
+// The one solution of the schema: the counter's when it finds exactly one, else the stored one
+// when it is complete and keeps the givens.
+std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
+    const int n = s.Sizesc;
+    Cifre sol{};
+    if (auto letto = SchemaBitDa(s); letto && letto->DatiValidi) {
+        std::array<uint8_t, CelleMax> celle{};
+        if (ContaSoluzioni(letto->schema, 2, &celle) == 1) {
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c) sol[r][c] = celle[(r - 1) * n + c - 1];
+            return sol;
+        }
+    }
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int d = LeggiCifra(s.tblSoluzione[r][c], n);
+            const int g = LeggiCifra(s.tblSchema[r][c], n);
+            if (d <= 0 || (g > 0 && g != d)) return std::nullopt;
+            sol[r][c] = d;
+        }
+    return sol;
+}
+
+// Cells the step names as its reasons, as the solver colours them green.
+std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavole& prima) {
+    std::vector<CellaRC> celle;
+    const std::string& k = p.Codice;
+    if (k == "MAG" || k == "MIN") {
+        if (p.RigaP != 0) celle.push_back({p.RigaP, p.ColonnaP});
+        if (p.RigaS != 0) celle.push_back({p.RigaS, p.ColonnaS});
+    } else if (k == "MR" || k == "MC") {
+        for (char ch : p.Gruppo) {
+            const int q = ch - '0';
+            celle.push_back(k == "MR" ? CellaRC{p.Riga, q} : CellaRC{q, p.Colonna});
+        }
+    } else if (k == "SR" || k == "SC") {
+        const int d = p.Valore.empty() ? 0 : p.Valore[0] - '0';
+        for (char linea : p.Gruppo)
+            for (char pos : p.Elenco) {
+                const CellaRC cella =
+                    k == "SR" ? CellaRC{linea - '0', pos - '0'} : CellaRC{pos - '0', linea - '0'};
+                if (HaCifra(prima, cella.Riga, cella.Colonna, d)) celle.push_back(cella);
+            }
+    }
+    return celle;
+}
+
+// Carries out the step Rileva has just recorded and describes it.
+Suggerimento Descrivi(Banco& b, Tavole& t) {
+    const int n = b.schema.Sizesc;
+    b.ris.PassoCorrente = b.ris.NumPassi;
+    const Passo p = b.ris.Passi[b.ris.PassoCorrente];
+    const Tavole prima = t;
+    b.log.Svuota();
+    const bool contraddizione = EseguiPasso(b, t.S, t.E);
+
+    Suggerimento h;
+    h.Frasi = b.log.Righe();
+    h.Codice = p.Codice;
+    if (contraddizione) {
+        h.esito = Suggerimento::Esito::Errore;
+        h.CelleErrate = {{p.Riga, p.Colonna}};
+        h.Motivo = "Posizione contraddittoria";
+        return h;
+    }
+    h.esito = Suggerimento::Esito::Passo;
+    const bool decide = p.Codice == "U" || p.Codice == "R" || p.Codice == "C";
+    if (decide) {
+        h.CelleDecise = {{p.Riga, p.Colonna}};
+        h.Valore = p.Valore.empty() ? 0 : p.Valore[0] - '0';
+    }
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (decide && r == p.Riga && c == p.Colonna) continue;
+            const size_t tolti = h.Tolti.size();
+            std::string restano;
+            for (int d = 1; d <= n; ++d) {
+                if (HaCifra(prima, r, c, d) && !HaCifra(t, r, c, d)) h.Tolti.push_back({r, c, d});
+                if (HaCifra(t, r, c, d)) restano += static_cast<char>('0' + d);
+            }
+            if (h.Tolti.size() > tolti) h.Restano.push_back({r, c, restano});
+        }
+    h.CelleMotivo = CelleDelMotivo(p, prima);
+    return h;
+}
+
+}  // namespace
+
+Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
+                                 int AttivaMultipli) {
+    const int n = s.Sizesc;
+    if (n < 1 || n > DimMax) return Errore({}, "Dimensione dello schema non valida");
+
+    Cifre cifre{};
+    bool pieno = true;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int g = LeggiCifra(s.tblSchema[r][c], n);
+            const int v = LeggiCifra(voci[r][c], n);
+            if (g < 0) return Errore({{r, c}}, "Dato iniziale non valido in " + DesCella(r, c));
+            if (v < 0) return Errore({{r, c}}, "Cifra non valida in " + DesCella(r, c));
+            if (g > 0 && v > 0 && v != g)
+                return Errore({{r, c}}, DesCella(r, c) + " contiene il dato iniziale " + std::to_string(g));
+            cifre[r][c] = g > 0 ? g : v;
+            if (cifre[r][c] == 0) pieno = false;
+        }
+    if (auto e = ControllaRegole(s, cifre)) return *e;
+
+    if (const auto sol = SoluzioneDiRiferimento(s)) {
+        std::vector<CellaRC> errate;
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (cifre[r][c] != 0 && cifre[r][c] != (*sol)[r][c]) errate.push_back({r, c});
+        if (!errate.empty())
+            return Errore(errate, errate.size() == 1
+                                      ? "Cifra sbagliata in " + DesCella(errate[0].Riga, errate[0].Colonna)
+                                      : "Cifre sbagliate");
+        if (note)
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c)
+                    if (cifre[r][c] == 0 && (*note)[r][c] != 0 && !((*note)[r][c] >> (*sol)[r][c] & 1))
+                        return Errore({{r, c}},
+                                      "Gli appunti di " + DesCella(r, c) + " escludono la cifra giusta");
+    }
+    if (pieno) {
+        Suggerimento h;
+        h.esito = Suggerimento::Esito::Completo;
+        h.Motivo = "Schema completo";
+        return h;
+    }
+
+    // A scratch workbench: the solver records and logs there, never in the caller's.
+    Banco b;
+    b.schema.Sizesc = n;
+    b.schema.tblSchema = s.tblSchema;
+    b.schema.tblSegni = s.tblSegni;
+    b.schema.Vincoli = s.Vincoli;
+    b.schema.Caricato = true;
+    b.imp.AttivaMultipli = AttivaMultipli;
+    Tavole t = PreparaTavole(b, cifre);
+    if (note)
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (cifre[r][c] == 0 && (*note)[r][c] != 0) TieniSolo(t, r, c, (*note)[r][c]);
+
+    if (Rileva(b, t.S, t.E)) return Descrivi(b, t);
+
+    int rt = 0, ct = 0;
+    Suggerimento h;
+    h.esito = Suggerimento::Esito::Nessuno;
+    if (ScegliCellaProva(n, t.S, rt, ct)) h.CellaProva = {rt, ct};
+    h.Motivo = "Nessun passo logico: resta solo una prova";
+    return h;
+}
+
+std::string TestoSuggerimento(const Suggerimento& h) {
+    using E = Suggerimento::Esito;
+    auto celle = [](const std::vector<CellaRC>& v) {
+        std::string t;
+        for (const CellaRC& c : v) t += (t.empty() ? "" : " ") + DesCella(c.Riga, c.Colonna);
+        return t;
+    };
+    std::string out = "passo: ";
+    out += h.esito == E::Passo ? h.Codice : h.esito == E::Errore ? "errore" : "nessuno";
+    out += "\n";
+    for (const std::string& f : h.Frasi) out += "frase: " + f + "\n";
+    if (!h.CelleDecise.empty())
+        out += "decise: " + celle(h.CelleDecise) + "\nvalore: " + std::to_string(h.Valore) + "\n";
+    if (!h.Tolti.empty()) {
+        out += "tolti:";
+        for (const CandidatoTolto& t : h.Tolti)
+            out += " " + DesCella(t.Riga, t.Colonna) + ":" + std::to_string(t.Cifra);
+        out += "\n";
+    }
+    if (!h.Restano.empty()) {
+        out += "restano:";
+        for (const CandidatiRimasti& k : h.Restano) out += " " + DesCella(k.Riga, k.Colonna) + ":" + k.Cifre;
+        out += "\n";
+    }
+    if (!h.CelleMotivo.empty()) out += "giustificano: " + celle(h.CelleMotivo) + "\n";
+    if (!h.CelleErrate.empty()) out += "errate: " + celle(h.CelleErrate) + "\n";
+    if (h.esito == E::Nessuno && h.CellaProva.Riga != 0) out += "prova: " + celle({h.CellaProva}) + "\n";
+    if (!h.Motivo.empty()) out += "motivo: " + h.Motivo + "\n";
+    return out;
+}
+
+namespace {
+
+// The next field of a request, up to "|".
+std::string Campo(const std::string& s, size_t& pos) {
+    const size_t fine = s.find('|', pos);
+    std::string t = s.substr(pos, fine == std::string::npos ? std::string::npos : fine - pos);
+    pos = fine == std::string::npos ? s.size() : fine + 1;
+    return t;
+}
+
+}  // namespace
+
+std::string RispondiRichiesta(const std::string& richiesta) {
+    size_t pos = 0;
+    const std::string dim = Campo(richiesta, pos);
+    const std::string dati = Campo(richiesta, pos);
+    const std::string segni = Campo(richiesta, pos);
+    const std::string voci = Campo(richiesta, pos);
+    const std::string note = Campo(richiesta, pos);
+    const std::string tecniche = Campo(richiesta, pos);
+    const int n = dim.size() == 1 ? dim[0] - '0' : 0;
+    if (n < 1 || n > DimMax || dati.size() != static_cast<size_t>(n * n) ||
+        (!voci.empty() && voci.size() != static_cast<size_t>(n * n)) || segni.size() % 4 != 0)
+        return "passo: errore\nmotivo: Richiesta non valida\n";
+
+    Schema s;
+    s.Sizesc = n;
+    s.Caricato = true;
+    Tabella voce{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const size_t k = static_cast<size_t>((r - 1) * n + c - 1);
+            s.tblSchema[r][c] = std::string(1, dati[k]);
+            voce[r][c] = voci.empty() ? "0" : std::string(1, voci[k]);
+        }
+    for (size_t k = 0; k < segni.size(); k += 4) {
+        const std::string v = segni.substr(k, 4);
+        for (char ch : v)
+            if (ch < '1' || ch > '0' + n) return "passo: errore\nmotivo: Richiesta non valida\n";
+        s.Vincoli.push_back(v);
+    }
+    CostruisciSegni(s);
+
+    NoteGriglia appunti{};
+    bool conNote = false;
+    size_t p = 0;
+    for (int k = 0; k < n * n && p <= note.size() && !note.empty(); ++k) {
+        const size_t fine = note.find(',', p);
+        const std::string g = note.substr(p, fine == std::string::npos ? std::string::npos : fine - p);
+        p = fine == std::string::npos ? note.size() + 1 : fine + 1;
+        for (char ch : g)
+            if (ch >= '1' && ch <= '0' + n) {
+                appunti[k / n + 1][k % n + 1] |= static_cast<uint16_t>(1u << (ch - '0'));
+                conNote = true;
+            }
+    }
+    const int attiva =
+        tecniche.size() == 1 && tecniche[0] >= '0' && tecniche[0] <= '3' ? tecniche[0] - '0' : 3;
+    return TestoSuggerimento(CalcolaSuggerimento(s, voce, conNote ? &appunti : nullptr, attiva));
 }
 
 }  // namespace kelvaro

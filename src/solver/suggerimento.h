@@ -23,6 +23,13 @@ struct CandidatoTolto {
     int Cifra = 0;
 };
 
+// The candidates a cell keeps after the step ("235").
+struct CandidatiRimasti {
+    int Riga = 0;
+    int Colonna = 0;
+    std::string Cifre;
+};
+
 // Pencil marks of a position: bit d (1..9) set when the player noted digit d in the cell.
 using NoteGriglia = std::array<std::array<uint16_t, 10>, 10>;
 
@@ -34,14 +41,16 @@ struct Suggerimento {
         Completo  // every cell is already filled in and right
     };
     Esito esito = Esito::Nessuno;
-    std::string Codice;                   // the step code ("U", "R", "C", "MAG", "MIN", "MR", ...)
-    std::vector<CellaRC> CelleDecise;     // cells the step places a digit in
-    int Valore = 0;                       // the digit placed, for the single-value steps
-    std::vector<CandidatoTolto> Tolti;    // candidates the step removes
-    std::vector<CellaRC> CelleMotivo;     // cells that justify it (sign pair, subset, Swordfish lines)
-    std::vector<std::string> Frasi;       // the step's log lines, as the log writes them
-    std::vector<CellaRC> CelleErrate;     // wrong or contradictory cells (Errore)
-    CellaRC CellaProva;                   // the cell a trial would pick (Nessuno)
+    std::string Codice;                     // the step code ("U", "R", "C", "MAG", "MIN", "MR", ...)
+    std::vector<CellaRC> CelleDecise;       // cells the step places a digit in
+    int Valore = 0;                         // the digit placed, for the single-value steps
+    std::vector<CandidatoTolto> Tolti;      // candidates the step removes
+    std::vector<CandidatiRimasti> Restano;  // what the cells of Tolti keep, in the same cell order
+    std::vector<CellaRC> CelleMotivo;       // cells that justify it (sign pair, subset, Swordfish lines)
+    std::vector<std::string> Frasi;         // the step's log lines, as the log writes them
+    std::vector<CellaRC> CelleErrate;       // wrong or contradictory cells (Errore)
+    CellaRC CellaProva;                     // the cell a trial would pick (Nessuno)
+    std::string Motivo;                     // Errore, Nessuno, Completo: what the player reads
 };
 
 // s: the schema (size, givens, signs). voci: the player's grid, "1".."9" for a filled cell and
@@ -49,5 +58,16 @@ struct Suggerimento {
 // nullptr. AttivaMultipli as the settings hold it (+1 naked subsets, +2 Swordfish).
 Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
                                  int AttivaMultipli = 3);
+
+// The answer as lines: "passo: " and the code (or "errore", "nessuno"), a "frase: " line for every
+// log line of the step, then "decise: ", "valore: ", "tolti: ", "restano: ", "giustificano: ", "errate: ",
+// "prova: ", "motivo: " where they apply. kelvaro-cli and the page module print the same text.
+std::string TestoSuggerimento(const Suggerimento& h);
+
+// The page's request as one text, "N|givens|signs|entries|notes|techniques": givens and entries
+// N x N digits row after row (0 = empty; entries may be left out), signs "r1c1r2c2" groups run
+// together (cell 1 greater than cell 2), notes N x N digit groups separated by commas (empty:
+// none), techniques 0..3 (3 when left out). Answers with TestoSuggerimento's lines.
+std::string RispondiRichiesta(const std::string& richiesta);
 
 }  // namespace kelvaro

@@ -1,0 +1,65 @@
+// kelvaro-cli aiuto FILE [--griglia CIFRE]: the next step the solver would take from the schema's
+// givens, or from a player's position given as N x N digits (0 = empty) row after row.
+#include <cstdio>
+#include <string>
+
+#include "cli/comandi.h"
+#include "files/caricamento.h"
+#include "solver/suggerimento.h"
+
+namespace kelvaro::cli {
+
+namespace {
+
+constexpr const char* UsoAiuto = "Uso: kelvaro-cli aiuto FILE [--griglia CIFRE]\n";
+
+}  // namespace
+
+int Aiuto(const Argomenti& args) {
+    std::string percorso;
+    std::string griglia;
+    bool conGriglia = false;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--griglia") {
+            if (k + 1 >= args.size()) {
+                std::fputs(UsoAiuto, stderr);
+                return 2;
+            }
+            griglia = args[++k];
+            conGriglia = true;
+        } else if (percorso.empty()) {
+            percorso = a;
+        } else {
+            std::fputs(UsoAiuto, stderr);
+            return 2;
+        }
+    }
+    if (percorso.empty()) {
+        std::fputs(UsoAiuto, stderr);
+        return 2;
+    }
+    auto letto = LeggiSchemaFile(percorso);
+    if (!letto) {
+        std::fprintf(stderr, "errore: %s: %s\n", percorso.c_str(), MsgFileErrato);
+        return 2;
+    }
+    const Schema& s = letto->schema;
+    const int n = s.Sizesc;
+    Tabella voci{};
+    if (conGriglia) {
+        if (static_cast<int>(griglia.size()) != n * n) {
+            std::fprintf(stderr, "errore: --griglia vuole %d cifre, non %zu\n", n * n, griglia.size());
+            return 2;
+        }
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) voci[r][c] = std::string(1, griglia[(r - 1) * n + c - 1]);
+    }
+    const Suggerimento h = CalcolaSuggerimento(s, voci, nullptr);
+    const std::string testo = TestoSuggerimento(h);
+    std::fwrite(testo.data(), 1, testo.size(), stdout);
+    std::fflush(stdout);
+    return h.esito == Suggerimento::Esito::Passo ? 0 : 1;
+}
+
+}  // namespace kelvaro::cli

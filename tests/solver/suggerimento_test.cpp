@@ -1,0 +1,132 @@
+// The next-step hint: the table of positions of tests/fixtures/aiutino (the WebAssembly module
+// answers the same table in the page tests), what the hint leaves alone, and the step history's
+// sentences that the page replays.
+#include "solver/suggerimento.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "files/caricamento.h"
+#include "production/casuale.h"
+#include "solver/aiuto.h"
+#include "solver/risolvi.h"
+
+namespace kelvaro {
+namespace {
+
+struct Caso {
+    std::string nome;
+    std::string richiesta;
+    std::string atteso;
+};
+
+std::vector<Caso> LeggiCasi() {
+    std::ifstream f(std::string(KELVARO_FIXTURES) + "/aiutino/posizioni.txt");
+    std::vector<Caso> casi;
+    std::string riga;
+    while (std::getline(f, riga)) {
+        if (riga.rfind("caso: ", 0) == 0) {
+            casi.push_back({riga.substr(6), "", ""});
+        } else if (riga.rfind("richiesta: ", 0) == 0 && !casi.empty()) {
+            casi.back().richiesta = riga.substr(11);
+        } else if (riga == "fine" || riga.empty() || riga[0] == '#' || casi.empty()) {
+            continue;
+        } else {
+            casi.back().atteso += riga + "\n";
+        }
+    }
+    return casi;
+}
+
+TEST(Suggerimento, TabellaDellePosizioni) {
+    const std::vector<Caso> casi = LeggiCasi();
+    ASSERT_GE(casi.size(), 14u);
+    for (const Caso& c : casi) EXPECT_EQ(RispondiRichiesta(c.richiesta), c.atteso) << c.nome;
+}
+
+Schema SchemaDa(int n, const std::string& dati, const std::vector<std::string>& vincoli = {}) {
+    Banco b;
+    test::PreparaSchema(b, n, dati, vincoli);
+    return b.schema;
+}
+
+Tabella VociDa(int n, const std::string& cifre) {
+    Tabella t{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) t[r][c] = cifre.substr((r - 1) * n + c - 1, 1);
+    return t;
+}
+
+TEST(Suggerimento, IlSegnoNominaLeCelleCheLoGiustificano) {
+    const Schema s = SchemaDa(4, "0000300000000020", {"1211", "3444", "3334", "1424"});
+    const Suggerimento h = CalcolaSuggerimento(s, Tabella{}, nullptr);
+    ASSERT_EQ(h.esito, Suggerimento::Esito::Passo);
+    EXPECT_EQ(h.Codice, "MIN");
+    EXPECT_TRUE(h.CelleDecise.empty());
+    ASSERT_EQ(h.CelleMotivo.size(), 1u);
+    EXPECT_EQ(h.CelleMotivo[0], (CellaRC{1, 2}));
+    ASSERT_EQ(h.Tolti.size(), 1u);
+    EXPECT_EQ(h.Tolti[0].Riga, 1);
+    EXPECT_EQ(h.Tolti[0].Colonna, 1);
+    EXPECT_EQ(h.Tolti[0].Cifra, 4);
+}
+
+TEST(Suggerimento, LaSoluzioneSalvataServeQuandoIlContatoreNeTrovaPiuDiUna) {
+    // No givens: many solutions; the stored one judges the entries.
+    Schema s = SchemaDa(4, "0000000000000000");
+    s.tblSoluzione = VociDa(4, "1234341221434321");
+    const Suggerimento h = CalcolaSuggerimento(s, VociDa(4, "2000000000000000"), nullptr);
+    EXPECT_EQ(h.esito, Suggerimento::Esito::Errore);
+    ASSERT_EQ(h.CelleErrate.size(), 1u);
+    EXPECT_EQ(h.CelleErrate[0], (CellaRC{1, 1}));
+}
+
+TEST(Suggerimento, NonToccaLaSequenzaCasualeNeLoSchema) {
+    Banco b;
+    test::PreparaSchema(b, 4, "1000000000000000");
+    RiportaCasualeAllInizio();
+    const double attesa = EstraiCasuale();
+    RiportaCasualeAllInizio();
+    const Schema prima = b.schema;
+    const Suggerimento h = CalcolaSuggerimento(b.schema, Tabella{}, nullptr);
+    EXPECT_EQ(h.esito, Suggerimento::Esito::Nessuno);
+    EXPECT_EQ(EstraiCasuale(), attesa);
+    EXPECT_EQ(b.schema.tblSchema, prima.tblSchema);
+    EXPECT_EQ(b.ris.NumPassi, 0);
+}
+
+// The hint from the givens of a real schema is the first step the solver takes after them.
+TEST(Suggerimento, DaiDatiEIlPrimoPassoDelRisolutore) {
+    for (const char* nome : {"9e_1.txt", "9k_1.txt", "9x_1.txt", "7k_1.txt"}) {
+        auto letto = LeggiSchemaFile(std::string(KELVARO_SORGENTI) + "/bench/schemi/" + nome);
+        ASSERT_TRUE(letto) << nome;
+        Banco b;
+        b.schema = letto->schema;
+        b.imp.AttivaMultipli = 3;
+        RisolviSchema(b);
+        const int dati = ContaCelleProblema(b.schema);
+        ASSERT_GT(b.ris.NumPassi, dati) << nome;
+        const Suggerimento h = CalcolaSuggerimento(b.schema, Tabella{}, nullptr);
+        ASSERT_EQ(h.esito, Suggerimento::Esito::Passo) << nome;
+        EXPECT_EQ(h.Codice, b.ris.Passi[dati + 1].Codice) << nome;
+        ASSERT_FALSE(h.Frasi.empty()) << nome;
+    }
+}
+
+// Each entry of the history carries the log lines of the steps that led to it.
+TEST(Suggerimento, LaStoriaPortaLeFrasiDeiPassi) {
+    Banco b;
+    test::PreparaSchema(b, 2, "1000");
+    b.storia.RegistraStoria = true;
+    RisolviSchema(b);
+    ASSERT_GE(b.storia.NumStoria, 3);
+    EXPECT_EQ(b.storia.StoriaR[1], "");
+    EXPECT_EQ(b.storia.StoriaR[2], "Dato iniziale 1 in cella R1C1|Elimino 1 da R1C2|Elimino 1 da R2C1");
+    EXPECT_EQ(b.storia.StoriaR[3], "2 unico  possibile in cella R1C2|Elimino 2 da R2C2");
+}
+
+}  // namespace
+}  // namespace kelvaro

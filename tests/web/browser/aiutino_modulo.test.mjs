@@ -1,0 +1,81 @@
+// The hint's WebAssembly module in node: it answers the table of positions as written by hand,
+// and on every bench schema it answers exactly as kelvaro-cli aiuto (the native core) does,
+// from the givens and from a partly filled grid.
+import { test, before } from 'node:test';
+import assert from 'node:assert/strict';
+import { existsSync, readFileSync, readdirSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { SORGENTI } from './sito.mjs';
+
+const BIN = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
+const MODULO = join(BIN, 'perwebsiteprove', 'kelvaro_aiuto.js');
+const CLI = join(BIN, 'kelvaro-cli');
+const SCHEMI = join(SORGENTI, 'bench', 'schemi');
+const manca = !existsSync(MODULO) && `modulo non costruito: ${MODULO}`;
+
+let aiuto;
+before(async () => {
+  if (manca) return;
+  const fabbrica = createRequire(import.meta.url)(MODULO);
+  const m = await fabbrica();
+  aiuto = (richiesta) => m.ccall('kelvaro_aiuto', 'string', ['string'], [richiesta]);
+});
+
+function casi() {
+  const righe = readFileSync(join(SORGENTI, 'tests', 'fixtures', 'aiutino', 'posizioni.txt'), 'utf8').split('\n');
+  const fuori = [];
+  for (const riga of righe) {
+    if (riga.startsWith('caso: ')) fuori.push({ nome: riga.slice(6), richiesta: '', atteso: '' });
+    else if (riga.startsWith('richiesta: ')) fuori.at(-1).richiesta = riga.slice(11);
+    else if (riga && riga !== 'fine' && !riga.startsWith('#') && fuori.length) fuori.at(-1).atteso += riga + '\n';
+  }
+  return fuori;
+}
+
+function leggi(file) {
+  const t = readFileSync(file, 'latin1');
+  const n = Number(/SIZE=["']?(\d)/.exec(t)[1]);
+  const dati = /<SCHEMA>(\d*)</.exec(t)[1];
+  const soluzione = /<SOLUTION>(\d*)</.exec(t)[1];
+  const vincoli = (/<CO[N]?STRAINT>([^<]*)</.exec(t) || [, ''])[1].split('|').filter((x) => x.length === 4);
+  return { n, dati, soluzione, vincoli };
+}
+
+function cli(file, griglia) {
+  const argomenti = ['aiuto', file, ...(griglia ? ['--griglia', griglia] : [])];
+  try {
+    return execFileSync(CLI, argomenti, { encoding: 'latin1' });
+  } catch (e) {
+    if (e.status === 1) return e.stdout;
+    throw e;
+  }
+}
+
+test('il modulo risponde alla tabella delle posizioni', { skip: manca }, () => {
+  const tutti = casi();
+  assert.ok(tutti.length >= 14);
+  for (const c of tutti) assert.equal(aiuto(c.richiesta), c.atteso, c.nome);
+});
+
+test('il modulo e kelvaro-cli aiuto danno lo stesso passo sugli schemi di prova', { skip: manca }, () => {
+  const tempi = [];
+  for (const nome of readdirSync(SCHEMI).filter((f) => f.endsWith('.txt')).sort()) {
+    const file = join(SCHEMI, nome);
+    const s = leggi(file);
+    // Every third cell of the solution filled in, and one digit changed into a wrong one.
+    const parziale = [...s.soluzione].map((d, i) => (s.dati[i] !== '0' || i % 3 === 0 ? d : '0')).join('');
+    const k = [...s.dati].findIndex((d, i) => d === '0' && i % 3 !== 0);
+    const sbagliata = parziale.slice(0, k) + String((Number(s.soluzione[k]) % s.n) + 1) + parziale.slice(k + 1);
+    for (const griglia of [null, parziale, sbagliata]) {
+      const richiesta = `${s.n}|${s.dati}|${s.vincoli.join('')}|${griglia || ''}||3`;
+      const inizio = performance.now();
+      const dalModulo = aiuto(richiesta);
+      if (s.n === 9) tempi.push(performance.now() - inizio);
+      assert.equal(dalModulo, cli(file, griglia), `${nome} ${griglia || 'dati'}`);
+    }
+  }
+  const media = tempi.reduce((a, b) => a + b, 0) / tempi.length;
+  console.log(`modulo: ${tempi.length} aiuti 9 x 9, in media ${media.toFixed(2)} ms, al massimo ${Math.max(...tempi).toFixed(2)} ms`);
+});
