@@ -79,6 +79,8 @@ async function provaAiuto(file) {
   assert.ok(accese > 0, 'nessuna casella evidenziata');
   const ms = Number(await p.getAttribute('#aiutinoPannello', 'data-ms'));
   console.log(`${file}: aiuto in ${ms.toFixed(2)} ms nella pagina`);
+  // KELVARO_SCHERMATA=/tmp/aiutino saves /tmp/aiutino-<N>.png of the page showing the hint.
+  if (process.env.KELVARO_SCHERMATA) await p.screenshot({ path: `${process.env.KELVARO_SCHERMATA}-${s.n}.png`, fullPage: true });
 
   // Second press: the step becomes a move of the game, and Annulla takes it back.
   await chiediAiuto(false);
