@@ -13,7 +13,8 @@ const BIN = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
 const MODULO = join(BIN, 'perwebsiteprove', 'kelvaro_aiuto.js');
 const CLI = join(BIN, 'kelvaro-cli');
 const SCHEMI = join(SORGENTI, 'bench', 'schemi');
-const manca = !existsSync(MODULO) && `modulo non costruito: ${MODULO}`;
+// CTest sets KELVARO_AIUTO_ATTESO when emcc is there: then a missing module is a failure.
+const manca = !existsSync(MODULO) && process.env.KELVARO_AIUTO_ATTESO !== '1' && `modulo non costruito: ${MODULO}`;
 
 let aiuto;
 before(async () => {
