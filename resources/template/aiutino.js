@@ -55,6 +55,7 @@
       'table.laterale td.aiutinoProva{box-shadow:inset 0 0 0 3px #e08a00 !important;}' +
       '.aiutino-frasi{margin:8px 0 0;padding-left:18px;font-size:14px;line-height:1.4;max-height:220px;overflow:auto;}' +
       '.aiutino-frasi li{margin:2px 0;}' +
+      '.aiutino-frasi li.aiutino-prima{color:#8a90b0;}' +
       '.aiutino-nota{margin-top:8px;font-size:13px;color:#5d6590;}';
     document.head.appendChild(s);
   }
@@ -342,16 +343,30 @@
     var frasi = typeof window.tblr !== 'undefined' && window.tblr[k] ? String(window.tblr[k]).split('|') : [];
     dove.innerHTML = '';
     spegni();
+    // Every step starts with its own sentence, followed by its "Elimino" lines; only the last step
+    // changed the grid (the history records a state after each step that changes it), so that is
+    // the one whose cells are marked; the steps before it only narrowed candidates.
+    var ultimo = 0;
     var j;
+    for (j = 0; j < frasi.length; j++) {
+      if (frasi[j] && !/^Elimino /.test(frasi[j])) {
+        ultimo = j;
+      }
+    }
     for (j = 0; j < frasi.length; j++) {
       if (!frasi[j]) {
         continue;
       }
       var li = document.createElement('li');
       li.textContent = frasi[j];
+      if (j < ultimo) {
+        li.className = 'aiutino-prima';
+      } else {
+        accendi(caselleDellaFrase(frasi[j], n), /^Elimino /.test(frasi[j]) ? 'aiutinoTolta' : 'aiutinoMotivo');
+      }
       dove.appendChild(li);
-      accendi(caselleDellaFrase(frasi[j], n), /^Elimino /.test(frasi[j]) ? 'aiutinoTolta' : 'aiutinoMotivo');
     }
+    dove.scrollTop = dove.scrollHeight;
   }
 
   function avvia() {

@@ -176,6 +176,7 @@ test('i passi del risolutore mostrano le frasi del risolutore', async () => {
   assert.ok(attese.length > 0 && attese[0].length > 0, `nessuna frase registrata al passo ${k}`);
   assert.deepEqual(await p.locator('#frasiPasso li').allTextContents(), attese);
   assert.ok((await p.locator('td.aiutinoMotivo, td.aiutinoTolta').count()) > 0);
+  if (process.env.KELVARO_SCHERMATA) await p.screenshot({ path: `${process.env.KELVARO_SCHERMATA}-passi.png`, fullPage: true });
   await p.click('#pEsci');
   assert.equal(await p.locator('td.aiutinoMotivo, td.aiutinoTolta').count(), 0);
 });
