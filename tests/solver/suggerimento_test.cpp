@@ -43,7 +43,7 @@ std::vector<Caso> LeggiCasi() {
 
 TEST(Suggerimento, TabellaDellePosizioni) {
     const std::vector<Caso> casi = LeggiCasi();
-    ASSERT_GE(casi.size(), 14u);
+    ASSERT_GE(casi.size(), 18u);
     for (const Caso& c : casi) EXPECT_EQ(RispondiRichiesta(c.richiesta), c.atteso) << c.nome;
 }
 
