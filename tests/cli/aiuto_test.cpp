@@ -1,0 +1,56 @@
+// kelvaro-cli aiuto: the next step from the givens or from a position, and its exit status.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "supporto/supporto.h"
+
+namespace kelvaro {
+namespace {
+
+// The 4 x 4 sample: givens R2C1 = 3 and R4C3 = 2, R1C1 less than R1C2.
+const char* Schema4 =
+    "<?xml version=\"1.0\" ?>\n<FUTOSHIKI SIZE=\"4\">\n<SCHEMA>0000300000000020</SCHEMA>\n"
+    "<SOLUTION>1234341221434321</SOLUTION>\n<CONSTRAINT>1211|3444|3334|1424</CONSTRAINT>\n"
+    "<CHECK>662364</CHECK>\n</FUTOSHIKI>\n";
+
+class CliAiuto : public ::testing::Test {
+protected:
+    void SetUp() override { test::ScriviFile(tmp / "s.txt", Schema4); }
+    test::CartellaTemporanea tmp;
+};
+
+TEST_F(CliAiuto, DaiDatiUnPasso) {
+    const test::EsitoCli e = test::EseguiCli("aiuto " + (tmp / "s.txt"));
+    EXPECT_EQ(e.stato, 0);
+    EXPECT_EQ(e.uscita,
+              "passo: MIN\nfrase: R1C1 deve essere minore di R1C2\nfrase: Elimino 4 da R1C1\n"
+              "tolti: R1C1:4\nrestano: R1C1:12\ngiustificano: R1C2\n");
+}
+
+TEST_F(CliAiuto, DallaGriglia) {
+    struct Caso {
+        std::string griglia;
+        int stato;
+        std::string prima;
+    };
+    const Caso casi[] = {
+        {"1234300000000020", 0, "passo: U\nfrase: 4 unico  possibile in cella R4C1\n"},
+        {"2000300000000020", 1, "passo: errore\nerrate: R1C1\n"},
+        {"1234341221434321", 1, "passo: nessuno\nmotivo: Schema completo\n"},
+    };
+    for (const Caso& c : casi) {
+        const test::EsitoCli e = test::EseguiCli("aiuto " + (tmp / "s.txt") + " --griglia " + c.griglia);
+        EXPECT_EQ(e.stato, c.stato) << c.griglia;
+        EXPECT_EQ(e.uscita.substr(0, c.prima.size()), c.prima) << c.griglia;
+    }
+}
+
+TEST_F(CliAiuto, FileOGrigliaInutilizzabili) {
+    EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "manca.txt") + " 2>/dev/null").stato, 2);
+    EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "s.txt") + " --griglia 123 2>/dev/null").stato, 2);
+    EXPECT_EQ(test::EseguiCli("aiuto 2>/dev/null").stato, 2);
+}
+
+}  // namespace
+}  // namespace kelvaro
