@@ -159,7 +159,7 @@ std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavole& prima) {
 Suggerimento Descrivi(Banco& b, Tavole& t) {
     const int n = b.schema.Sizesc;
     b.ris.PassoCorrente = b.ris.NumPassi;
-    const Passo p = b.ris.Passi[b.ris.PassoCorrente];
+    const Passo p = PassoInCorso(b);
     const Tavole prima = t;
     b.log.Svuota();
     const bool contraddizione = EseguiPasso(b, t.S, t.E);
