@@ -6,7 +6,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -186,6 +188,38 @@ TEST(GenerazioniContemporanee, OgniSchemaNelSuoFile) {
             EXPECT_EQ(letto->CheckLetto, CreaPwd(letto->schema.tblSoluzione, letto->schema.Sizesc)) << nome;
         }
         EXPECT_EQ(file, 2 * Numero) << "giro " << giro;
+    }
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// A run killed while writing leaves at most a temporary file; the next run into the folder
+// removes it and leaves only schemas.
+TEST(RunUcciso, IlGiroDopoTogliITemporanei) {
+    CartellaTemporanea dir;
+    const std::string cartella = (dir.percorso() / "schemi").string();
+    fs::create_directory(cartella);
+    // What a kill -9 in the middle of a save leaves, whatever the timing of the real kill below.
+    const pid_t finto = Lancia({"--help"}, "/dev/null");
+    ASSERT_GT(finto, 0);
+    ::waitpid(finto, nullptr, 0);
+    ScriviFile(cartella + "/.kelvaro-" + std::to_string(finto) + "-7.tmp", "");
+    const pid_t pid =
+        Lancia({"genera", "--dimensione", "4", "--numero", "30000", "--cartella", cartella}, "/dev/null");
+    ASSERT_GT(pid, 0);
+    ::usleep(300 * 1000);
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    const Esecuzione e =
+        Esegui({"genera", "--dimensione", "4", "--cartella", cartella}, dir.percorso() / "uscita");
+    EXPECT_EQ(e.stato, 0) << e.uscita;
+    for (const auto& f : fs::directory_iterator(cartella)) {
+        EXPECT_EQ(f.path().extension(), ".TXT") << f.path();
+        EXPECT_TRUE(LeggiSchemaFile(f.path().string()).has_value()) << f.path();
     }
 }
 
