@@ -104,7 +104,8 @@ std::optional<SchemaLetto> LeggiSchemaRighe(const std::vector<std::string>& righ
             // A cell compared with itself would make the solver read past the grid's edge.
             if (valido && pezzo[0] == pezzo[2] && pezzo[1] == pezzo[3]) valido = false;
             if (!valido) {
-                perche = "vincolo " + Citazione(pezzo) + " non valido";
+                perche = pezzo.empty() ? "vincolo vuoto tra le barre"
+                                       : "vincolo " + Citazione(pezzo) + " non valido";
                 return std::nullopt;
             }
             s.Vincoli.push_back(pezzo);
