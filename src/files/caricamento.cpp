@@ -10,9 +10,21 @@ namespace kelvaro {
 
 namespace {
 
-// A piece of the file quoted in a message, cut short when long.
+// A piece of the file quoted in a message: cut short when long, control and non-ASCII bytes
+// shown as \xNN so that the message stays readable text.
 std::string Citazione(const std::string& s) {
-    return "'" + (s.size() > 12 ? s.substr(0, 12) + "..." : s) + "'";
+    std::string c = "'";
+    for (size_t k = 0; k < s.size() && k < 12; ++k) {
+        const unsigned char ch = static_cast<unsigned char>(s[k]);
+        if (ch >= 0x20 && ch < 0x7f) {
+            c += static_cast<char>(ch);
+        } else {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\x%02X", ch);
+            c += esc;
+        }
+    }
+    return c + (s.size() > 12 ? "...'" : "'");
 }
 
 // Cells 1..n x 1..n from the characters between two tags; a short content leaves "" cells.
