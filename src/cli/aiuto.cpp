@@ -39,9 +39,10 @@ int Aiuto(const Argomenti& args) {
         std::fputs(UsoAiuto, stderr);
         return 2;
     }
-    auto letto = LeggiSchemaFile(percorso);
+    std::string motivo;
+    auto letto = LeggiSchemaFile(percorso, motivo);
     if (!letto) {
-        std::fprintf(stderr, "errore: %s: %s\n", percorso.c_str(), MsgFileErrato);
+        std::fprintf(stderr, "errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
         return 2;
     }
     const Schema& s = letto->schema;
