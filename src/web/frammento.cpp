@@ -24,7 +24,7 @@ std::string CellaImmagine(const std::string& id, const std::string& contenuto) {
 
 }  // namespace
 
-std::string FrammentoSchema(const Banco& b) {
+std::string FrammentoSchema(const Banco& b, const std::string& datiPagina) {
     const Griglia& g = b.Gr;
     const int n = b.schema.Sizesc;
     const int ultimaRiga = g.Rows() - 2;  // the last grid row only holds the current position
@@ -63,6 +63,7 @@ std::string FrammentoSchema(const Banco& b) {
         out += "tblv[" + ks + "]='" + voce(st.StoriaV, k) + "';" + Crlf;
         out += "tblr[" + ks + "]='" + voce(st.StoriaR, k) + "';" + Crlf;
     }
+    if (!datiPagina.empty()) out += datiPagina + Crlf;
     out += "</script>";
     out += Crlf;
     out +=
@@ -111,8 +112,8 @@ std::string FrammentoSchema(const Banco& b) {
     return out;
 }
 
-void Generahtml_Click(Banco& b) {
-    b.web.Frammento = FrammentoSchema(b);
+void Generahtml_Click(Banco& b, const std::string& datiPagina) {
+    b.web.Frammento = FrammentoSchema(b, datiPagina);
 }
 
 }  // namespace kelvaro
