@@ -121,6 +121,12 @@ PartiSlot LeggiNomeSlot(const std::string& file) {
     const auto parti = Dividi(radice, '_');
     PartiSlot p;
     p.Numero = ArrotondaPari(ValoreNumerico(parti[0]));
+    // A name not made by hand as number, name and level word ("8e_1") shows whole.
+    const bool aMano = !parti[0].empty() && parti[0].find_first_not_of("0123456789") == std::string::npos;
+    if (!aMano || parti.size() == 1) {
+        p.Nome = radice;
+        return p;
+    }
     if (parti.size() == 2) p.Nome = parti[1];
     if (parti.size() >= 3) {
         // Names with more "_" keep them in the display name; the level word is the last part.

@@ -235,7 +235,7 @@ TEST(PrincipaleSito, EtichetteSicureEIndirizzi) {
     EXPECT_EQ(
         CompilaPaginaFutoshiki(b, righe, schemi, c),
         "<a href=\"../perwebsiteprove/futoshiki_090101.html\">\r\n"
-        "<a href=\"../p/8e_1.txt\">SCHEMA 8&nbsp;&nbsp;1&nbsp;&nbsp;</a>\r\n"
+        "<a href=\"../p/8e_1.txt\">SCHEMA 8&nbsp;&nbsp;8e_1&nbsp;&nbsp;</a>\r\n"
         "<a href=\"../p/9_%3Cimg%20src%3Dx%20onerror%3Dalert%281%29%3E_Facile.txt\">SCHEMA "
         "9&nbsp;&nbsp;&lt;img src=x onerror=alert(1)&gt;&nbsp;&nbsp;FACILE</a>\r\n"
         "<a href=\"../p/2_%3C%21--_Difficile.txt\">SCHEMA 2&nbsp;&nbsp;&lt;!--&nbsp;&nbsp;DIFFICILE</a>\r\n"
