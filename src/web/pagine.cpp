@@ -18,9 +18,7 @@ bool CarattereSicuro(unsigned char ch) {
 
 // The file name without its schema extension, unsafe bytes turned into "_", at most 60 bytes.
 std::string RadiceSicura(const std::string& file) {
-    std::string radice = file;
-    if (radice.size() > 4 && Maiuscolo(radice.substr(radice.size() - 4)) == ".TXT")
-        radice.resize(radice.size() - 4);
+    std::string radice = RadiceSchema(file);
     if (radice.size() > 60) radice.resize(60);
     for (char& ch : radice)
         if (!CarattereSicuro(static_cast<unsigned char>(ch)) || ch == '.') ch = '_';
@@ -32,6 +30,12 @@ bool FinisceCon(const std::string& s, const std::string& coda) {
 }
 
 }  // namespace
+
+std::string RadiceSchema(const std::string& file) {
+    if (file.size() > 4 && Maiuscolo(file.substr(file.size() - 4)) == ".TXT")
+        return file.substr(0, file.size() - 4);
+    return file;
+}
 
 bool NomePaginaUtilizzabile(const std::string& nome) {
     if (nome.empty() || nome.size() > MaxNomePagina) return false;

@@ -17,6 +17,8 @@ struct PaginaSchema {
 // longer, and file systems stop at 255 bytes.
 constexpr size_t MaxNomePagina = 150;
 
+// A schema file name without its final ".txt" (any letter case).
+std::string RadiceSchema(const std::string& file);
 // A page name that can be used as it is: not too long, only A-Z a-z 0-9 and _ - . ~ +.
 bool NomePaginaUtilizzabile(const std::string& nome);
 // One page per schema file, in the order of the files. The usual name (NomePaginaSchema) where it

@@ -115,9 +115,7 @@ struct PartiSlot {
 };
 
 PartiSlot LeggiNomeSlot(const std::string& file) {
-    std::string radice = file;
-    if (radice.size() > 4 && Maiuscolo(radice.substr(radice.size() - 4)) == ".TXT")
-        radice.resize(radice.size() - 4);
+    const std::string radice = RadiceSchema(file);
     const auto parti = Dividi(radice, '_');
     PartiSlot p;
     p.Numero = ArrotondaPari(ValoreNumerico(parti[0]));
@@ -144,7 +142,7 @@ std::vector<std::string> ElencoSchemiSito(const std::string& cartella) {
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const std::string nome = it->path().filename().string();
-        if (nome.size() > 4 && Maiuscolo(nome.substr(nome.size() - 4)) == ".TXT") nomi.push_back(nome);
+        if (nome.size() > 4 && RadiceSchema(nome).size() < nome.size()) nomi.push_back(nome);
     }
     std::sort(nomi.begin(), nomi.end());
     return nomi;
@@ -159,8 +157,7 @@ std::string NomePaginaSchema(const std::string& fileSchema, const std::string& e
     std::string nome = Sostituisci(fileSchema, ".TXT", ".txt");
     nome = Sostituisci(nome, ".txt", estensione);
     // ".Txt" and the like are schema files too: the page still gets the template's extension.
-    if (nome.size() > 4 && Maiuscolo(nome.substr(nome.size() - 4)) == ".TXT")
-        nome = nome.substr(0, nome.size() - 4) + estensione;
+    if (nome.size() > 4 && RadiceSchema(nome).size() < nome.size()) nome = RadiceSchema(nome) + estensione;
     return "Futoshiki_" + nome;
 }
 
