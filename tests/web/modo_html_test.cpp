@@ -96,9 +96,10 @@ TEST_F(ModoHtml, PagineIndiceELivelli) {
                                    c.id,
                                0),
                   0u);
-        const size_t dopoId = pagina.find("')\"> \t<h1>" + t +
-                                          "</h1> "
-                                          "<p>01 Gennaio 2009</p> <script lang='javascript'>var a010101;a010101='");
+        const size_t dopoId =
+            pagina.find("')\"> \t<h1>" + t +
+                        "</h1> "
+                        "<p>01 Gennaio 2009</p> <script lang='javascript'>var a010101;a010101='");
         ASSERT_NE(dopoId, std::string::npos);
         const size_t inizioId = pagina.find(c.id);
         EXPECT_TRUE(std::regex_match(pagina.substr(inizioId, dopoId - inizioId),
