@@ -244,6 +244,14 @@ TEST(PrincipaleSito, EtichetteSicureEIndirizzi) {
         "<a href=\"\"></a>\r\n");
 }
 
+// The publisher depends on nothing above it: the run mode and the INI readers call it.
+TEST(DipendenzeSito, IlWebNonIncludeNullaDaApp) {
+    for (const auto& e : fs::directory_iterator(std::string(KELVARO_SORGENTI) + "/src/web")) {
+        const std::string testo = test::LeggiFile(e.path());
+        EXPECT_EQ(testo.find("#include \"app/"), std::string::npos) << e.path();
+    }
+}
+
 // --- publishing runs ---------------------------------------------------------------------------
 
 // A program directory with the test templates and the schema files the test puts in.
