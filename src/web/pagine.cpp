@@ -1,8 +1,8 @@
 #include "web/pagine.h"
 
-#include <filesystem>
 #include <set>
 
+#include "model/disco.h"
 #include "model/testo.h"
 #include "web/pubblica.h"
 #include "web/testo_sicuro.h"
@@ -79,24 +79,12 @@ std::string ControlloNomeModello(const std::string& nome) {
 }
 
 std::optional<std::vector<std::string>> LeggiModello(const std::string& percorso, std::string& errore) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(percorso, ec)) {
-        errore = "Modello non trovato";
+    const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
+    if (!letto.Dati) {
+        errore = letto.Inesistente ? "Modello non trovato" : "Modello non leggibile: " + letto.Motivo;
         return std::nullopt;
     }
-    if (!fs::is_regular_file(percorso, ec)) {
-        errore = "Il modello non è un file";
-        return std::nullopt;
-    }
-    const auto dimensione = fs::file_size(percorso, ec);
-    if (ec || dimensione > MaxModello) {
-        errore = "Il modello è troppo grande (più di 1 MB)";
-        return std::nullopt;
-    }
-    auto righe = LeggiRighe(percorso);
-    if (!righe) errore = "Modello non leggibile";
-    return righe;
+    return DividiRighe(*letto.Dati);
 }
 
 bool ModelloHaSchema(const std::vector<std::string>& righe) {

@@ -32,10 +32,8 @@ std::vector<PaginaSchema> PagineSchemi(const std::vector<std::string>& file, con
 // template/ (no folder, not hidden) ending in .html or .htm; otherwise why not.
 std::string ControlloNomeModello(const std::string& nome);
 
-// The largest template read: real ones are a few tens of kilobytes.
-constexpr unsigned long long MaxModello = 1 << 20;
 // The lines of a template; std::nullopt with the reason in `errore` when it is missing, not a
-// regular file, too large or unreadable.
+// regular file, larger than LimiteModello or unreadable. Never blocks.
 std::optional<std::vector<std::string>> LeggiModello(const std::string& percorso, std::string& errore);
 
 // True when the page template has the line where the schema goes ("|SCHEMA|" or "<SCHEMA>").

@@ -11,6 +11,7 @@
 
 #include "app/modo_html.h"
 #include "model/testo.h"
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 #include "web/grado.h"
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "\\x3C/script\\x3E\\x5C\\x0A"},
         CasoTesto{"citt\xC3\xA0 \xE2\x80\xA8", "citt\xC3\xA0 \xE2\x80\xA8", "citt%C3%A0%20%E2%80%A8",
                   "citt\xC3\xA0 \\u2028"}),
-    [](const testing::TestParamInfo<CasoTesto>& info) { return "Caso" + std::to_string(info.index); });
+    test::NomeDa([](const CasoTesto& c) { return std::string(c.dato); }));
 
 // --- page names --------------------------------------------------------------------------------
 
@@ -117,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoModello{"sotto\\indice.html", false}, CasoModello{"schemaFutoshiki.js", false},
                     CasoModello{"schema", false}, CasoModello{".html", false}, CasoModello{"", false},
                     CasoModello{"indice.html ", false}),
-    [](const testing::TestParamInfo<CasoModello>& info) { return "Caso" + std::to_string(info.index); });
+    test::NomeDa([](const CasoModello& c) { return std::string(c.nome); }));
 
 // --- grade -------------------------------------------------------------------------------------
 
@@ -153,7 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGrado{
             1, 1, false, 311, "Difficile",
             "Tecniche: singoli, disuguaglianze, gruppi di candidati (1), Swordfish (1); nessun tentativo."}),
-    [](const testing::TestParamInfo<CasoGrado>& info) { return "Caso" + std::to_string(info.index); });
+    test::NomeDa([](const CasoGrado& c) {
+        return std::string(c.parola) + (c.tentativo ? "_tentativo" : "");
+    }));
 
 // --- index -------------------------------------------------------------------------------------
 
@@ -406,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "Nome di modello non valido per FILEINDICE"},
                     CasoIni{"FILESCHEMA=schemaFutoshiki.js\nFILEINDICE=indice.html\n",
                             "Nome di modello non valido per FILESCHEMA"}),
-    [](const testing::TestParamInfo<CasoIni>& info) { return "Caso" + std::to_string(info.index); });
+    test::NomeDa([](const CasoIni& c) { return std::string(c.inizio).substr(31); }));
 
 TEST_F(SitoProva, ModelliSenzaRigaDiInserimentoNonScrivonoNulla) {
     Schema("web/schemi/a_facile.txt", "a_facile.txt");
