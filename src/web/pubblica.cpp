@@ -33,6 +33,12 @@ bool EsisteCartella(const std::string& percorso) {
 // The template named by `chiave` ("FILESCHEMA" or "FILEINDICE") must be a page of template/ and
 // readable; its lines, or std::nullopt after a message.
 std::optional<std::vector<std::string>> ApriModello(Banco& b, const std::string& nome, const char* chiave) {
+    if (nome.empty()) {
+        // The dialog with no template to choose from.
+        b.finestre().Messaggio(std::string("Nessun modello scelto per ") +
+                               (std::string(chiave) == "FILESCHEMA" ? "la pagina dello schema" : "l'indice"));
+        return std::nullopt;
+    }
     const std::string motivo = ControlloNomeModello(nome);
     if (!motivo.empty()) {
         b.finestre().Messaggio(std::string("Nome di modello non valido per ") + chiave + ": " + motivo, nome);
