@@ -16,6 +16,9 @@ struct Regola {
     int SOGLIA = 0;
     int NASCOSTI = 0;
     int SWORDFISH = 0;
+    // Techniques every schema of the rule must need: "" any, else NESSUNA, SOTTOINSIEMI,
+    // SWORDFISH or ENTRAMBE (see production/produzione.h).
+    std::string RICHIEDE;
 };
 
 constexpr int MaxRegole = 20;

@@ -69,6 +69,8 @@ void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& 
             r.NASCOSTI = Intero16(valore);
         else if (chiave == "SWORDFISH")
             r.SWORDFISH = Intero16(valore);
+        else if (chiave == "RICHIEDE")
+            r.RICHIEDE = valore;
     }
 }
 
