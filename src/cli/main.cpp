@@ -31,8 +31,12 @@ const char* Uso =
 int main(int argc, char** argv) {
     using namespace kelvaro::cli;
     const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
-        {"verifica", Verifica},      {"risolvi", Risolvi}, {"pubblica", Pubblica},
-        {"stringi", CompattaScript}, {"genera", Genera},   {"libretto", Libretto},
+        {"verifica", Verifica},
+        {"risolvi", Risolvi},
+        {"pubblica", Pubblica},
+        {"stringi", CompattaScript},
+        {"genera", Genera},
+        {"libretto", Libretto},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);
