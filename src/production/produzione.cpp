@@ -67,6 +67,7 @@ bool Soddisfa(Richiesta chiesta, int M, int S) {
 }
 
 std::string ControllaRegola(const Regola& r) {
+    if (!r.FuoriIntervallo.empty()) return r.FuoriIntervallo + " fuori dai valori ammessi";
     const std::pair<const char*, int> valori[] = {
         {"SIZESC", r.SIZESC},       {"CELLEINIZIALI", r.CELLEINIZIALI}, {"PROFONDITA", r.PROFONDITA},
         {"MAXCICLO1", r.MAXCICLO1}, {"MAXCICLO2", r.MAXCICLO2},         {"SOGLIA", r.SOGLIA},
