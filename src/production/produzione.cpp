@@ -181,15 +181,22 @@ int ContaDati(const Schema& s) {
 
 }  // namespace
 
+int SchemiDaProdurre(const Configurazione& conf) {
+    const int ultima = std::min({conf.NumRegole, MaxRegole, static_cast<int>(conf.Regole.size()) - 1});
+    int totale = 0;
+    for (int k = 1; k <= ultima; ++k) {
+        const Regola& r = conf.Regole[k];
+        if (r.SCHEMI > 0 && ControllaRegola(r).empty()) totale += r.SCHEMI;
+    }
+    return totale;
+}
+
 EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
     using Orologio = std::chrono::steady_clock;
     EsitoProduzione esito;
     const int numRegole = b.conf.NumRegole;
     const int ultima = std::min({numRegole, MaxRegole, static_cast<int>(b.conf.Regole.size()) - 1});
-    for (int k = 1; k <= ultima; ++k) {
-        const Regola& r = b.conf.Regole[k];
-        if (r.SCHEMI > 0 && ControllaRegola(r).empty()) esito.Totale += r.SCHEMI;
-    }
+    esito.Totale = SchemiDaProdurre(b.conf);
 
     // Schemas already written in this run, as their file text: the random sequence has a finite
     // period, and a long run would otherwise come back to schemas it has already given.

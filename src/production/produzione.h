@@ -66,6 +66,9 @@ struct EsitoProduzione {
 // the rule's techniques can reach. "" when the rule can be produced, otherwise the Italian reason.
 std::string ControllaRegola(const Regola& r);
 
+// The schemas the rules ask for: SCHEMI of every rule 1..NumRegole (at most 20) that can be produced.
+int SchemiDaProdurre(const Configurazione& conf);
+
 // EseguiGeneraAuto: for each rule 1..NumRegole (at most 20) and each of its SCHEMI schemas: the
 // caption, the yield (Esc ends the run there), the rule's values into the settings, and the
 // generation step. A rule whose values no setting can hold is skipped with a message naming it;

@@ -124,11 +124,7 @@ void FrmProd::EseguiGeneraAuto() {
     inCorso_ = true;
     tempo_.start();
     EventiProduzione eventi;
-    int totale = 0;
-    for (int k = 1; k <= std::min(b_.conf.NumRegole, MaxRegole); ++k)
-        if (b_.conf.Regole[k].SCHEMI > 0 && ControllaRegola(b_.conf.Regole[k]).empty())
-            totale += b_.conf.Regole[k].SCHEMI;
-    AggiornaStato(0, totale);
+    AggiornaStato(0, SchemiDaProdurre(b_.conf));
     eventi.Didascalia = [this](const std::string& t) {
         const QString testo = QString::fromStdString(t);
         setWindowTitle(testo);
@@ -170,7 +166,7 @@ void FrmProd::EseguiGeneraAuto() {
     // The summary: on the output of an unattended run, at the end of the list, and as CSV in
     // each folder written.
     const std::string riepilogo = RiepilogoTesto(esito_.Scritti);
-    if (FinestreProduzione::SenzaSchermo()) std::fputs(riepilogo.c_str(), stdout);
+    if (ChiudiAllaFine || FinestreProduzione::SenzaSchermo()) std::fputs(riepilogo.c_str(), stdout);
     for (const std::string& f : ScriviRiepiloghi(b_, esito_.Scritti))
         elenco_->addItem(QStringLiteral("Riepilogo: %1").arg(QString::fromStdString(f)));
     if (esito_.Interrotto) stato_->setText(stato_->text() + QStringLiteral(" - interrotto"));
