@@ -295,7 +295,10 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
                 tecnicheRegola = b.imp.AttivaMultipli;
                 b.imp.AttivaMultipli = TecnicheGenerazione(richiesta, tecnicheRegola);
                 c = Consegna{};
-                DoGeneraAutoF1(b);
+                if (eventi.Genera)
+                    eventi.Genera(b);
+                else
+                    DoGeneraAutoF1(b);
                 if (c.scritto) {
                     c.s.Secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
                     esito.Scritti.push_back(c.s);

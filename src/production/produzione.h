@@ -49,6 +49,8 @@ struct EventiProduzione {
     std::function<bool()> Cedi;
     // The main window's load step, run before the first schema; CaricamentoForm1 when empty.
     std::function<void()> CaricaForm1;
+    // The generation step; DoGeneraAutoF1 when empty (tests put a failing one in its place).
+    std::function<void(Banco&)> Genera;
     // A schema has been written; `totale` is the number of schemas the run asks for.
     std::function<void(const SchemaScritto&, int scritti, int totale)> Scritto;
 };

@@ -9,6 +9,7 @@
 #include "files/caricamento.h"
 #include "production/casuale.h"
 #include "production/contatore.h"
+#include "production/generazione.h"
 #include "solver/livello.h"
 #include "supporto/finestre_finte.h"
 #include "supporto/nomi_casi.h"
@@ -368,6 +369,38 @@ TEST(ProduzioneRichiede, LeParoleDellaRichiesta) {
           Caso{Richiesta::Swordfish, 3, 0, false}, Caso{Richiesta::Entrambe, 1, 1, true},
           Caso{Richiesta::Entrambe, 0, 2, false}, Caso{Richiesta::Qualsiasi, 5, 5, true}})
         EXPECT_EQ(Soddisfa(c.q, c.m, c.s), c.va) << NomeRichiesta(c.q) << " " << c.m << " " << c.s;
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+TEST(Produzione, UnoSchemaMancatoNonFermaIlGiro) {
+    RiportaCasualeAllInizio();
+    Programma p(RegolaIni("uno", 4, 5));
+    int chiamate = 0;
+    EventiProduzione e;
+    e.Didascalia = [&](const std::string& t) { p.didascalie.push_back(t); };
+    // the second schema cannot be made: the step says so and writes nothing
+    e.Genera = [&](Banco& b) {
+        if (++chiamate == 2) {
+            b.file.Salvato = false;
+            b.finestre().Messaggio("Nessuno schema generato: il risolutore non conferma gli schemi trovati");
+            return;
+        }
+        DoGeneraAutoF1(b);
+    };
+    const EsitoProduzione esito = EseguiGeneraAuto(p.b, e);
+    EXPECT_EQ(chiamate, 4);
+    EXPECT_EQ(p.didascalie.size(), 4u);
+    EXPECT_EQ(esito.Salvati, 3);
+    EXPECT_EQ(esito.Mancati, 1);
+    EXPECT_FALSE(esito.Fermato);
+    EXPECT_FALSE(esito.Interrotto);
+    EXPECT_EQ(p.File("uno").size(), 3u);
+    EXPECT_EQ(p.f.messaggi.size(), 1u);
 }
 
 }  // namespace
