@@ -27,8 +27,8 @@ constexpr const char* UsoGenera =
     "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
     "                   swordfish (almeno un passo Swordfish), entrambe\n"
     "  --avanzamento    scrive l'avanzamento su stderr\n"
-    "Alla fine stampa un riepilogo per dimensione e livello e lo scrive nella cartella\n"
-    "come riepilogo_AAMMGGHHMMSS.csv.\n";
+    "  --riepilogo      scrive il riepilogo anche nella cartella, come riepilogo_AAMMGGHHMMSS.csv\n"
+    "Alla fine stampa un riepilogo per dimensione e livello.\n";
 
 bool LeggiIntero(const std::string& testo, int& valore) {
     if (testo.empty() || testo.size() > 9) return false;
@@ -54,6 +54,8 @@ int Genera(const Argomenti& args) {
     int tecniche = 3;
     std::string cartella = ".";
     bool avanzamento = false;
+    // Opt-in: a folder of genera holds schema files only, unless the CSV is asked for.
+    bool riepilogo = false;
     const std::map<std::string, int*> numeri = {
         {"--dimensione", &r.SIZESC}, {"--numero", &r.SCHEMI},         {"--celle", &r.CELLEINIZIALI},
         {"--tecniche", &tecniche},   {"--soglia", &r.SOGLIA},         {"--cicli1", &r.MAXCICLO1},
@@ -63,6 +65,10 @@ int Genera(const Argomenti& args) {
         const std::string& a = args[k];
         if (a == "--avanzamento") {
             avanzamento = true;
+            continue;
+        }
+        if (a == "--riepilogo") {
+            riepilogo = true;
             continue;
         }
         if (a == "--help" || a == "-h") {
@@ -126,7 +132,9 @@ int Genera(const Argomenti& args) {
     if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
     const EsitoProduzione esito = EseguiGeneraAuto(b, eventi);
     std::fputs(RiepilogoTesto(esito.Scritti).c_str(), stdout);
-    for (const std::string& f : ScriviRiepiloghi(b, esito.Scritti)) std::printf("riepilogo: %s\n", f.c_str());
+    if (riepilogo)
+        for (const std::string& f : ScriviRiepiloghi(b, esito.Scritti))
+            std::printf("riepilogo: %s\n", f.c_str());
     std::printf("schemi scritti: %d in %s\n", esito.Salvati, r.DIR.c_str());
     return esito.Salvati == r.SCHEMI ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include "app/avvio.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "model/disco.h"
 #include "model/testo.h"
 #include "production/casuale.h"
 #include "production/generazione.h"
@@ -417,9 +418,10 @@ std::vector<std::string> ScriviRiepiloghi(Banco& b, const std::vector<SchemaScri
                   t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
     std::vector<std::string> scritte;
     for (const auto& [cartella, elenco] : perCartella) {
-        const std::string file = PrimoNomeLibero(cartella + "/riepilogo_" + data + ".csv");
-        if (ScriviFileSicuro(file, RiepilogoCsv(elenco)))
-            scritte.push_back(file);
+        // Two runs ending in the same second into one folder each keep their own report.
+        const std::string file = cartella + "/riepilogo_" + data + ".csv";
+        if (const auto scritto = ScriviFileNuovo(file, RiepilogoCsv(elenco)))
+            scritte.push_back(*scritto);
         else
             b.finestre().Messaggio("Impossibile scrivere il riepilogo", file);
     }
