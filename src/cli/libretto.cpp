@@ -19,8 +19,8 @@ namespace {
 constexpr const char* UsoLibretto =
     "Uso: kelvaro-cli libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
     "  disegna ogni schema (.txt, .xml) della CARTELLA come nella finestra, con nome, dimensione\n"
-    "  e livello sotto; --soluzioni aggiunge le soluzioni in piccolo in fondo (4 per pagina se\n"
-    "  non indicato)\n";
+    "  e livello sotto, 4 per pagina se --per-pagina manca; --soluzioni aggiunge in fondo le\n"
+    "  soluzioni in piccolo, 12 per pagina\n";
 
 }  // namespace
 
