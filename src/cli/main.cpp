@@ -23,6 +23,8 @@ const char* Uso =
     "  stringi [--cartella DIR]\n"
     "                       compatta DIR/template/schemaFutoshiki.js in DIR/perwebsiteprove\n"
     "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n"
+    "  libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
+    "                       il libretto PDF degli schemi di una cartella\n"
     "  aiuto FILE [--griglia CIFRE]\n"
     "                       il prossimo passo del risolutore dai dati dello schema, o dalla\n"
     "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n";
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
         {"pubblica", Pubblica},
         {"stringi", CompattaScript},
         {"genera", Genera},
+        {"libretto", Libretto},
         {"aiuto", Aiuto},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
