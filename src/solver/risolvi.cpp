@@ -5,7 +5,8 @@
 #include <utility>
 
 #include "display/visualizza.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
+#include "solver/contatore.h"
 
 namespace kelvaro {
 
@@ -13,8 +14,9 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     Risolutore& ris = b.ris;
     // The list grows as needed: a long trial search on a large schema must not run out of room.
     ris.NumPassi += 1;
-    if (static_cast<int>(ris.Passi.size()) <= ris.NumPassi) ris.Passi.resize(ris.NumPassi + 1);
-    Passo& p = ris.Passi[ris.NumPassi];
+    const size_t posto = static_cast<size_t>(ris.NumPassi - ris.Base);
+    if (ris.Passi.size() <= posto) ris.Passi.resize(posto + 1);
+    Passo& p = ris.Passi[posto];
     p = Passo{};
     p.Codice = codice;
     return p;
@@ -67,6 +69,47 @@ bool MostraLog(Banco& b, bool nascondiAggiorna) {
     if (b.ComandoLog != 2) return false;
     b.ris.Interrotto = true;
     return true;
+}
+
+// Hands the step just carried out and its lines to the Resoconto (or the transcript); false
+// when the receiver stops the solve.
+bool Riferisci(Banco& b) {
+    Risolutore& ris = b.ris;
+    const auto& righe = b.log.Righe();
+    if (ris.resoconto) {
+        if (!ris.resoconto->PassoEseguito(PassoInCorso(b), righe)) {
+            ris.Interrotto = true;
+            return false;
+        }
+    } else {
+        ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
+    }
+    if (!ris.ConservaPassi && ris.PassoCorrente == ris.NumPassi) {
+        ris.Passi.resize(1);
+        ris.Base = ris.NumPassi;
+    }
+    return true;
+}
+
+void RiferisciRiga(Banco& b, const std::string& testo) {
+    // The line joins the log the window last showed, aligned as the rest of it.
+    const bool allineato = b.log.AllineatoSinistra();
+    b.log.Aggiungi(testo);
+    if (allineato) b.log.AllineaSinistra();
+    if (b.ris.resoconto)
+        b.ris.resoconto->Riga(testo);
+    else
+        b.ris.Trascrizione.push_back(testo);
+}
+
+// Past LimitePassi the counter decides whether the search may stop: only a schema without any
+// solution ends there.
+bool SenzaSoluzioneProvata(Banco& b) {
+    Risolutore& ris = b.ris;
+    if (ris.SoluzioneCerta || ris.NumPassi < ris.LimitePassi) return false;
+    if (ContaSoluzioni(b.schema, 1) == 0) return true;
+    ris.SoluzioneCerta = true;
+    return false;
 }
 
 }  // namespace
@@ -181,8 +224,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             ris.PassoCorrente += 1;
             b.log.Svuota();
             const bool contraddizione = EseguiPasso(b, tblS, tblE);
-            const auto& righe = b.log.Righe();
-            ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
+            if (!Riferisci(b)) return;
 
             if (ris.MostraLog) {
                 // The step coloured cells of the grid model: let the window paint them.
@@ -195,7 +237,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             if (contraddizione) return;
         }
 
-        if (ris.NumPassi >= ris.LimitePassi) {
+        if (SenzaSoluzioneProvata(b)) {
             ris.Esaurito = true;
             return;
         }
@@ -208,6 +250,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             return;
         }
         if (Livello >= ris.MaxLivello) {
+            ris.Troncato = true;
             ris.Risolto = false;
             CopiaTabella(tblS, b.schema.tblRisolto, n);
             return;
@@ -221,6 +264,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
         }
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
+            ris.NumProve += 1;
             p.Riga = rt;
             p.Colonna = ct;
             p.Valore = std::string(1, v);
@@ -244,11 +288,16 @@ void RisolviSchema(Banco& b) {
     ris.NumSwordfish = 0;
     b.storia.Azzera();
     ris.Passi.assign(1, Passo{});
+    ris.Base = 0;
     ris.NumPassi = 0;
+    ris.NumProve = 0;
     ris.PassoCorrente = 0;
     ris.Trascrizione.clear();
     ris.Interrotto = false;
     ris.Esaurito = false;
+    ris.SoluzioneCerta = false;
+    ris.Troncato = false;
+    ris.SenzaSoluzione = false;
     ris.GruppoTrovato.clear();
     ris.EliminazioniTrovate.clear();
     ris.ElencoTrovato.clear();
@@ -269,12 +318,11 @@ void RisolviSchema(Banco& b) {
     const int left = b.finestre().LeftPrincipale();
     b.ComandoLog = 3;
     Risolvi(b, A, B, 1);
-    if (ris.Esaurito) {
-        ris.Risolto = false;
-        const std::string frase =
-            "Ricerca interrotta: superato il limite di " + std::to_string(ris.LimitePassi) + " passi";
-        b.log.Aggiungi(frase);
-        ris.Trascrizione.push_back(frase);
+    // An unsolved end of a whole search, or the counter's verdict at the step limit, proves
+    // there is no solution; an interrupt or a refused trial proves nothing.
+    if (!ris.Risolto && !ris.Interrotto && !ris.Troncato) {
+        ris.SenzaSoluzione = true;
+        RiferisciRiga(b, FraseSenzaSoluzione);
     }
     b.finestre().SpostaPrincipale(left);
 }

@@ -17,7 +17,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
 Passo& RegistraPasso(Banco& b, const std::string& codice);
 // The step being carried out.
 inline const Passo& PassoInCorso(const Banco& b) {
-    return b.ris.Passi[b.ris.PassoCorrente];
+    return b.ris.PassoN(b.ris.PassoCorrente);
 }
 
 // Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.

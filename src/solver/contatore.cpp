@@ -1,4 +1,4 @@
-#include "production/contatore.h"
+#include "solver/contatore.h"
 
 #include <bit>
 
