@@ -2,6 +2,8 @@
 // search one recursion level deeper.
 #include "solver/risolvi.h"
 
+#include <array>
+#include <bit>
 #include <utility>
 
 #include "display/visualizza.h"
@@ -123,12 +125,74 @@ Passo& RegistraTrovato(Banco& b, const std::string& codice) {
     return p;
 }
 
+namespace {
+
+int Conta(uint16_t m) {
+    return std::popcount(unsigned{m});
+}
+
+// Cell at position i (1..n) of line `linea`: a column when perColonna, else a row.
+uint16_t CifreLinea(const MappaCandidati& m, bool perColonna, int linea, int i) {
+    return perColonna ? m.Cifre[i][linea] : m.Cifre[linea][i];
+}
+
+// Whether some k undecided cells of the line hold exactly k of the digits 1..n between them and
+// those digits occur in another cell of the line: exactly when VerificaMult finds a group there.
+bool HaMultiplo(const MappaCandidati& m, bool perColonna, int linea, int k) {
+    const int n = m.n;
+    const uint16_t tutte = CifreFinoA(n);
+    std::array<uint16_t, 10> cifre{};
+    std::array<int, 10> pos{};
+    int na = 0;
+    for (int i = 1; i <= n; ++i) {
+        const int r = perColonna ? i : linea, c = perColonna ? linea : i;
+        if (m.Indecisa(r, c)) {
+            pos[na] = i;
+            cifre[na++] = m.Cifre[r][c] & tutte;
+        }
+    }
+    if (na < k) return false;
+    // Lexicographic walk over the groups of k cells, pruned as soon as the union exceeds k.
+    std::array<int, 5> scelta{};
+    std::array<uint16_t, 5> unione{};
+    int liv = 0;
+    scelta[0] = -1;
+    while (liv >= 0) {
+        ++scelta[liv];
+        if (scelta[liv] > na - (k - liv)) {
+            --liv;
+            continue;
+        }
+        const uint16_t u = static_cast<uint16_t>((liv ? unione[liv - 1] : 0) | cifre[scelta[liv]]);
+        if (Conta(u) > k) continue;
+        if (liv + 1 < k) {
+            unione[liv] = u;
+            scelta[liv + 1] = scelta[liv];
+            ++liv;
+            continue;
+        }
+        if (Conta(u) != k) continue;
+        uint32_t nelGruppo = 0;
+        for (int g = 0; g < k; ++g) nelGruppo |= 1u << pos[scelta[g]];
+        for (int p = 1; p <= n; ++p)
+            if (!(nelGruppo >> p & 1) && (CifreLinea(m, perColonna, linea, p) & u)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool CercaMultipli(Banco& b, const Tabella& tblS) {
+    return CercaMultipli(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool CercaMultipli(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
     Risolutore& ris = b.ris;
     const int n = b.schema.Sizesc;
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo)
             for (int linea = 1; linea <= n; ++linea) {
+                if (!HaMultiplo(m, tipo == 0, linea, k)) continue;
                 const std::string Tipo = tipo == 0 ? "C" : "R";
                 ris.GruppoTrovato.clear();
                 VerificaMult(b, Tipo, k, 1, linea, 0, "", Contatori{}, tblS);
@@ -145,31 +209,46 @@ bool CercaMultipli(Banco& b, const Tabella& tblS) {
 }
 
 bool CercaSwordfish(Banco& b, const Tabella& tblS) {
+    return CercaSwordfish(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool CercaSwordfish(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
     Risolutore& ris = b.ris;
     const int n = b.schema.Sizesc;
     for (int j = 1; j <= n; ++j)
-        for (int tipo = 0; tipo < 2; ++tipo)
-            for (int linea = 1; linea <= n; ++linea) {
-                // A first line whose undecided cells hold j in other than exactly two positions
-                // can form no pair: skip the search (it would find nothing).
-                const char cj = static_cast<char>('0' + j);
-                int posizioni = 0;
-                for (int i = 1; i <= n && posizioni <= 2; ++i) {
-                    const std::string& cand = tipo == 0 ? tblS[i][linea] : tblS[linea][i];
-                    if (cand.size() > 1 && cand.find(cj) != std::string::npos) ++posizioni;
+        for (int tipo = 0; tipo < 2; ++tipo) {
+            const bool perColonna = tipo == 0;
+            // Per line, the positions of its undecided cells that hold j.
+            std::array<uint16_t, 10> pos{};
+            for (int l = 1; l <= n; ++l)
+                for (int i = 1; i <= n; ++i) {
+                    const int r = perColonna ? i : l, c = perColonna ? l : i;
+                    if (m.Indecisa(r, c) && (m.Cifre[r][c] >> j & 1))
+                        pos[l] |= static_cast<uint16_t>(1u << i);
                 }
-                if (posizioni != 2) continue;
-                const std::string Tipo = tipo == 0 ? "C" : "R";
+            for (int linea = 1; linea <= n; ++linea) {
+                // A pair needs a second line with j in the same two positions, and a third line
+                // that holds j at one of them to strike it from: else VerificaSwf finds nothing.
+                if (Conta(pos[linea]) != 2) continue;
+                bool trovabile = false;
+                for (int l2 = linea + 1; l2 <= n && !trovabile; ++l2) {
+                    if (pos[l2] != pos[linea]) continue;
+                    for (int l3 = 1; l3 <= n && !trovabile; ++l3)
+                        trovabile = l3 != linea && l3 != l2 && (pos[l3] & pos[linea]);
+                }
+                if (!trovabile) continue;
+                const std::string Tipo = perColonna ? "C" : "R";
                 ris.GruppoTrovato.clear();
                 VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);
                 if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraTrovato(b, tipo == 0 ? "SC" : "SR");
+                Passo& p = RegistraTrovato(b, perColonna ? "SC" : "SR");
                 p.Valore = std::to_string(j);
                 ris.NumSwordfish += 1;
                 if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
                 if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
                 return true;
             }
+        }
     return false;
 }
 
@@ -190,12 +269,13 @@ bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
 
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
     if (CercaCelle(b, tblS, tblE)) return true;
-    if (CercaColonne(b, tblS, tblE)) return true;
-    if (CercaRighe(b, tblS, tblE)) return true;
+    const MappaCandidati m(tblS, b.schema.Sizesc);
+    if (CercaColonne(b, m, tblE)) return true;
+    if (CercaRighe(b, m, tblE)) return true;
     if (CercaSegni(b, tblS)) return true;
     const int attiva = b.imp.AttivaMultipli;
-    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS)) return true;
-    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS)) return true;
+    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS, m)) return true;
+    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS, m)) return true;
     return false;
 }
 

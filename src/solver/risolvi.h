@@ -4,6 +4,7 @@
 #include <string>
 
 #include "banco.h"
+#include "solver/maschere.h"
 
 namespace kelvaro {
 
@@ -28,6 +29,9 @@ bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE);
 // Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
 bool CercaMultipli(Banco& b, const Tabella& tblS);
 bool CercaSwordfish(Banco& b, const Tabella& tblS);
+// The same, looking only where the masks of the pass show a finding.
+bool CercaMultipli(Banco& b, const Tabella& tblS, const MappaCandidati& m);
+bool CercaSwordfish(Banco& b, const Tabella& tblS, const MappaCandidati& m);
 // The trial cell: the undecided cell with the fewest candidates, the first one in row-major order
 // on equal length. False when every cell is decided.
 bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct);
@@ -41,6 +45,9 @@ void SegnalaErrE1(Banco& b, const std::string& Frase);
 bool CercaCelle(Banco& b, const Tabella& tblS, const Tabella& tblE);
 bool CercaColonne(Banco& b, const Tabella& tblS, const Tabella& tblE);
 bool CercaRighe(Banco& b, const Tabella& tblS, const Tabella& tblE);
+// The same on the masks of the pass.
+bool CercaColonne(Banco& b, const MappaCandidati& m, const Tabella& tblE);
+bool CercaRighe(Banco& b, const MappaCandidati& m, const Tabella& tblE);
 
 // --- inequality signs (disuguaglianze.cpp) -----------------------------------------------------
 bool VerificaMaggiore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,

@@ -1,0 +1,29 @@
+#pragma once
+// The candidate table as bit masks, made once per detection pass: the scans decide on the masks
+// and go back to the strings only to record what they found, so the strings and sentences are
+// made only for a finding.
+//
+//   bit d (1..9) of Cifre[r][c]  set when digit d is among the candidates of (r, c)
+//   Lunghezza[r][c]              characters of the candidate string (> 1: undecided)
+#include <array>
+#include <cstdint>
+
+#include "model/tabelle.h"
+
+namespace kelvaro {
+
+struct MappaCandidati {
+    int n = 0;
+    std::array<std::array<uint16_t, 10>, 10> Cifre{};
+    std::array<std::array<uint8_t, 10>, 10> Lunghezza{};
+
+    MappaCandidati(const Tabella& tblS, int dim);
+    bool Indecisa(int r, int c) const { return Lunghezza[r][c] > 1; }
+};
+
+// Digits 1..n as a mask (bits 1..n).
+inline uint16_t CifreFinoA(int n) {
+    return static_cast<uint16_t>(((1u << n) - 1) << 1);
+}
+
+}  // namespace kelvaro
