@@ -56,8 +56,10 @@ std::optional<SchemaBitLetto> SchemaBitDa(const Schema& s);
 std::vector<std::array<uint8_t, 2>> CoppieSegni(const SchemaBit& s);
 
 // Number of solutions, counting stops at `limite` (2 is enough to tell uniqueness).
-// When the count is 1 and `soluzione` is given it receives the digits of the solution.
-int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione = nullptr);
+// When the count is 1 and `soluzione` is given it receives the digits of the solution; `nodi`
+// receives the number of search nodes visited.
+int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione = nullptr,
+                   long* nodi = nullptr);
 // The same for a schema of the workbench: 0 when its givens are not digits 1..n or its size is
 // outside 1..9.
 int ContaSoluzioni(const Schema& s, int limite);
