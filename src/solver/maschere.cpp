@@ -7,8 +7,14 @@ MappaCandidati::MappaCandidati(const Tabella& tblS, int dim) : n(dim) {
         for (int c = 1; c <= n; ++c) {
             const std::string& s = tblS[r][c];
             uint16_t m = 0;
-            for (char ch : s)
-                if (ch >= '1' && ch <= '9') m |= static_cast<uint16_t>(1u << (ch - '0'));
+            char prima = '0';
+            for (char ch : s) {
+                if (ch > prima && ch <= '9')
+                    m |= static_cast<uint16_t>(1u << (ch - '0'));
+                else
+                    Regolare = false;
+                prima = ch;
+            }
             Cifre[r][c] = m;
             Lunghezza[r][c] = static_cast<uint8_t>(s.size() > 255 ? 255 : s.size());
         }

@@ -16,6 +16,9 @@ struct MappaCandidati {
     int n = 0;
     std::array<std::array<uint16_t, 10>, 10> Cifre{};
     std::array<std::array<uint8_t, 10>, 10> Lunghezza{};
+    // Every candidate string holds only digits 1..9, ascending, each once: then the masks say
+    // all the strings say, and a scan may decide on them alone.
+    bool Regolare = true;
 
     MappaCandidati(const Tabella& tblS, int dim);
     bool Indecisa(int r, int c) const { return Lunghezza[r][c] > 1; }

@@ -272,7 +272,7 @@ bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
     const MappaCandidati m(tblS, b.schema.Sizesc);
     if (CercaColonne(b, m, tblE)) return true;
     if (CercaRighe(b, m, tblE)) return true;
-    if (CercaSegni(b, tblS)) return true;
+    if (CercaSegni(b, tblS, m)) return true;
     const int attiva = b.imp.AttivaMultipli;
     if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS, m)) return true;
     if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS, m)) return true;

@@ -58,6 +58,7 @@ void AggiornaMaggiore(Banco& b, Tabella& tblS);
 void AggiornaMinore(Banco& b, Tabella& tblS);
 // Detection 4: every cell and direction that carries a sign.
 bool CercaSegni(Banco& b, const Tabella& tblS);
+bool CercaSegni(Banco& b, const Tabella& tblS, const MappaCandidati& m);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
 // Marks are indexed 1..9 (index 0 unused).
