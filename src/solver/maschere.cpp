@@ -9,10 +9,8 @@ MappaCandidati::MappaCandidati(const Tabella& tblS, int dim) : n(dim) {
             uint16_t m = 0;
             char prima = '0';
             for (char ch : s) {
-                if (ch > prima && ch <= '9')
-                    m |= static_cast<uint16_t>(1u << (ch - '0'));
-                else
-                    Regolare = false;
+                if (ch >= '1' && ch <= '9') m |= static_cast<uint16_t>(1u << (ch - '0'));
+                if (ch <= prima || ch > '9') Regolare = false;
                 prima = ch;
             }
             Cifre[r][c] = m;
