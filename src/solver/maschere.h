@@ -21,6 +21,8 @@ struct MappaCandidati {
     bool Regolare = true;
 
     MappaCandidati(const Tabella& tblS, int dim);
+    // Reads cell (r, c) again after a change; cells outside 1..n are ignored.
+    void Ricalcola(const Tabella& tblS, int r, int c);
     bool Indecisa(int r, int c) const { return Lunghezza[r][c] > 1; }
 };
 

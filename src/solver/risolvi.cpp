@@ -86,7 +86,9 @@ bool Riferisci(Banco& b) {
     } else {
         ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
     }
-    if (!ris.ConservaPassi && ris.PassoCorrente == ris.NumPassi) {
+    if (!ris.ConservaPassi && ris.PassoCorrente == ris.NumPassi && ris.NumPassi > ris.Base) {
+        // The step just carried out stays as entry 0, so PassoInCorso still reads it.
+        ris.Passi[0] = std::move(ris.Passi[static_cast<size_t>(ris.NumPassi - ris.Base)]);
         ris.Passi.resize(1);
         ris.Base = ris.NumPassi;
     }
@@ -268,8 +270,11 @@ bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
 }
 
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    return Rileva(b, tblS, tblE, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE, const MappaCandidati& m) {
     if (CercaCelle(b, tblS, tblE)) return true;
-    const MappaCandidati m(tblS, b.schema.Sizesc);
     if (CercaColonne(b, m, tblE)) return true;
     if (CercaRighe(b, m, tblE)) return true;
     if (CercaSegni(b, tblS, m)) return true;
@@ -279,12 +284,37 @@ bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
     return false;
 }
 
+namespace {
+
+// Brings the masks up to date with the cells a step just carried out may have changed: a
+// placement touches its row and column, a sign step its cell, a subset or Swordfish the cells of
+// its eliminations; a contradiction changes nothing.
+void AggiornaMappa(MappaCandidati& m, const Tabella& tblS, const Passo& p) {
+    const std::string& k = p.Codice;
+    if (k == "I" || k == "T" || k == "U" || k == "R" || k == "C") {
+        if (p.Riga < 1 || p.Riga > m.n || p.Colonna < 1 || p.Colonna > m.n) return;
+        for (int i = 1; i <= m.n; ++i) {
+            m.Ricalcola(tblS, p.Riga, i);
+            m.Ricalcola(tblS, i, p.Colonna);
+        }
+    } else if (k == "MAG" || k == "MIN") {
+        m.Ricalcola(tblS, p.Riga, p.Colonna);
+    } else if (k == "MR" || k == "MC" || k == "SR" || k == "SC") {
+        for (size_t t = 0; t + 2 < p.Eliminazioni.size(); t += 3)
+            m.Ricalcola(tblS, p.Eliminazioni[t] - '0', p.Eliminazioni[t + 1] - '0');
+    }
+}
+
+}  // namespace
+
 void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livello) {
     const int n = b.schema.Sizesc;
     Risolutore& ris = b.ris;
     Tabella tblS{}, tblE{};
     CopiaTabella(tblsInp, tblS, n);
     CopiaTabella(tblEInp, tblE, n);
+    // The masks of this level, kept in step with tblS after every step it carries out.
+    MappaCandidati mappa(tblS, n);
 
     for (;;) {
         while (ris.PassoCorrente < ris.NumPassi) {
@@ -304,6 +334,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             ris.PassoCorrente += 1;
             b.log.Svuota();
             const bool contraddizione = EseguiPasso(b, tblS, tblE);
+            AggiornaMappa(mappa, tblS, PassoInCorso(b));
             if (!Riferisci(b)) return;
 
             if (ris.MostraLog) {
@@ -321,7 +352,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             ris.Esaurito = true;
             return;
         }
-        if (Rileva(b, tblS, tblE)) continue;
+        if (Rileva(b, tblS, tblE, mappa)) continue;
 
         int rt, ct;
         if (!ScegliCellaProva(n, tblS, rt, ct)) {

@@ -26,6 +26,8 @@ bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE);
 // One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish);
 // true when it recorded a step.
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE);
+// The same with the masks of tblS already made (they must match it).
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE, const MappaCandidati& m);
 // Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
 bool CercaMultipli(Banco& b, const Tabella& tblS);
 bool CercaSwordfish(Banco& b, const Tabella& tblS);
