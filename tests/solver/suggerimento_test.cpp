@@ -111,7 +111,7 @@ TEST(Suggerimento, DaiDatiEIlPrimoPassoDelRisolutore) {
         ASSERT_GT(b.ris.NumPassi, dati) << nome;
         const Suggerimento h = CalcolaSuggerimento(b.schema, Tabella{}, nullptr);
         ASSERT_EQ(h.esito, Suggerimento::Esito::Passo) << nome;
-        EXPECT_EQ(h.Codice, b.ris.Passi[dati + 1].Codice) << nome;
+        EXPECT_EQ(h.Codice, b.ris.PassoN(dati + 1).Codice) << nome;
         ASSERT_FALSE(h.Frasi.empty()) << nome;
     }
 }
