@@ -5,6 +5,7 @@ import { execFileSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import { join, dirname, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
 
 const qui = dirname(fileURLToPath(import.meta.url));
@@ -41,23 +42,16 @@ export function leggiSchema(file) {
 // without a build); the tests themselves always run against kelvaro-cli.
 export function pubblica() {
   const cartella = mkdtempSync(join(tmpdir(), 'kelvaro-sito-'));
-  if (process.env.KELVARO_SITO_MANO === '1') {
-    execFileSync(process.execPath, [join(qui, '..', 'strumenti', 'monta_sito.mjs'), cartella]);
-  } else {
+  if (process.env.KELVARO_SITO_MANO !== '1') {
     const bin = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
     if (!existsSync(join(bin, 'kelvaro-cli'))) {
       throw new Error(`kelvaro-cli non trovato in ${bin}: impostare KELVARO_BIN`);
     }
-    // --stringi compacts the page script from the copy's own template, so the site never
-    // mixes pages with a script left over from an older build.
     cpSync(bin, cartella, { recursive: true });
     mkdirSync(join(cartella, 'perwebsiteprove'), { recursive: true });
     mkdirSync(join(cartella, 'perwebsite'), { recursive: true });
-    execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
-      stdio: ['ignore', 'pipe', 'pipe'],
-      timeout: 120000,
-    });
   }
+  ripubblica(cartella);
   return {
     cartella,
     prove: join(cartella, 'perwebsiteprove'),
@@ -65,6 +59,31 @@ export function pubblica() {
     url: (...parti) => pathToFileURL(join(cartella, ...parti)).href,
     pulisci: () => rmSync(cartella, { recursive: true, force: true }),
   };
+}
+
+// Publishes (again) the copy in cartella, from whatever its schemixwebsite/ now holds.
+export function ripubblica(cartella) {
+  if (process.env.KELVARO_SITO_MANO === '1') {
+    execFileSync(process.execPath, [join(qui, '..', 'strumenti', 'monta_sito.mjs'), cartella]);
+    return;
+  }
+  // --stringi compacts the page script from the copy's own template, so the site never
+  // mixes pages with a script left over from an older build.
+  execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
+    stdio: ['ignore', 'pipe', 'pipe'],
+    timeout: 120000,
+  });
+}
+
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// axe-core's serious and critical findings on the page as it is now, one line each.
+export async function violazioniGravi(p) {
+  await p.addScriptTag({ content: AXE });
+  const esito = await p.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+  return esito.violations
+    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => `${v.id} (${v.impact}): ${v.nodes.slice(0, 4).map((n) => n.target.join(' ')).join(', ')}`);
 }
 
 // A chromium with its own fresh profile: localStorage lives as long as the context.
