@@ -496,7 +496,7 @@ function disegnaCella(i) {
   var html = '<div class="appunti" aria-hidden="true">';
   var k;
   for (k = 1; k <= dimensione; k++) {
-    html += '<span>' + (appunti[i].indexOf(String(k)) >= 0 ? k : '') + '</span>';
+    html += '<span>' + (appunti[i].indexOf(String(k)) >= 0 ? k : '') + '</span> ';
   }
   td.innerHTML = html + '</div>';
 }
