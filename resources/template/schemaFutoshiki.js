@@ -1352,6 +1352,7 @@ function pitturalog(k) {
   for (i = 0; i < celle.length; i++) {
     var ch = s.charAt(i);
     celle[i].textContent = ch === ' ' ? '' : ch;
+    celle[i].setAttribute('aria-label', descriviCella(i, ch === ' ' ? '' : ch));
     colora(i, 'passo', !dati[i]);
     colora(i, 'cambiata', nuove.indexOf(i) >= 0);
   }
