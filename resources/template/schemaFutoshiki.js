@@ -1102,7 +1102,9 @@ function posizione(td) {
     x = getPosX(td) - w - 12;
   }
   var y = getPosY(td) + td.offsetHeight / 2 - h / 2;
-  var alto = window.pageYOffset + 8;
+  // Not above the board: the title and the level stay readable.
+  var tavola = elemento('tavola');
+  var alto = Math.max(window.pageYOffset + 8, tavola ? getPosY(tavola) : 0);
   var basso = window.pageYOffset + document.documentElement.clientHeight - h - 8;
   y = Math.max(alto, Math.min(y, basso));
   tasti.style.left = Math.max(window.pageXOffset + 4, x) + 'px';

@@ -48,6 +48,7 @@ test('su un telefono 390x844 la tavolozza non copre la casella scelta né gran p
   await apri(390, 844);
   const griglia = await riquadro('#ritb1');
   assert.ok(griglia.w <= 390, `griglia larga ${griglia.w}`);
+  assert.ok(await p.evaluate(() => document.documentElement.scrollWidth) <= 390, 'la pagina scorre di lato');
   // Corners, middle and last row: wherever the cell is, it stays in sight.
   const prove = [vuote[0], vuote.find((i) => i % 9 === 8), vuote[Math.floor(vuote.length / 2)],
     vuote.filter((i) => i >= 72)[0], vuote[vuote.length - 1]];
@@ -83,6 +84,7 @@ test('su uno schermo 1280x900 griglia 9x9 e comandi si vedono senza scorrere', a
   assert.equal(comune(await riquadro(`#LL${i}`), await riquadro('#tavolozza')), 0);
   await p.click(`#tavolozza button[data-v="${s.soluzione[i]}"]`);
   await p.click(`#LL${vuote[4]}`);
+  assert.deepEqual(await p.locator('#ritb1 td.scelta').evaluateAll((x) => x.map((td) => td.id)), [`LL${vuote[4]}`]);
   if (SCHERMATE) await p.screenshot({ path: join(SCHERMATE, 'schema9x9-desktop.png') });
   assert.deepEqual(browser.errori, []);
 });
