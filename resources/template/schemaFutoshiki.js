@@ -109,20 +109,35 @@ function orario(s) {
   return (m < 10 ? '0' : '') + m + ':' + (r < 10 ? '0' : '') + r;
 }
 
+// The level: the publisher's word and how it was reached when the page carries them,
+// otherwise the word guessed from the number in the title (pages published earlier).
 function livelloDaTitolo() {
   var t = document.title || '';
   var m = /Livello\s+(\d+)/.exec(t);
   var d = /(\d)x(\d)/.exec(t);
   var liv = elemento('livello');
-  if (m) {
-    var l = parseInt(m[1], 10);
-    nome = l === 0 ? 'Facile' : (l < 300 ? 'Medio' : 'Difficile');
-    if (liv) {
-      liv.textContent = nome + ' \u00b7 livello ' + l;
-      liv.className = 'livello ' + nome.toLowerCase();
+  var l = m ? parseInt(m[1], 10) : -1;
+  var classe = '';
+  if (typeof grado === 'string' && typeof gradoParola === 'string' && /^(facile|medio|difficile)$/.test(grado)) {
+    nome = gradoParola;
+    classe = grado;
+    if (typeof gradoLivello === 'number' || /^\d+$/.test(String(typeof gradoLivello === 'undefined' ? '' : gradoLivello))) {
+      l = parseInt(gradoLivello, 10);
     }
+  } else if (l >= 0) {
+    nome = l === 0 ? 'Facile' : (l < 300 ? 'Medio' : 'Difficile');
+    classe = nome.toLowerCase();
+  }
+  if (liv && classe) {
+    liv.textContent = nome + (l >= 0 ? ' \u00b7 livello ' + l : '');
+    liv.className = 'livello ' + classe;
   } else if (liv) {
     liv.style.display = 'none';
+  }
+  var come = elemento('comeLivello');
+  if (come && typeof gradoCome === 'string' && gradoCome) {
+    come.textContent = gradoCome;
+    come.hidden = false;
   }
   if (d && elemento('misura')) {
     elemento('misura').textContent = 'Griglia ' + d[1] + '\u00d7' + d[2];

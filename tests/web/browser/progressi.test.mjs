@@ -2,7 +2,7 @@
 // storage, saved progress from another page or an older script, a site published again.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { copyFileSync } from 'node:fs';
+import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { apriBrowser, leggiSchema, paginaSchema, pubblica, ripubblica, SORGENTI } from './sito.mjs';
 
@@ -182,5 +182,36 @@ test('"C\'è un errore" se ne va quando il numero sbagliato viene cancellato', a
   await p.click(`#LL${a}`);
   await p.click(`#tavolozza button[data-v="${s.soluzione[a]}"]`);
   assert.doesNotMatch(await p.locator('#messaggio').textContent(), /errore/);
+  assert.deepEqual(browser.errori, []);
+});
+
+test('il livello mostra la parola e il modo dati dalla pagina, o li ricava dal titolo', async () => {
+  const html = readFileSync(join(sito.prove, paginaSchema(FILE)), 'utf8');
+  const titolo = /Livello (\d+)/.exec(html)[1];
+  const dati = "var grado='difficile';var gradoParola='Difficile';var gradoLivello=0;" +
+    "var gradoCome='Tecniche: singoli e disuguaglianze; serve un tentativo. <img src=x onerror=alert(1)>';";
+  // Whatever the publisher wrote is taken out first, so that only these values count.
+  const senza = html.replace(/var grado\w*\s*=\s*('(?:[^'\\]|\\.)*'|[^;']*);/g, '');
+  const conDati = senza.replace('</script>', dati + '</script>');
+  assert.notEqual(conDati, senza);
+  writeFileSync(join(sito.prove, 'Futoshiki_con_grado.html'), conDati);
+  let avvisi = 0;
+  p.on('dialog', (d) => { avvisi++; d.dismiss(); });
+  await p.goto(sito.url('perwebsiteprove', 'Futoshiki_con_grado.html'));
+  await p.waitForSelector('#LL0');
+  assert.equal(await p.locator('#livello').textContent(), 'Difficile · livello 0');
+  assert.match(await p.locator('#livello').getAttribute('class'), /\bdifficile\b/);
+  assert.equal(await p.locator('#comeLivello').textContent(),
+    'Tecniche: singoli e disuguaglianze; serve un tentativo. <img src=x onerror=alert(1)>');
+  assert.ok(await p.locator('#comeLivello').isVisible());
+  // A page without them (published before they existed): the word from the title's number.
+  writeFileSync(join(sito.prove, 'Futoshiki_senza_grado.html'), senza);
+  await p.goto(sito.url('perwebsiteprove', 'Futoshiki_senza_grado.html'));
+  await p.waitForSelector('#LL0');
+  const l = Number(titolo);
+  const parola = l === 0 ? 'Facile' : l < 300 ? 'Medio' : 'Difficile';
+  assert.equal(await p.locator('#livello').textContent(), `${parola} · livello ${l}`);
+  assert.ok(await p.locator('#comeLivello').isHidden());
+  assert.equal(avvisi, 0);
   assert.deepEqual(browser.errori, []);
 });
