@@ -763,9 +763,35 @@ function salvafoto() {
   }
 }
 
-// Pages published before the progress was filed by content kept it under their id.
+// Pages published before the progress was filed by content kept it under their id and the
+// givens; such a save is taken when it is the only one for these givens (or has this page's id).
+function chiaviVecchie() {
+  var m = memoria();
+  var tutte = [];
+  var k;
+  if (!m) {
+    return tutte;
+  }
+  try {
+    for (k = 0; k < m.length; k++) {
+      var c = m.key(k);
+      if (c && c.indexOf('kelvaro-futoshiki:') === 0 && c.length > 19 + String(schema).length &&
+          c.slice(-String(schema).length - 1) === ':' + schema) {
+        tutte.push(c);
+      }
+    }
+  } catch (e) {
+    return [];
+  }
+  var mia = 'kelvaro-futoshiki:' + (typeof geid === 'string' ? geid : '') + ':' + schema;
+  if (tutte.indexOf(mia) >= 0) {
+    return [mia];
+  }
+  return tutte.length === 1 ? tutte : [];
+}
+
 function recuperafoto() {
-  var candidati = [ifoto, 'kelvaro-futoshiki:' + (typeof geid === 'string' ? geid : '') + ':' + schema];
+  var candidati = [ifoto].concat(chiaviVecchie());
   var k;
   for (k = 0; k < candidati.length; k++) {
     var f = leggiMemoria(candidati[k]);

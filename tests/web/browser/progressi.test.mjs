@@ -215,3 +215,35 @@ test('il livello mostra la parola e il modo dati dalla pagina, o li ricava dal t
   assert.equal(avvisi, 0);
   assert.deepEqual(browser.errori, []);
 });
+
+test('i progressi salvati da una pagina di prima (sotto il vecchio id) vengono ripresi', async () => {
+  const v = [...s.dati].map((d) => (d === '0' ? '' : d));
+  v[vuote[0]] = s.soluzione[vuote[0]];
+  v[vuote[1]] = s.soluzione[vuote[1]];
+  const a = v.map(() => '');
+  a[vuote[2]] = '13';
+  const vecchia = JSON.stringify({ g: s.dati, v, a, m: [], r: [], t: 42, ok: false });
+  // The old saves are written from the index, as if left by an earlier visit.
+  async function conVecchi(...id) {
+    await p.goto(sito.url('perwebsiteprove', INDICE));
+    await p.evaluate(([chiavi, x]) => {
+      localStorage.clear();
+      chiavi.forEach((k) => localStorage.setItem(k, x));
+    }, [id.map((x) => `kelvaro-futoshiki:${x}:${s.dati}`), vecchia]);
+    await p.goto(sito.url('perwebsiteprove', paginaSchema(FILE)));
+    await p.waitForSelector('#LL0');
+  }
+  await conVecchi('M_090101_03');
+  assert.equal(await valore(vuote[0]), s.soluzione[vuote[0]]);
+  assert.equal(await valore(vuote[1]), s.soluzione[vuote[1]]);
+  assert.deepEqual((await p.locator(`#LL${vuote[2]} .appunti span`).allTextContents()).filter((x) => x), ['1', '3']);
+  // From now on it lives under the schema's own key: the old one can go.
+  await p.evaluate((k) => localStorage.removeItem(k), `kelvaro-futoshiki:M_090101_03:${s.dati}`);
+  await p.reload();
+  await p.waitForSelector('#LL0');
+  assert.equal(await valore(vuote[0]), s.soluzione[vuote[0]]);
+  // Two old saves for the same givens, neither with this page's id: none is taken.
+  await conVecchi('M_090101_01', 'M_090101_02');
+  assert.equal(await valore(vuote[0]), '');
+  assert.deepEqual(browser.errori, []);
+});
