@@ -676,8 +676,14 @@ function setta(i, v) {
   } else if (!v && !stato[i]) {
     valoreatt.a = '';
   }
+  faiMossa(i, valoreprec, valoreatt);
+}
+
+// Every move of the player (and of a hint) goes through here, so that undo sees it whole.
+// False when it would change nothing.
+function faiMossa(i, valoreprec, valoreatt) {
   if (valoreatt.v === valoreprec.v && valoreatt.a === valoreprec.a) {
-    return;
+    return false;
   }
   var mossa = { i: i, p: valoreprec, n: valoreatt, x: [] };
   if (valoreatt.v && valoreatt.v !== valoreprec.v) {
@@ -687,6 +693,7 @@ function setta(i, v) {
   rifare = [];
   notePeerDellaMossa(mossa, 'n');
   eseguimxossa(i, valoreatt);
+  return true;
 }
 
 // Notes holding digit v in the row and the column of cell i.
