@@ -27,6 +27,9 @@ var errate = {};
 var risolto = false;
 var secondi = 0;
 var passiPronti = false;
+// What the message box shows now: 'verifica' (errors found), 'piena' (full but wrong), '' other.
+var avviso = '';
+var focoPrima = null;
 
 function getPosX(el) {
   return el.getBoundingClientRect().left + window.pageXOffset;
@@ -40,8 +43,52 @@ function elemento(id) {
   return document.getElementById(id);
 }
 
+// Addresses come from outside (a link, a typed fragment): a malformed escape gives ''.
+function decodifica(s) {
+  try {
+    return decodeURIComponent(String(s || ''));
+  } catch (e) {
+    return '';
+  }
+}
+
+// The browser's storage, or null where it is missing or refused (private mode).
+function memoria() {
+  try {
+    var m = window.localStorage;
+    return m && typeof m.getItem === 'function' ? m : null;
+  } catch (e) {
+    return null;
+  }
+}
+
+function leggiMemoria(chiave) {
+  var m = memoria();
+  if (!m) {
+    return null;
+  }
+  try {
+    return JSON.parse(m.getItem(chiave) || 'null');
+  } catch (e) {
+    return null;
+  }
+}
+
+function scriviMemoria(chiave, valore) {
+  var m = memoria();
+  if (!m) {
+    return;
+  }
+  try {
+    m.setItem(chiave, JSON.stringify(valore));
+  } catch (e) {
+    return;
+  }
+}
+
 function testo(messaggio, tipo) {
   var m = elemento('messaggio');
+  avviso = '';
   if (!m) {
     return;
   }
@@ -62,20 +109,35 @@ function orario(s) {
   return (m < 10 ? '0' : '') + m + ':' + (r < 10 ? '0' : '') + r;
 }
 
+// The level: the publisher's word and how it was reached when the page carries them,
+// otherwise the word guessed from the number in the title (pages published earlier).
 function livelloDaTitolo() {
   var t = document.title || '';
   var m = /Livello\s+(\d+)/.exec(t);
   var d = /(\d)x(\d)/.exec(t);
   var liv = elemento('livello');
-  if (m) {
-    var l = parseInt(m[1], 10);
-    nome = l === 0 ? 'Facile' : (l < 300 ? 'Medio' : 'Difficile');
-    if (liv) {
-      liv.textContent = nome + ' \u00b7 livello ' + l;
-      liv.className = 'livello ' + nome.toLowerCase();
+  var l = m ? parseInt(m[1], 10) : -1;
+  var classe = '';
+  if (typeof grado === 'string' && typeof gradoParola === 'string' && /^(facile|medio|difficile)$/.test(grado)) {
+    nome = gradoParola;
+    classe = grado;
+    if (typeof gradoLivello === 'number' || /^\d+$/.test(String(typeof gradoLivello === 'undefined' ? '' : gradoLivello))) {
+      l = parseInt(gradoLivello, 10);
     }
+  } else if (l >= 0) {
+    nome = l === 0 ? 'Facile' : (l < 300 ? 'Medio' : 'Difficile');
+    classe = nome.toLowerCase();
+  }
+  if (liv && classe) {
+    liv.textContent = nome + (l >= 0 ? ' \u00b7 livello ' + l : '');
+    liv.className = 'livello ' + classe;
   } else if (liv) {
     liv.style.display = 'none';
+  }
+  var come = elemento('comeLivello');
+  if (come && typeof gradoCome === 'string' && gradoCome) {
+    come.textContent = gradoCome;
+    come.hidden = false;
   }
   if (d && elemento('misura')) {
     elemento('misura').textContent = 'Griglia ' + d[1] + '\u00d7' + d[2];
@@ -114,6 +176,64 @@ function leggiSegni() {
         }
       }
     }
+  }
+}
+
+// The table as a grid a screen reader can walk: value rows and value cells only; the sign
+// pictures get their words, and the signs are told again in the labels of the cells.
+function preparaGriglia() {
+  var tab = elemento('ritb1');
+  var n = dimensione;
+  if (!tab) {
+    return;
+  }
+  tab.setAttribute('role', 'grid');
+  tab.setAttribute('aria-label', 'Griglia ' + n + ' per ' + n + ': frecce per spostarsi, numeri per scrivere, A per gli appunti');
+  tab.setAttribute('aria-rowcount', String(n));
+  tab.setAttribute('aria-colcount', String(n));
+  var righe = tab.rows;
+  var r, k;
+  for (r = 0; r < righe.length; r++) {
+    var valori = r % 2 === 1 && (r - 1) / 2 < n;
+    if (valori) {
+      righe[r].setAttribute('role', 'row');
+      righe[r].setAttribute('aria-rowindex', String((r - 1) / 2 + 1));
+    } else {
+      righe[r].setAttribute('role', 'none');
+      righe[r].setAttribute('aria-hidden', 'true');
+    }
+    for (k = 0; k < righe[r].cells.length; k++) {
+      var td = righe[r].cells[k];
+      var img = td.getElementsByTagName('img')[0];
+      if (img) {
+        var m = /F([ABDS])\.bmp/i.exec(img.getAttribute('src') || '');
+        var lettera = m ? m[1].toUpperCase() : '';
+        img.setAttribute('alt', lettera === 'D' || lettera === 'B' ? 'maggiore di' : (lettera ? 'minore di' : ''));
+      }
+      if (!valori || k % 2 === 0) {
+        td.setAttribute('role', 'none');
+        td.setAttribute('aria-hidden', 'true');
+      }
+    }
+  }
+  var i;
+  for (i = 0; i < celle.length; i++) {
+    celle[i].setAttribute('role', 'gridcell');
+    celle[i].setAttribute('aria-colindex', String(i % n + 1));
+    celle[i].tabIndex = -1;
+    if (dati[i]) {
+      celle[i].setAttribute('aria-readonly', 'true');
+    }
+    celle[i].addEventListener('focus', cellaConFuoco);
+  }
+  var prima = dati.indexOf('');
+  celle[prima >= 0 ? prima : 0].tabIndex = 0;
+}
+
+function cellaConFuoco(ev) {
+  var i = celle.indexOf(ev.target);
+  if (i >= 0 && i !== cellascelta && stadio === 'gioco') {
+    scegliCella(i, false);
   }
 }
 
@@ -345,6 +465,35 @@ function colora(i, classe, acceso) {
   }
 }
 
+// What a screen reader says of cell i: place, content, notes and the signs around it.
+function descriviCella(i, v) {
+  var n = dimensione;
+  var r = Math.floor(i / n);
+  var c = i % n;
+  var d = 'Riga ' + (r + 1) + ', colonna ' + (c + 1) + ': ';
+  if (dati[i]) {
+    d += dati[i] + ', dato';
+  } else if (v) {
+    d += v;
+  } else {
+    d += 'vuota';
+    if (appunti[i] && stadio === 'gioco') {
+      d += ', appunti ' + appunti[i].split('').join(' ');
+    }
+  }
+  var accanto = [];
+  var frase = function (segno, dove) {
+    if (segno) {
+      accanto.push((segno > 0 ? 'maggiore di' : 'minore di') + ' quella ' + dove);
+    }
+  };
+  frase(c > 0 ? -segniRiga[i - 1] : 0, 'a sinistra');
+  frase(c < n - 1 ? segniRiga[i] : 0, 'a destra');
+  frase(r > 0 ? -segniColonna[i - n] : 0, 'sopra');
+  frase(r < n - 1 ? segniColonna[i] : 0, 'sotto');
+  return d + (accanto.length ? '; ' + accanto.join(', ') : '');
+}
+
 function disegnaCella(i) {
   var td = celle[i];
   if (!td) {
@@ -354,27 +503,37 @@ function disegnaCella(i) {
   if (stadio === 'soluzione' && !dati[i]) {
     v = esatta.charAt(i);
   }
+  td.setAttribute('aria-label', descriviCella(i, v));
   if (v || dati[i] || !appunti[i] || stadio !== 'gioco') {
     td.textContent = v || '';
     return;
   }
-  var html = '<div class="appunti">';
+  var html = '<div class="appunti" aria-hidden="true">';
   var k;
   for (k = 1; k <= dimensione; k++) {
-    html += '<span>' + (appunti[i].indexOf(String(k)) >= 0 ? k : '') + '</span>';
+    html += '<span>' + (appunti[i].indexOf(String(k)) >= 0 ? k : '') + '</span> ';
   }
   td.innerHTML = html + '</div>';
 }
 
 function coloricelle() {
   var i;
+  // The digit of the chosen cell is picked out wherever else it stands.
+  var uguale = stadio === 'gioco' && cellascelta >= 0 ? stato[cellascelta] : '';
   for (i = 0; i < celle.length; i++) {
     var v = stato[i];
     var sbagliata = stadio === 'gioco' && v && !compatibile(stato, i, v);
     colora(i, 'conflitto', sbagliata);
     colora(i, 'errata', stadio === 'gioco' && errate[i]);
     colora(i, 'scelta', stadio === 'gioco' && i === cellascelta);
+    colora(i, 'uguale', !!uguale && i !== cellascelta && v === uguale);
     colora(i, 'svelata', stadio === 'soluzione' && !dati[i]);
+    celle[i].setAttribute('aria-selected', stadio === 'gioco' && i === cellascelta ? 'true' : 'false');
+    if (sbagliata || (stadio === 'gioco' && errate[i])) {
+      celle[i].setAttribute('aria-invalid', 'true');
+    } else {
+      celle[i].removeAttribute('aria-invalid');
+    }
   }
   var tab = elemento('ritb1');
   if (tab && tab.classList) {
@@ -432,7 +591,22 @@ function salvaval(i, v, a) {
   disegnaCella(i);
 }
 
-// A move changes one cell: its digit and its notes, before (valoreprec) and after (valoreatt).
+// A move changes one cell: its digit and its notes, before (valoreprec) and after (valoreatt);
+// placing a digit also takes it out of the notes of its row and column (x: cell, notes before
+// p, notes after n). 'p' or 'n' picks the side of the move to lay on the grid.
+function notePeerDellaMossa(m, lato) {
+  var lista = m.x instanceof Array ? m.x : [];
+  var k;
+  for (k = 0; k < lista.length; k++) {
+    var e = lista[k];
+    if (!stato[e.i]) {
+      salvaval(e.i, '', e[lato]);
+    } else {
+      appunti[e.i] = e[lato];
+    }
+  }
+}
+
 function eseguimxossa(i, valoreatt) {
   salvaval(i, valoreatt.v, valoreatt.a);
   delete errate[i];
@@ -444,12 +618,36 @@ function eseguimxossa(i, valoreatt) {
     testo('Complimenti! Schema risolto in ' + orario(secondi) + '.', 'festa');
   } else if (pieno && !risolto) {
     testo('La griglia \u00e8 piena, ma qualcosa non torna: prova Verifica.', 'ko');
-  } else if (prima && !risolto) {
+    avviso = 'piena';
+  } else if (avviso === 'verifica') {
+    scriviErrori();
+  } else if ((prima && !risolto) || avviso === 'piena') {
     testo('Tocca una casella vuota per scegliere un numero.', '');
   }
   aggiornalista();
   aggiornaTavolozza();
   salvafoto();
+}
+
+// The outcome of Verifica stays only while the cells it marked are still there.
+function scriviErrori() {
+  var sbagli = 0;
+  var i;
+  for (i in errate) {
+    if (errate.hasOwnProperty(i)) {
+      sbagli++;
+    }
+  }
+  if (sbagli === 0) {
+    testo('Tocca una casella vuota per scegliere un numero.', '');
+    return;
+  }
+  if (sbagli === 1) {
+    testo('C\'\u00e8 un errore: la casella sbagliata \u00e8 evidenziata in rosso.', 'ko');
+  } else {
+    testo('Ci sono ' + sbagli + ' errori: le caselle sbagliate sono evidenziate in rosso.', 'ko');
+  }
+  avviso = 'verifica';
 }
 
 function controllaGriglia() {
@@ -478,12 +676,43 @@ function setta(i, v) {
   } else if (!v && !stato[i]) {
     valoreatt.a = '';
   }
+  faiMossa(i, valoreprec, valoreatt);
+}
+
+// Every move of the player (and of a hint) goes through here, so that undo sees it whole.
+// False when it would change nothing.
+function faiMossa(i, valoreprec, valoreatt) {
   if (valoreatt.v === valoreprec.v && valoreatt.a === valoreprec.a) {
-    return;
+    return false;
   }
-  imosse.push({ i: i, p: valoreprec, n: valoreatt });
+  var mossa = { i: i, p: valoreprec, n: valoreatt, x: [] };
+  if (valoreatt.v && valoreatt.v !== valoreprec.v) {
+    mossa.x = noteDaTogliere(i, valoreatt.v);
+  }
+  imosse.push(mossa);
   rifare = [];
+  notePeerDellaMossa(mossa, 'n');
   eseguimxossa(i, valoreatt);
+  return true;
+}
+
+// Notes holding digit v in the row and the column of cell i.
+function noteDaTogliere(i, v) {
+  var n = dimensione;
+  var r = Math.floor(i / n);
+  var c = i % n;
+  var lista = [];
+  var k, j;
+  for (k = 0; k < n; k++) {
+    var vicine = [r * n + k, k * n + c];
+    for (j = 0; j < 2; j++) {
+      var q = vicine[j];
+      if (q !== i && (j === 0 || k !== r) && appunti[q] && appunti[q].indexOf(v) >= 0) {
+        lista.push({ i: q, p: appunti[q], n: appunti[q].replace(v, '') });
+      }
+    }
+  }
+  return lista;
 }
 
 function undomosse() {
@@ -492,7 +721,8 @@ function undomosse() {
   }
   var m = imosse.pop();
   rifare.push(m);
-  cellascelta = m.i;
+  scegliCella(m.i, false);
+  notePeerDellaMossa(m, 'p');
   eseguimxossa(m.i, m.p);
 }
 
@@ -502,84 +732,156 @@ function storna() {
   }
   var m = rifare.pop();
   imosse.push(m);
-  cellascelta = m.i;
+  scegliCella(m.i, false);
+  notePeerDellaMossa(m, 'n');
   eseguimxossa(m.i, m.n);
+}
+
+// The player's progress is filed under the schema itself (size, givens and signs), so a
+// page keeps it whatever name or id a later publication gives it.
+function chiaveSchema() {
+  var n = dimensione;
+  var k = 'kelvaro-futoshiki:' + n + ':' + dati.join('.') + ':';
+  var i;
+  for (i = 0; i < n * n; i++) {
+    k += segniRiga[i] > 0 ? '>' : (segniRiga[i] < 0 ? '<' : '-');
+    k += segniColonna[i] > 0 ? 'v' : (segniColonna[i] < 0 ? '^' : '-');
+  }
+  return k;
 }
 
 function salvafoto() {
   if (!ifoto) {
     return;
   }
+  var dentro = 0;
+  var liberi = 0;
+  var i;
+  for (i = 0; i < celle.length; i++) {
+    if (!dati[i]) {
+      liberi++;
+      dentro += stato[i] ? 1 : 0;
+    }
+  }
+  scriviMemoria(ifoto, { g: schema, v: stato, a: appunti, m: imosse, r: rifare, t: secondi, ok: risolto });
+  var pagina = decodifica(location.pathname.split('/').pop());
+  if (pagina) {
+    scriviMemoria('kelvaro-futoshiki-pagina:' + pagina, { p: liberi ? Math.round(100 * dentro / liberi) : 0, ok: risolto });
+  }
+}
+
+// Pages published before the progress was filed by content kept it under their id and the
+// givens; such a save is taken when it is the only one for these givens (or has this page's id).
+function chiaviVecchie() {
+  var m = memoria();
+  var tutte = [];
+  var k;
+  if (!m) {
+    return tutte;
+  }
   try {
-    var dentro = 0;
-    var liberi = 0;
-    var i;
-    for (i = 0; i < celle.length; i++) {
-      if (!dati[i]) {
-        liberi++;
-        dentro += stato[i] ? 1 : 0;
+    for (k = 0; k < m.length; k++) {
+      var c = m.key(k);
+      if (c && c.indexOf('kelvaro-futoshiki:') === 0 && c.length > 19 + String(schema).length &&
+          c.slice(-String(schema).length - 1) === ':' + schema) {
+        tutte.push(c);
       }
     }
-    window.localStorage.setItem(ifoto, JSON.stringify({ g: schema, v: stato, a: appunti, m: imosse, r: rifare, t: secondi, ok: risolto }));
-    var pagina = decodeURIComponent(location.pathname.split('/').pop() || '');
-    if (pagina) {
-      window.localStorage.setItem('kelvaro-futoshiki-pagina:' + pagina, JSON.stringify({ p: liberi ? Math.round(100 * dentro / liberi) : 0, ok: risolto }));
-    }
   } catch (e) {
-    return;
+    return [];
   }
+  var mia = 'kelvaro-futoshiki:' + (typeof geid === 'string' ? geid : '') + ':' + schema;
+  if (tutte.indexOf(mia) >= 0) {
+    return [mia];
+  }
+  return tutte.length === 1 ? tutte : [];
 }
 
 function recuperafoto() {
-  try {
-    var f = JSON.parse(window.localStorage.getItem(ifoto) || 'null');
-    if (!f || f.g !== schema || !f.v || f.v.length !== celle.length) {
-      return null;
+  var candidati = [ifoto].concat(chiaviVecchie());
+  var k;
+  for (k = 0; k < candidati.length; k++) {
+    var f = leggiMemoria(candidati[k]);
+    if (f && typeof f === 'object' && f.g === schema && f.v instanceof Array && f.v.length === celle.length) {
+      return f;
     }
-    return f;
-  } catch (e) {
-    return null;
   }
+  return null;
 }
 
-// Saved moves come from an earlier visit, maybe of an older page: keep only sound ones.
+// A digit of this schema as a string, or '' for anything else.
+function cifra(x) {
+  var s = String(x);
+  return s.length === 1 && s >= '1' && s <= String(dimensione) ? s : '';
+}
+
+// Notes as an ascending string of distinct digits of this schema.
+function noteValide(x) {
+  if (typeof x !== 'string') {
+    return '';
+  }
+  var a = '';
+  var v;
+  for (v = 1; v <= dimensione; v++) {
+    if (x.indexOf(String(v)) >= 0) {
+      a += String(v);
+    }
+  }
+  return a;
+}
+
+function latoValido(x) {
+  return !!x && typeof x === 'object' && (x.v === '' || cifra(x.v) === x.v) && typeof x.a === 'string' && noteValide(x.a) === x.a;
+}
+
+// Saved moves come from an earlier visit, maybe of an older page: if one does not fit
+// this schema the list is dropped whole (undo must never lay a foreign move on the grid).
 function mosseValide(lista) {
-  var buone = [];
-  var k;
+  var k, j;
   if (!(lista instanceof Array)) {
-    return buone;
+    return [];
   }
   for (k = 0; k < lista.length; k++) {
     var m = lista[k];
-    if (m && typeof m.i === 'number' && m.i >= 0 && m.i < celle.length && !dati[m.i] && m.p && m.n &&
-        /^[1-9]?$/.test(String(m.p.v)) && /^[1-9]?$/.test(String(m.n.v)) &&
-        typeof m.p.a === 'string' && typeof m.n.a === 'string') {
-      buone.push(m);
+    if (!m || typeof m.i !== 'number' || m.i < 0 || m.i >= celle.length || m.i % 1 || dati[m.i] || !latoValido(m.p) || !latoValido(m.n)) {
+      return [];
     }
+    var x = m.x === undefined ? [] : m.x;
+    if (!(x instanceof Array)) {
+      return [];
+    }
+    for (j = 0; j < x.length; j++) {
+      var e = x[j];
+      if (!e || typeof e.i !== 'number' || e.i < 0 || e.i >= celle.length || e.i % 1 || dati[e.i] ||
+          typeof e.p !== 'string' || noteValide(e.p) !== e.p || typeof e.n !== 'string' || noteValide(e.n) !== e.n) {
+        return [];
+      }
+    }
+    m.x = x;
   }
-  return buone;
+  return lista;
 }
 
 function caricaschema() {
   var i;
   for (i = 0; i < celle.length; i++) {
     var g = String(schema).charAt(i);
-    dati[i] = g >= '1' && g <= '9' ? g : '';
+    dati[i] = g >= '1' && g <= String(dimensione) ? g : '';
     stato[i] = dati[i];
     appunti[i] = '';
   }
-  ifoto = 'kelvaro-futoshiki:' + geid + ':' + schema;
+  ifoto = chiaveSchema();
   foto = recuperafoto();
   if (foto) {
     for (i = 0; i < celle.length; i++) {
       if (!dati[i]) {
-        stato[i] = /^[1-9]?$/.test(String(foto.v[i])) ? String(foto.v[i]) : '';
-        appunti[i] = foto.a && typeof foto.a[i] === 'string' ? foto.a[i] : '';
+        stato[i] = cifra(foto.v[i]);
+        appunti[i] = foto.a instanceof Array ? noteValide(foto.a[i]) : '';
       }
     }
     imosse = mosseValide(foto.m);
     rifare = mosseValide(foto.r);
-    secondi = parseInt(foto.t, 10) || 0;
+    secondi = Math.max(0, Math.min(360000, parseInt(foto.t, 10) || 0));
   }
   for (i = 0; i < celle.length; i++) {
     disegnaCella(i);
@@ -587,18 +889,75 @@ function caricaschema() {
   risolto = somma() && controllaGriglia();
 }
 
+// The question is modal for the mouse and the keyboard alike: the rest of the page is
+// inert while it is open, Tab cycles between its two buttons, and the focus goes back
+// where it was when it closes.
+function dialogoAperto() {
+  var velo = elemento('velo');
+  return !!velo && !velo.hidden;
+}
+
+function fuoriDalDialogo(inerte) {
+  var fuori = [document.querySelector('header'), document.querySelector('main'), elemento('tavolozza')];
+  var k;
+  for (k = 0; k < fuori.length; k++) {
+    if (fuori[k]) {
+      fuori[k].inert = inerte;
+      if (inerte) {
+        fuori[k].setAttribute('aria-hidden', 'true');
+      } else {
+        fuori[k].removeAttribute('aria-hidden');
+      }
+    }
+  }
+}
+
+function chiudiDialogo() {
+  var velo = elemento('velo');
+  if (!velo || velo.hidden) {
+    return;
+  }
+  velo.hidden = true;
+  fuoriDalDialogo(false);
+  if (focoPrima && focoPrima.focus && document.body.contains(focoPrima)) {
+    focoPrima.focus();
+  }
+  focoPrima = null;
+}
+
 function chiediConferma(domanda, seSi) {
   var velo = elemento('velo');
+  if (!velo) {
+    seSi();
+    return;
+  }
+  focoPrima = document.activeElement;
   elemento('domanda').textContent = domanda;
+  chiudiTavolozza();
   velo.hidden = false;
+  fuoriDalDialogo(true);
   elemento('dSi').onclick = function () {
-    velo.hidden = true;
+    chiudiDialogo();
     seSi();
   };
-  elemento('dNo').onclick = function () {
-    velo.hidden = true;
-  };
+  elemento('dNo').onclick = chiudiDialogo;
   elemento('dNo').focus();
+}
+
+function tastoNelDialogo(ev) {
+  if (ev.key === 'Escape') {
+    chiudiDialogo();
+    ev.preventDefault();
+  } else if (ev.key === 'Tab') {
+    var si = elemento('dSi');
+    var no = elemento('dNo');
+    var dopo = document.activeElement === no ? si : no;
+    if (ev.shiftKey) {
+      dopo = document.activeElement === si ? no : si;
+    }
+    dopo.focus();
+    ev.preventDefault();
+  }
 }
 
 function ancora() {
@@ -650,10 +1009,8 @@ function verifica() {
     testo('Non hai inserito nessun numero: tocca una casella vuota per iniziare.', '');
   } else if (sbagli === 0) {
     testo('Nessun errore finora: continua cos\u00ec!', 'ok');
-  } else if (sbagli === 1) {
-    testo('C\'\u00e8 un errore: la casella sbagliata \u00e8 evidenziata in rosso.', 'ko');
   } else {
-    testo('Ci sono ' + sbagli + ' errori: le caselle sbagliate sono evidenziate in rosso.', 'ko');
+    scriviErrori();
   }
 }
 
@@ -712,9 +1069,9 @@ function costruisciTavolozza() {
     html += '<button type="button" data-v="' + k + '">' + k + '</button>';
   }
   html += '</div><div class="extra">';
-  html += '<button type="button" data-v="appunti" title="Appunti: piccoli numeri candidati">&#9998;</button>';
-  html += '<button type="button" data-v="" title="Svuota la casella">&#9003;</button>';
-  html += '<button type="button" data-v="chiudi" title="Chiudi">&#10005;</button></div>';
+  html += '<button type="button" data-v="appunti" aria-pressed="false" aria-label="Appunti" title="Appunti: piccoli numeri candidati (tasto A)">&#9998;</button>';
+  html += '<button type="button" data-v="" aria-label="Svuota la casella" title="Svuota la casella">&#9003;</button>';
+  html += '<button type="button" data-v="chiudi" aria-label="Chiudi" title="Chiudi">&#10005;</button></div>';
   tasti.innerHTML = html;
   tasti.onclick = function (ev) {
     var b = ev.target;
@@ -728,8 +1085,7 @@ function costruisciTavolozza() {
     if (v === 'chiudi') {
       chiudiTavolozza();
     } else if (v === 'appunti') {
-      modosetta = !modosetta;
-      aggiornaTavolozza();
+      alternaAppunti();
     } else {
       setta(cellascelta, v);
       if (!modosetta) {
@@ -749,6 +1105,7 @@ function aggiornaTavolozza() {
     var v = bottoni[k].getAttribute('data-v');
     if (v === 'appunti') {
       bottoni[k].classList.toggle('attivo', modosetta);
+      bottoni[k].setAttribute('aria-pressed', modosetta ? 'true' : 'false');
     } else if (v && v !== 'chiudi') {
       var g = stato.slice(0);
       g[cellascelta] = '';
@@ -758,11 +1115,34 @@ function aggiornaTavolozza() {
   }
 }
 
+// Where there is no room beside the cell (a phone) the palette docks at the foot of the
+// screen and the page scrolls so that the cell stays in sight above it.
+function tavolozzaInBasso() {
+  return document.documentElement.clientWidth < 700;
+}
+
 function posizione(td) {
   if (!tasti) {
     return;
   }
   tasti.classList.add('aperta');
+  if (tavolozzaInBasso()) {
+    tasti.classList.add('in-basso');
+    tasti.style.left = '';
+    tasti.style.top = '';
+    var alta = tasti.offsetHeight;
+    document.body.style.paddingBottom = alta + 'px';
+    var r = td.getBoundingClientRect();
+    var spazio = window.innerHeight - alta - 8;
+    if (r.bottom > spazio) {
+      window.scrollBy(0, r.bottom - spazio);
+    } else if (r.top < 4) {
+      window.scrollBy(0, r.top - 8);
+    }
+    return;
+  }
+  tasti.classList.remove('in-basso');
+  document.body.style.paddingBottom = '';
   var w = tasti.offsetWidth;
   var h = tasti.offsetHeight;
   var x = getPosX(td) + td.offsetWidth + 12;
@@ -770,7 +1150,9 @@ function posizione(td) {
     x = getPosX(td) - w - 12;
   }
   var y = getPosY(td) + td.offsetHeight / 2 - h / 2;
-  var alto = window.pageYOffset + 8;
+  // Not above the board: the title and the level stay readable.
+  var tavola = elemento('tavola');
+  var alto = Math.max(window.pageYOffset + 8, tavola ? getPosY(tavola) : 0);
   var basso = window.pageYOffset + document.documentElement.clientHeight - h - 8;
   y = Math.max(alto, Math.min(y, basso));
   tasti.style.left = Math.max(window.pageXOffset + 4, x) + 'px';
@@ -780,6 +1162,7 @@ function posizione(td) {
 function chiudiTavolozza() {
   if (tasti) {
     tasti.classList.remove('aperta');
+    document.body.style.paddingBottom = '';
   }
 }
 
@@ -787,7 +1170,16 @@ function scegliCella(i, apri) {
   if (stadio !== 'gioco' || i < 0 || i >= celle.length) {
     return;
   }
+  // One cell of the grid is in the tab order: the chosen one (roving focus).
+  var fuoco = document.activeElement && celle.indexOf(document.activeElement) >= 0;
+  if (cellascelta >= 0 && celle[cellascelta]) {
+    celle[cellascelta].tabIndex = -1;
+  }
   cellascelta = i;
+  celle[i].tabIndex = 0;
+  if (fuoco && document.activeElement !== celle[i]) {
+    celle[i].focus();
+  }
   coloricelle();
   if (apri && !dati[i]) {
     aggiornaTavolozza();
@@ -823,11 +1215,20 @@ function clicm(ev) {
   chiudiTavolozza();
 }
 
+function alternaAppunti() {
+  modosetta = !modosetta;
+  aggiornaTavolozza();
+  var b = elemento('bAppunti');
+  if (b) {
+    b.setAttribute('aria-pressed', modosetta ? 'true' : 'false');
+    b.classList.toggle('attivo', modosetta);
+  }
+  testo(modosetta ? 'Appunti attivi: i numeri scelti diventano piccoli candidati (A per tornare ai numeri).' : 'Appunti spenti: i numeri scelti vanno nella casella.', '');
+}
+
 function premuto(ev) {
-  if (elemento('velo') && !elemento('velo').hidden) {
-    if (ev.key === 'Escape') {
-      elemento('velo').hidden = true;
-    }
+  if (dialogoAperto()) {
+    tastoNelDialogo(ev);
     return;
   }
   if (stadio === 'passi') {
@@ -857,6 +1258,11 @@ function premuto(ev) {
     return;
   }
   if (ev.ctrlKey || ev.metaKey || ev.altKey || stadio !== 'gioco') {
+    return;
+  }
+  if (ev.key === 'a' || ev.key === 'A' || ev.key === 'n' || ev.key === 'N') {
+    alternaAppunti();
+    ev.preventDefault();
     return;
   }
   if (cellascelta < 0) {
@@ -996,6 +1402,7 @@ function pitturalog(k) {
   for (i = 0; i < celle.length; i++) {
     var ch = s.charAt(i);
     celle[i].textContent = ch === ' ' ? '' : ch;
+    celle[i].setAttribute('aria-label', descriviCella(i, ch === ' ' ? '' : ch));
     colora(i, 'passo', !dati[i]);
     colora(i, 'cambiata', nuove.indexOf(i) >= 0);
   }
@@ -1056,19 +1463,30 @@ function orologio() {
   }
 }
 
-// Cells of 50 pixels and gaps of 20 where there is room; smaller on narrow screens.
+// Cells of 50 pixels and gaps of 20 where there is room; smaller on narrow screens, and on
+// a wide screen small enough for the grid to fit under the fold beside the commands.
 function adattaGriglia() {
   var tab = elemento('ritb1');
   var n = dimensione;
   if (!tab || !n) {
     return;
   }
-  var largo = document.documentElement.clientWidth - 28;
+  var largo = document.documentElement.clientWidth;
+  var spazio = largo - (largo > 640 ? 70 : 28);
+  var alto = 0;
+  if (largo >= 900) {
+    spazio = Math.min(largo, 1100) - 40 - 28 - 28 - 300;
+    var tavola = elemento('tavola') || tab;
+    alto = window.innerHeight - (tavola.getBoundingClientRect().top + window.pageYOffset) - 28 - 12;
+  }
   var r = 0.4;
-  var c = Math.floor(largo / (n + r * (n + 1)));
+  var c = Math.floor(spazio / (n + r * (n + 1)));
   if (c < 44) {
     r = 0.3;
-    c = Math.floor(largo / (n + r * (n + 1)));
+    c = Math.floor(spazio / (n + r * (n + 1)));
+  }
+  if (alto > 0) {
+    c = Math.min(c, Math.floor(alto / (n + r * (n + 1))));
   }
   c = Math.max(24, Math.min(50, c));
   var g = Math.max(8, Math.floor(c * r));
@@ -1102,6 +1520,7 @@ function inizializzaschema() {
   adattaGriglia();
   leggiSegni();
   caricaschema();
+  preparaGriglia();
   esatta = calcolasoluzione();
   costruisciTavolozza();
   inizializzavislog();
@@ -1117,6 +1536,7 @@ function inizializzaschema() {
   collega('bSoluzione', alternaSoluzione);
   collega('bDaCapo', ancora);
   collega('bPassi', nuovolog);
+  collega('bAppunti', alternaAppunti);
   collega('bAiuto', function () {
     var h = elemento('divhelp');
     h.hidden = !h.hidden;

@@ -5,6 +5,7 @@ import { execFileSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import { join, dirname, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
 
 const qui = dirname(fileURLToPath(import.meta.url));
@@ -42,26 +43,19 @@ export function leggiSchema(file) {
 // `altri` adds schema files (name -> content) to the copy's schemixwebsite/ before publishing.
 export function pubblica(altri = {}) {
   const cartella = mkdtempSync(join(tmpdir(), 'kelvaro-sito-'));
-  if (process.env.KELVARO_SITO_MANO === '1') {
-    execFileSync(process.execPath, [join(qui, '..', 'strumenti', 'monta_sito.mjs'), cartella]);
-  } else {
+  if (process.env.KELVARO_SITO_MANO !== '1') {
     const bin = process.env.KELVARO_BIN || join(SORGENTI, 'build', 'bin');
     if (!existsSync(join(bin, 'kelvaro-cli'))) {
       throw new Error(`kelvaro-cli non trovato in ${bin}: impostare KELVARO_BIN`);
     }
-    // --stringi compacts the page script from the copy's own template, so the site never
-    // mixes pages with a script left over from an older build.
     cpSync(bin, cartella, { recursive: true });
     for (const [nome, testo] of Object.entries(altri)) {
       writeFileSync(join(cartella, 'schemixwebsite', nome), testo);
     }
     mkdirSync(join(cartella, 'perwebsiteprove'), { recursive: true });
     mkdirSync(join(cartella, 'perwebsite'), { recursive: true });
-    execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
-      stdio: ['ignore', 'pipe', 'pipe'],
-      timeout: 120000,
-    });
   }
+  ripubblica(cartella);
   return {
     cartella,
     prove: join(cartella, 'perwebsiteprove'),
@@ -69,6 +63,31 @@ export function pubblica(altri = {}) {
     url: (...parti) => pathToFileURL(join(cartella, ...parti)).href,
     pulisci: () => rmSync(cartella, { recursive: true, force: true }),
   };
+}
+
+// Publishes (again) the copy in cartella, from whatever its schemixwebsite/ now holds.
+export function ripubblica(cartella) {
+  if (process.env.KELVARO_SITO_MANO === '1') {
+    execFileSync(process.execPath, [join(qui, '..', 'strumenti', 'monta_sito.mjs'), cartella]);
+    return;
+  }
+  // --stringi compacts the page script from the copy's own template, so the site never
+  // mixes pages with a script left over from an older build.
+  execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
+    stdio: ['ignore', 'pipe', 'pipe'],
+    timeout: 120000,
+  });
+}
+
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// axe-core's serious and critical findings on the page as it is now, one line each.
+export async function violazioniGravi(p) {
+  await p.addScriptTag({ content: AXE });
+  const esito = await p.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+  return esito.violations
+    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => `${v.id} (${v.impact}): ${v.nodes.slice(0, 4).map((n) => n.target.join(' ')).join(', ')}`);
 }
 
 // A chromium with its own fresh profile: localStorage lives as long as the context.
