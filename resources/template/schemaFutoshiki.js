@@ -1578,14 +1578,7 @@ function kelvaroMuovi(i, v, a) {
   if (stadio !== 'gioco' || i < 0 || i >= celle.length || dati[i]) {
     return false;
   }
-  var m = { i: i, p: { v: stato[i], a: appunti[i] }, n: { v: v, a: a } };
-  if (m.n.v === m.p.v && m.n.a === m.p.a) {
-    return false;
-  }
-  imosse.push(m);
-  rifare = [];
-  eseguimxossa(i, m.n);
-  return true;
+  return faiMossa(i, { v: stato[i], a: appunti[i] }, { v: v, a: a });
 }
 
 document.addEventListener('DOMContentLoaded', inizializzaschema);
