@@ -1,5 +1,6 @@
 #include "display/modifica.h"
 
+#include "display/gioco.h"
 #include "display/visualizza.h"
 
 namespace kelvaro {
@@ -29,14 +30,33 @@ AperturaPalette ClickGriglia(Banco& b) {
     return a;
 }
 
+namespace {
+
+// A new move: the redo list goes, a full list forgets its oldest move rather than refusing.
+void Registra(Banco& b, Mossa mossa) {
+    Modifica& m = b.modifica;
+    if (m.NumMosse() >= MaxMosse) m.Mosse.pop_front();
+    m.Mosse.push_back(std::move(mossa));
+    m.Rifatte.clear();
+    m.UndoAbilitato = true;
+    m.NonSalvata = true;
+}
+
+void CambiaNote(Banco& b, Mossa& mossa, int r, int c, uint16_t dopo) {
+    uint16_t& note = b.modifica.Note[r][c];
+    if (note == dopo) return;
+    mossa.Note.push_back({r, c, note, dopo});
+    note = dopo;
+}
+
+}  // namespace
+
 void TastoPalette(Banco& b, int k) {
     if (k < 1 || k > 10) return;
     Modifica& m = b.modifica;
     const int i = RigaGriglia(m.RigaSel), j = ColonnaGriglia(m.ColonnaSel);
     if (m.RigaSel < 1 || m.ColonnaSel < 1 || !b.Gr.Contiene(i, j)) return;
 
-    // A full list forgets its oldest move rather than refusing the new one.
-    if (m.NumMosse() >= MaxMosse) m.Mosse.pop_front();
     Mossa mossa;
     mossa.TipoMossa = "N";
     mossa.Riga = m.RigaSel;
@@ -45,19 +65,79 @@ void TastoPalette(Banco& b, int k) {
     mossa.TestoPrima = testo;
     testo = k == 10 ? std::string() : std::to_string(k);
     mossa.TestoDopo = testo;
-    m.Mosse.push_back(std::move(mossa));
-    m.UndoAbilitato = true;
+    // A digit placed leaves the notes of its row and column.
+    const int n = b.schema.Sizesc;
+    if (k <= 9 && m.RigaSel <= n && m.ColonnaSel <= n) {
+        const auto via = uint16_t(~(1u << k));
+        for (int x = 1; x <= n; ++x) {
+            if (x != m.ColonnaSel) CambiaNote(b, mossa, m.RigaSel, x, m.Note[m.RigaSel][x] & via);
+            if (x != m.RigaSel) CambiaNote(b, mossa, x, m.ColonnaSel, m.Note[x][m.ColonnaSel] & via);
+        }
+    }
+    Registra(b, std::move(mossa));
+}
+
+bool ScriviCella(Banco& b, int r, int c, int k) {
+    if (k < 1 || k > 10 || !CellaModificabile(b, r, c) || (k <= 9 && k > b.schema.Sizesc)) return false;
+    b.modifica.RigaSel = r;
+    b.modifica.ColonnaSel = c;
+    TastoPalette(b, k);
+    return true;
+}
+
+bool CommutaNota(Banco& b, int r, int c, int d) {
+    if (d < 1 || d > b.schema.Sizesc || !CellaModificabile(b, r, c) || CifraMostrata(b, r, c) != 0) return false;
+    Mossa mossa;
+    mossa.TipoMossa = "A";
+    mossa.Riga = r;
+    mossa.Colonna = c;
+    mossa.TestoPrima = mossa.TestoDopo = b.Gr.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo;
+    CambiaNote(b, mossa, r, c, uint16_t(b.modifica.Note[r][c] ^ (1u << d)));
+    Registra(b, std::move(mossa));
+    return true;
+}
+
+bool CancellaNote(Banco& b, int r, int c) {
+    if (!CellaModificabile(b, r, c) || b.modifica.Note[r][c] == 0) return false;
+    Mossa mossa;
+    mossa.TipoMossa = "A";
+    mossa.Riga = r;
+    mossa.Colonna = c;
+    mossa.TestoPrima = mossa.TestoDopo = b.Gr.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo;
+    CambiaNote(b, mossa, r, c, 0);
+    Registra(b, std::move(mossa));
+    return true;
+}
+
+bool RiempiNoteValide(Banco& b) {
+    const int n = b.schema.Sizesc;
+    Mossa mossa;
+    mossa.TipoMossa = "A";
+    mossa.Riga = b.modifica.RigaCursore;
+    mossa.Colonna = b.modifica.ColonnaCursore;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (CellaModificabile(b, r, c) && CifraMostrata(b, r, c) == 0)
+                CambiaNote(b, mossa, r, c, CifreAmmesse(b, r, c));
+    if (mossa.Note.empty()) return false;
+    const int i = RigaGriglia(mossa.Riga), j = ColonnaGriglia(mossa.Colonna);
+    if (b.Gr.Contiene(i, j)) mossa.TestoPrima = mossa.TestoDopo = b.Gr.Cella(i, j).Testo;
+    Registra(b, std::move(mossa));
+    return true;
 }
 
 void AnnullaMossa(Banco& b) {
     Modifica& m = b.modifica;
     if (m.Mosse.empty()) return;
-    const Mossa& mossa = m.Mosse.back();
+    Mossa mossa = std::move(m.Mosse.back());
+    m.Mosse.pop_back();
     m.RigaSel = mossa.Riga;
     m.ColonnaSel = mossa.Colonna;
     const int i = RigaGriglia(m.RigaSel), j = ColonnaGriglia(m.ColonnaSel);
     if (b.Gr.Contiene(i, j)) b.Gr.Cella(i, j).Testo = mossa.TestoPrima;
-    m.Mosse.pop_back();
+    for (auto it = mossa.Note.rbegin(); it != mossa.Note.rend(); ++it) m.Note[it->Riga][it->Colonna] = it->Prima;
+    m.Rifatte.push_back(std::move(mossa));
+    m.NonSalvata = true;
     if (m.Mosse.empty()) m.UndoAbilitato = false;
 }
 
@@ -65,9 +145,32 @@ void AnnullaTutto(Banco& b) {
     while (!b.modifica.Mosse.empty()) AnnullaMossa(b);
 }
 
+bool PuoRifare(const Banco& b) {
+    return !b.modifica.Rifatte.empty();
+}
+
+void RifaiMossa(Banco& b) {
+    Modifica& m = b.modifica;
+    if (m.Rifatte.empty()) return;
+    Mossa mossa = std::move(m.Rifatte.back());
+    m.Rifatte.pop_back();
+    m.RigaSel = mossa.Riga;
+    m.ColonnaSel = mossa.Colonna;
+    const int i = RigaGriglia(m.RigaSel), j = ColonnaGriglia(m.ColonnaSel);
+    if (b.Gr.Contiene(i, j)) b.Gr.Cella(i, j).Testo = mossa.TestoDopo;
+    for (const CambioNote& c : mossa.Note) m.Note[c.Riga][c.Colonna] = c.Dopo;
+    m.Mosse.push_back(std::move(mossa));
+    m.UndoAbilitato = true;
+    m.NonSalvata = true;
+}
+
 void SvuotaMosse(Banco& b) {
-    b.modifica.Mosse.clear();
-    b.modifica.UndoAbilitato = false;
+    Modifica& m = b.modifica;
+    m.Mosse.clear();
+    m.Rifatte.clear();
+    m.Note = {};
+    m.UndoAbilitato = false;
+    m.NonSalvata = false;
 }
 
 }  // namespace kelvaro

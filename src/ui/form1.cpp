@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,9 +14,11 @@
 #include <algorithm>
 
 #include "app/avvio.h"
+#include "display/gioco.h"
 #include "display/modifica.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
+#include "files/progresso.h"
 #include "files/scrittura.h"
 #include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
@@ -86,19 +89,14 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     setCentralWidget(centro_);
     gr_ = new GrigliaWidget(b_, centro_);
     frame1_ = new Palette(centro_);
-    area->Disponi = [this] {
-        const int margine = Px(b_.Gr.Left);
-        const int x = std::max(margine, (centro_->width() - gr_->width()) / 2);
-        const int y = std::max(margine, (centro_->height() - gr_->height()) / 2);
-        if (gr_->pos() != QPoint(x, y)) {
-            NascondiPalette();
-            gr_->move(x, y);
-        }
-    };
+    area->Disponi = [this] { DisponiGriglia(); };
     connect(gr_, &GrigliaWidget::Click, this, &Form1::ClickGriglia);
+    connect(gr_, &GrigliaWidget::ClickDestro, this, &Form1::ClickDestroGriglia);
+    gr_->GestoreTasti = [this](QKeyEvent* e) { return TastoGriglia(e); };
     connect(frame1_, &Palette::TastoPremuto, this, &Form1::ClickTasto);
 
     CreaMenu();
+    CreaMenuGioco();
     CreaStatusBar();
 
     // Load step: stored size at the screen's resolution, a quarter down and centred.
@@ -108,7 +106,10 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
         move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 4);
     }
     CaricamentoForm1(b_);
+    sizescImpostato_ = b_.schema.Sizesc;
     CreaToolbar();
+    // Never narrower than the toolbar: every button stays in reach whatever the schema's size.
+    setMinimumWidth(tlb1_->sizeHint().width());
     AggiornaUndo();
 }
 
@@ -225,11 +226,35 @@ void Form1::AggiornaGriglia() {
     gr_->Aggiorna();
     if (!b_.Gr.Visible) return;
     const int margine = Px(b_.Gr.Left);
-    centro_->setMinimumSize(gr_->width() + 2 * margine, gr_->height() + 2 * margine);
+    // The minimum is the stored size: larger windows grow the grid, smaller ones are refused.
+    const QSize progetto(Px(b_.Gr.Width), Py(b_.Gr.Height));
+    centro_->setMinimumSize(progetto.width() + 2 * margine, progetto.height() + 2 * margine);
     if (isMaximized() || isFullScreen()) return;
     const QSize minimo = minimumSizeHint();
-    resize(std::max(Px(b_.LarghezzaForm), minimo.width()), std::max(Py(b_.AltezzaForm), minimo.height()));
-    if (auto* area = static_cast<AreaCentrale*>(centro_); area->Disponi) area->Disponi();
+    resize(std::max({Px(b_.LarghezzaForm), minimo.width(), minimumWidth()}),
+           std::max(Py(b_.AltezzaForm), minimo.height()));
+    DisponiGriglia();
+}
+
+void Form1::DisponiGriglia() {
+    if (!gr_ || !centro_) return;
+    const int margine = Px(b_.Gr.Left);
+    // The grid grows with the window, keeping its proportions; never below its stored size.
+    const double w = b_.Gr.Width * PixelPerTwipX(this), h = b_.Gr.Height * PixelPerTwipY(this);
+    if (w > 0 && h > 0 && b_.Gr.Visible) {
+        const double scala =
+            std::min((centro_->width() - 2.0 * margine) / w, (centro_->height() - 2.0 * margine) / h);
+        if (std::abs(scala - gr_->Scala()) > 0.01 || (scala < 1 && gr_->Scala() > 1)) {
+            NascondiPalette();
+            gr_->ImpostaScala(scala);
+        }
+    }
+    const int x = std::max(margine, (centro_->width() - gr_->width()) / 2);
+    const int y = std::max(margine, (centro_->height() - gr_->height()) / 2);
+    if (gr_->pos() != QPoint(x, y)) {
+        NascondiPalette();
+        gr_->move(x, y);
+    }
 }
 
 void Form1::NascondiPalette() {
@@ -257,12 +282,30 @@ void Form1::ClickToolbar(const QString& chiave) {
 }
 
 void Form1::ComandoApri() {
+    if (!ConfermaAbbandono(b_)) return;
     if (ChiediSalvataggio(b_)) return;
+    // The loader asks for the file when the name is empty; asked here, the window knows which
+    // file the schema came from (its progress lives beside it).
+    b_.file.NomeFileAperto = b_.finestre().Apri();
+    if (b_.file.NomeFileAperto.empty()) return;
+    const std::string percorso = b_.file.NomeFileAperto;
+    if (CaricaSchema(b_)) IniziaPartita(percorso);
     b_.file.NomeFileAperto = "";
-    CaricaSchema(b_);
     AggiornaUndo();
     // Whichever Finestre the core talked to, the window follows the grid.
     AggiornaGriglia();
+}
+
+bool Form1::ApriFile(const QString& percorso) {
+    b_.file.NomeFileAperto = QFile::encodeName(percorso).toStdString();
+    const std::string p = b_.file.NomeFileAperto;
+    const bool fatto = CaricaSchema(b_);
+    b_.file.NomeFileAperto = "";
+    if (fatto) IniziaPartita(p);
+    AggiornaUndo();
+    AggiornaGriglia();
+    if (fatto) gr_->setFocus(Qt::OtherFocusReason);
+    return fatto;
 }
 
 void Form1::ComandoSalva() {
@@ -281,6 +324,8 @@ void Form1::ComandoRisolvi() {
                                  5000);
         return;
     }
+    if (!ConfermaAbbandono(b_)) return;
+    b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = false;
     b_.storia.RegistraStoria = true;
@@ -292,6 +337,8 @@ void Form1::ComandoRisolvi() {
                         .arg(b_.ris.TecnicheUsate)
                         .arg(b_.ris.NumMultipli)
                         .arg(b_.ris.NumSwordfish));
+    // What the three numbers count, beside them.
+    if (QLabel* p2 = Pannello("p2")) p2->setText(QStringLiteral("tecniche, sottoinsiemi, Swordfish"));
     GeneraNomeAut(b_);
     b_.Gr.Redraw = true;
     SvuotaMosse(b_);
@@ -305,25 +352,30 @@ void Form1::ComandoMostra() {
                                  5000);
         return;
     }
+    if (!ConfermaAbbandono(b_)) return;
+    // The log paints its own colours: no cursor, notes or red marks meanwhile.
+    b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = true;
     RisolviSchema(b_);
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
     SvuotaMosse(b_);
+    // The givens again: a fresh game.
+    b_.modifica.InGioco = true;
+    b_.modifica.RisoltoAnnunciato = false;
     AggiornaUndo();
     AggiornaGriglia();
+    AggiornaStatoGioco();
 }
 
 void Form1::ComandoRicomincia() {
     AnnullaTutto(b_);
-    AggiornaUndo();
-    gr_->update();
+    DopoMossa();
 }
 
 void Form1::ComandoAnnulla() {
     AnnullaMossa(b_);
-    AggiornaUndo();
-    gr_->update();
+    DopoMossa();
 }
 
 void Form1::ComandoStampa() {
@@ -336,8 +388,23 @@ void Form1::ComandoUscita() {
 
 void Form1::MenuLivelli() {
     NascondiPalette();
-    Form2 dialogo(b_, this);
-    dialogo.exec();
+    // The dialog edits the size setting; an open schema keeps its own size.
+    const int propria = b_.schema.Sizesc;
+    if (b_.schema.Caricato) b_.schema.Sizesc = sizescImpostato_;
+    {
+        Form2 dialogo(b_, this);
+        dialogo.exec();
+    }
+    sizescImpostato_ = b_.schema.Sizesc;
+    if (b_.schema.Caricato) {
+        b_.schema.Sizesc = propria;
+        if (sizescImpostato_ != propria)
+            statusBar()->showMessage(QStringLiteral("Dimensione %1 x %1 per i nuovi schemi; lo schema aperto "
+                                                    "resta %2 x %2.")
+                                         .arg(sizescImpostato_)
+                                         .arg(propria),
+                                     8000);
+    }
 }
 
 void Form1::MenuIstruzioni() {
@@ -356,12 +423,27 @@ void Form1::MenuInformazioni() {
 }
 
 void Form1::ClickGriglia() {
+    // A left click: digits again (a right click is for notes).
+    b_.modifica.ModoNote = false;
+    ApriPalette();
+}
+
+void Form1::ApriPalette() {
     NascondiPalette();
     const AperturaPalette a = ::kelvaro::ClickGriglia(b_);
+    Modifica& m = b_.modifica;
+    if (m.RigaSel >= 1 && m.ColonnaSel >= 1) {
+        m.RigaCursore = m.RigaSel;
+        m.ColonnaCursore = m.ColonnaSel;
+    }
+    AggiornaStatoGioco();
+    gr_->update();
     if (!a.Mostra) return;
     frame1_->MostraTasti(a.Tasti);
-    int x = gr_->x() + Px(MargineGriglia + a.Left);
-    int y = gr_->y() + Py(MargineGriglia + a.Top);
+    // Over the cell as stored; on a grown grid, over the cell's centre the same way.
+    const QRect cella = gr_->RettangoloPosizione(b_.Gr.Row, b_.Gr.Col);
+    int x = gr_->x() + cella.left() + (cella.width() - Px(670)) / 2 - Px(352);
+    int y = gr_->y() + cella.top() + (cella.height() - Py(670)) / 2 - Py(352);
     // Near the window's edge the palette stays whole.
     x = std::clamp(x, 0, std::max(0, centro_->width() - frame1_->width()));
     y = std::clamp(y, 0, std::max(0, centro_->height() - frame1_->height()));
@@ -373,15 +455,20 @@ void Form1::ClickGriglia() {
 
 void Form1::ClickTasto(int k) {
     if (k != 11) {
-        TastoPalette(b_, k);
-        AggiornaUndo();
-        gr_->update();
+        Modifica& m = b_.modifica;
+        if (m.ModoNote && k <= 9)
+            CommutaNota(b_, m.RigaSel, m.ColonnaSel, k);
+        else if (m.ModoNote && CifraMostrata(b_, m.RigaSel, m.ColonnaSel) == 0)
+            CancellaNote(b_, m.RigaSel, m.ColonnaSel);
+        else
+            TastoPalette(b_, k);
+        DopoMossa();
     }
     NascondiPalette();
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
-    if (ChiediSalvataggio(b_)) {
+    if (!ConfermaAbbandono(b_) || ChiediSalvataggio(b_)) {
         e->ignore();
         return;
     }

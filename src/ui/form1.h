@@ -8,6 +8,7 @@
 #include "banco.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QToolBar;
 
@@ -39,6 +40,12 @@ public:
     // The display grid changed: repaint, then size the window to the grid.
     void AggiornaGriglia();
 
+    // Opens the schema file at start (a file manager's "open with"): the title names it and
+    // the keyboard cursor waits on the first cell. False when it does not load.
+    bool ApriFile(const QString& percorso);
+    // The size the levels dialog last chose (the open schema keeps its own).
+    int SizescImpostato() const { return sizescImpostato_; }
+
 public slots:
     // The toolbar's click handler: hides the palette, then dispatches on the key.
     void ClickToolbar(const QString& chiave);
@@ -63,6 +70,14 @@ public slots:
     void ClickTasto(int k);
     void NascondiPalette();
 
+    // Play: redo, notes mode, the valid digits as notes, saving the progress.
+    void ComandoRipeti();
+    void CommutaModoNote();
+    void ComandoValidi();
+    void ComandoSalvaPartita();
+    // A right click on a cell: the cursor goes there with notes on (again on it: notes switch).
+    void ClickDestroGriglia();
+
 signals:
     // The window has closed: the interactive mode ends.
     void Chiusa();
@@ -72,6 +87,17 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // Keys on the grid: cursor, digits, notes, palette, undo and redo.
+    bool TastoGriglia(QKeyEvent* e);
+    void MuoviCursore(int dr, int dc);
+    void ScriviDaTastiera(int k);
+    void ApriPalette();
+    void DopoMossa();
+    // After a successful load: a fresh game on the new schema, its saved progress restored.
+    void IniziaPartita(const std::string& percorso);
+    void AggiornaStatoGioco();
+    void CreaMenuGioco();
+    void DisponiGriglia();
     void CreaToolbar();
     void CreaMenu();
     void CreaStatusBar();
@@ -85,6 +111,7 @@ private:
     QWidget* centro_ = nullptr;
     GrigliaWidget* gr_ = nullptr;
     Palette* frame1_ = nullptr;
+    int sizescImpostato_ = 5;
 };
 
 }  // namespace kelvaro::ui

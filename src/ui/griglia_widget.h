@@ -2,6 +2,7 @@
 // The main window's grid `Gr`: paints the display grid model of the workbench and reports
 // mouse-up (current position) and clicks.
 #include <QWidget>
+#include <functional>
 
 #include "banco.h"
 
@@ -23,9 +24,21 @@ public:
 
     QSize sizeHint() const override;
 
+    // Growth over the stored size when the window is made larger (1 = the stored size).
+    void ImpostaScala(double scala);
+    double Scala() const { return scala_; }
+    // Device pixels per twip at the current scale.
+    double Ppx() const;
+    double Ppy() const;
+
+    // Keys pressed on the grid go here first; true = handled.
+    std::function<bool(QKeyEvent*)> GestoreTasti;
+
 signals:
     // A left click released over the grid (after the current position was set).
     void Click();
+    // A right click released over the grid (after the current position was set).
+    void ClickDestro();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -33,15 +46,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void leaveEvent(QEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool Posizione(const QPointF& punto, int& riga, int& colonna) const;
-    bool CellaModificabile(int riga, int colonna) const;
+    bool PosizioneModificabile(int riga, int colonna) const;
 
     Banco& b_;
     bool premuto_ = false;
     int rigaSopra_ = -1;
     int colonnaSopra_ = -1;
+    double scala_ = 1.0;
 };
 
 }  // namespace kelvaro::ui

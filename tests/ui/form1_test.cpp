@@ -570,19 +570,24 @@ void Form1Test::salvaScriveIlFile() {
 }
 
 void Form1Test::dimensioneCambiataDopoLApertura() {
-    // The size is a setting: changing it does not redraw the open schema, and a solve or a click
-    // afterwards must not bring the program down.
-    Apri(Schema5);
+    // The size is a setting for new schemas: the open schema keeps its own size, and "Risolvi"
+    // solves the whole of it.
+    Apri("bench/schemi/9k_1.txt");
     ConForm2([](Form2* d) {
-        d->findChild<QComboBox*>("cmbSizeSc")->setCurrentText("9");
+        d->findChild<QComboBox*>("cmbSizeSc")->setCurrentText("5");
         d->CmdOk_Click();
     });
     QCOMPARE(b->schema.Sizesc, 9);
-    QCOMPARE(b->Gr.Rows(), 12);
-    ClickCella(1, 2);
-    if (form->Frame1()->isVisible())
-        QTest::mouseClick(form->Frame1()->findChild<QLabel*>("Label1_1"), Qt::LeftButton);
+    QCOMPARE(form->SizescImpostato(), 5);
+    QCOMPARE(b->Gr.Rows(), 20);
     form->ClickToolbar("Risolvi");
+    QVERIFY(b->ris.Risolto);
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) QCOMPARE(TestoCella(r, c), b->schema.tblSoluzione[r][c]);
+    QVERIFY(form->Pannello("p1")->text() != QString("0 0 0"));
+    // The dialog shows the setting again, not the open schema's size.
+    ConForm2([](Form2* d) { QCOMPARE(d->findChild<QComboBox*>("cmbSizeSc")->currentText(), QString("5")); });
+    QCOMPARE(b->schema.Sizesc, 9);
     form->ClickToolbar("Mostra");
     form->ClickToolbar("UndoAll");
     QVERIFY(form->Griglia()->isVisible());
