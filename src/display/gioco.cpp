@@ -124,7 +124,8 @@ Griglia GrigliaDaMostrare(const Banco& b) {
     Griglia g = b.Gr;
     if (!b.modifica.InGioco) return g;
     const Segnalazioni s = CercaErrori(b);
-    for (const auto& [r, c] : s.Celle) g.Cella(RigaGriglia(r), ColonnaGriglia(c)).CellForeColor = ColoreErrore;
+    for (const auto& [r, c] : s.Celle)
+        g.Cella(RigaGriglia(r), ColonnaGriglia(c)).CellForeColor = ColoreErrore;
     for (const auto& [i, j] : s.Segni)
         if (g.Contiene(i, j)) g.Cella(i, j).CellForeColor = ColoreErrore;
     return g;

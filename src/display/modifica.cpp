@@ -86,7 +86,8 @@ bool ScriviCella(Banco& b, int r, int c, int k) {
 }
 
 bool CommutaNota(Banco& b, int r, int c, int d) {
-    if (d < 1 || d > b.schema.Sizesc || !CellaModificabile(b, r, c) || CifraMostrata(b, r, c) != 0) return false;
+    if (d < 1 || d > b.schema.Sizesc || !CellaModificabile(b, r, c) || CifraMostrata(b, r, c) != 0)
+        return false;
     Mossa mossa;
     mossa.TipoMossa = "A";
     mossa.Riga = r;
@@ -135,7 +136,8 @@ void AnnullaMossa(Banco& b) {
     m.ColonnaSel = mossa.Colonna;
     const int i = RigaGriglia(m.RigaSel), j = ColonnaGriglia(m.ColonnaSel);
     if (b.Gr.Contiene(i, j)) b.Gr.Cella(i, j).Testo = mossa.TestoPrima;
-    for (auto it = mossa.Note.rbegin(); it != mossa.Note.rend(); ++it) m.Note[it->Riga][it->Colonna] = it->Prima;
+    for (auto it = mossa.Note.rbegin(); it != mossa.Note.rend(); ++it)
+        m.Note[it->Riga][it->Colonna] = it->Prima;
     m.Rifatte.push_back(std::move(mossa));
     m.NonSalvata = true;
     if (m.Mosse.empty()) m.UndoAbilitato = false;

@@ -25,7 +25,7 @@ struct Mossa {
     int Colonna = 0;
     std::string TestoPrima;
     std::string TestoDopo;
-    std::string TipoMossa = "N";     // "N" a digit or a clear; "A" notes only
+    std::string TipoMossa = "N";   // "N" a digit or a clear; "A" notes only
     std::vector<CambioNote> Note;  // notes the move changed, on any cell
 };
 

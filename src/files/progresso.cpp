@@ -71,11 +71,16 @@ bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe) {
     bool haNote = false;
     for (const std::string& riga : righe) {
         std::string resto;
-        if (Inizia(riga, TagPartita, resto)) versione = resto;
-        else if (Inizia(riga, TagSize, resto)) size = resto;
-        else if (Inizia(riga, TagDati, resto)) dati = resto;
-        else if (Inizia(riga, TagCifre, resto)) cifre = resto;
-        else if (Inizia(riga, TagNote, resto)) note = resto, haNote = true;
+        if (Inizia(riga, TagPartita, resto))
+            versione = resto;
+        else if (Inizia(riga, TagSize, resto))
+            size = resto;
+        else if (Inizia(riga, TagDati, resto))
+            dati = resto;
+        else if (Inizia(riga, TagCifre, resto))
+            cifre = resto;
+        else if (Inizia(riga, TagNote, resto))
+            note = resto, haNote = true;
     }
     if (versione != "1" || size != std::to_string(n) || dati != Dati(b)) return false;
     if (cifre.size() != static_cast<size_t>(n * n)) return false;

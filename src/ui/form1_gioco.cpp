@@ -72,10 +72,12 @@ void Form1::CreaMenuGioco() {
         connect(a, &QAction::triggered, this, comando);
         return a;
     };
-    voce("mnuAnnulla", QStringLiteral("Annulla mossa"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &Form1::ComandoAnnulla)
+    voce("mnuAnnulla", QStringLiteral("Annulla mossa"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         &Form1::ComandoAnnulla)
         ->setIcon(IconaToolbar(QStringLiteral("Undo")));
     voce("mnuRipeti", QStringLiteral("Ripeti mossa"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, &Form1::ComandoRipeti)
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         &Form1::ComandoRipeti)
         ->setIcon(IconaDaDisegno(DisegnoRipeti));
     gioco->addSeparator();
     QAction* note = voce("mnuNote", QStringLiteral("Note a matita"), {}, &Form1::CommutaModoNote);
@@ -115,20 +117,36 @@ bool Form1::TastoGriglia(QKeyEvent* e) {
     const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
     const int k = e->key();
     if (mod & Qt::ControlModifier) {
-        if (k == Qt::Key_Z && (mod & Qt::ShiftModifier)) ComandoRipeti();
-        else if (k == Qt::Key_Z) ComandoAnnulla();
-        else if (k == Qt::Key_Y) ComandoRipeti();
-        else return false;
+        if (k == Qt::Key_Z && (mod & Qt::ShiftModifier))
+            ComandoRipeti();
+        else if (k == Qt::Key_Z)
+            ComandoAnnulla();
+        else if (k == Qt::Key_Y)
+            ComandoRipeti();
+        else
+            return false;
         return true;
     }
     if (mod & (Qt::AltModifier | Qt::MetaModifier)) return false;
     switch (k) {
-        case Qt::Key_Left: MuoviCursore(0, -1); return true;
-        case Qt::Key_Right: MuoviCursore(0, 1); return true;
-        case Qt::Key_Up: MuoviCursore(-1, 0); return true;
-        case Qt::Key_Down: MuoviCursore(1, 0); return true;
-        case Qt::Key_N: CommutaModoNote(); return true;
-        case Qt::Key_Escape: NascondiPalette(); return true;
+        case Qt::Key_Left:
+            MuoviCursore(0, -1);
+            return true;
+        case Qt::Key_Right:
+            MuoviCursore(0, 1);
+            return true;
+        case Qt::Key_Up:
+            MuoviCursore(-1, 0);
+            return true;
+        case Qt::Key_Down:
+            MuoviCursore(1, 0);
+            return true;
+        case Qt::Key_N:
+            CommutaModoNote();
+            return true;
+        case Qt::Key_Escape:
+            NascondiPalette();
+            return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
@@ -138,8 +156,11 @@ bool Form1::TastoGriglia(QKeyEvent* e) {
             return true;
         case Qt::Key_0:
         case Qt::Key_Delete:
-        case Qt::Key_Backspace: ScriviDaTastiera(10); return true;
-        default: break;
+        case Qt::Key_Backspace:
+            ScriviDaTastiera(10);
+            return true;
+        default:
+            break;
     }
     if (k >= Qt::Key_1 && k <= Qt::Key_9) {
         ScriviDaTastiera(k - Qt::Key_0);
@@ -195,8 +216,10 @@ void Form1::AggiornaStatoGioco() {
     if (m.InGioco && GrigliaRisolta(b_))
         testo = QStringLiteral("Schema risolto!");
     else if (m.InGioco && m.ModoNote)
-        testo = QStringLiteral("Note a matita (N per le cifre)");
+        testo = QStringLiteral("Note a matita");
     p4->setText(testo);
+    p4->setToolTip(m.ModoNote ? QStringLiteral("Le cifre scritte vanno nelle note; N torna alle cifre")
+                              : QString());
 }
 
 void Form1::ComandoRipeti() {
@@ -226,9 +249,10 @@ void Form1::ComandoSalvaPartita() {
         return;
     }
     if (SalvaProgresso(b_, b_.modifica.FileSchema))
-        statusBar()->showMessage(QStringLiteral("Partita salvata in %1.")
-                                     .arg(QFile::decodeName(PercorsoProgresso(b_.modifica.FileSchema).c_str())),
-                                 6000);
+        statusBar()->showMessage(
+            QStringLiteral("Partita salvata in %1.")
+                .arg(QFile::decodeName(PercorsoProgresso(b_.modifica.FileSchema).c_str())),
+            6000);
 }
 
 void Form1::ClickDestroGriglia() {

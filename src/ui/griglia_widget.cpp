@@ -98,8 +98,8 @@ void GrigliaWidget::paintEvent(QPaintEvent*) {
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= n; ++c)
                 if (m.Note[r][c] && CifraMostrata(b_, r, c) == 0 && kelvaro::CellaModificabile(b_, r, c))
-                    DisegnaCifrePiccole(p, RettangoloPosizione(RigaGriglia(r), ColonnaGriglia(c)), m.Note[r][c],
-                                        QColor(70, 70, 150));
+                    DisegnaCifrePiccole(p, RettangoloPosizione(RigaGriglia(r), ColonnaGriglia(c)),
+                                        m.Note[r][c], QColor(70, 70, 150));
         // The keyboard cursor: a thick frame, orange while digits go into the notes.
         const QRect cella = RettangoloPosizione(RigaGriglia(m.RigaCursore), ColonnaGriglia(m.ColonnaCursore));
         if (!cella.isEmpty()) {
