@@ -49,6 +49,17 @@ void CambiaNote(Banco& b, Mossa& mossa, int r, int c, uint16_t dopo) {
     note = dopo;
 }
 
+// A digit placed leaves the notes of its row and column.
+void TogliDalleNote(Banco& b, Mossa& mossa, int r, int c, int k) {
+    const int n = b.schema.Sizesc;
+    if (k < 1 || k > 9 || r < 1 || c < 1 || r > n || c > n) return;
+    const auto via = uint16_t(~(1u << k));
+    for (int x = 1; x <= n; ++x) {
+        if (x != c) CambiaNote(b, mossa, r, x, b.modifica.Note[r][x] & via);
+        if (x != r) CambiaNote(b, mossa, x, c, b.modifica.Note[x][c] & via);
+    }
+}
+
 }  // namespace
 
 void TastoPalette(Banco& b, int k) {
@@ -65,15 +76,7 @@ void TastoPalette(Banco& b, int k) {
     mossa.TestoPrima = testo;
     testo = k == 10 ? std::string() : std::to_string(k);
     mossa.TestoDopo = testo;
-    // A digit placed leaves the notes of its row and column.
-    const int n = b.schema.Sizesc;
-    if (k <= 9 && m.RigaSel <= n && m.ColonnaSel <= n) {
-        const auto via = uint16_t(~(1u << k));
-        for (int x = 1; x <= n; ++x) {
-            if (x != m.ColonnaSel) CambiaNote(b, mossa, m.RigaSel, x, m.Note[m.RigaSel][x] & via);
-            if (x != m.RigaSel) CambiaNote(b, mossa, x, m.ColonnaSel, m.Note[x][m.ColonnaSel] & via);
-        }
-    }
+    TogliDalleNote(b, mossa, m.RigaSel, m.ColonnaSel, k);
     Registra(b, std::move(mossa));
 }
 
@@ -110,6 +113,30 @@ bool CancellaNote(Banco& b, int r, int c) {
     return true;
 }
 
+bool ApplicaMossaMultipla(Banco& b, const std::vector<CifraDaScrivere>& cifre,
+                          const std::vector<NoteDaScrivere>& note) {
+    Mossa mossa;
+    mossa.TipoMossa = "N";
+    mossa.Riga = b.modifica.RigaCursore;
+    mossa.Colonna = b.modifica.ColonnaCursore;
+    const int i0 = RigaGriglia(mossa.Riga), j0 = ColonnaGriglia(mossa.Colonna);
+    if (b.Gr.Contiene(i0, j0)) mossa.TestoPrima = mossa.TestoDopo = b.Gr.Cella(i0, j0).Testo;
+    for (const NoteDaScrivere& x : note)
+        if (CellaModificabile(b, x.Riga, x.Colonna)) CambiaNote(b, mossa, x.Riga, x.Colonna, x.Note);
+    for (const CifraDaScrivere& x : cifre) {
+        if (!CellaModificabile(b, x.Riga, x.Colonna) || x.Cifra < 0 || x.Cifra > b.schema.Sizesc) continue;
+        std::string& testo = b.Gr.Cella(RigaGriglia(x.Riga), ColonnaGriglia(x.Colonna)).Testo;
+        const std::string dopo = x.Cifra == 0 ? std::string() : std::to_string(x.Cifra);
+        if (testo == dopo) continue;
+        mossa.Testi.push_back({x.Riga, x.Colonna, testo, dopo});
+        testo = dopo;
+        TogliDalleNote(b, mossa, x.Riga, x.Colonna, x.Cifra);
+    }
+    if (mossa.Note.empty() && mossa.Testi.empty()) return false;
+    Registra(b, std::move(mossa));
+    return true;
+}
+
 bool RiempiNoteValide(Banco& b) {
     const int n = b.schema.Sizesc;
     Mossa mossa;
@@ -138,6 +165,9 @@ void AnnullaMossa(Banco& b) {
     if (b.Gr.Contiene(i, j)) b.Gr.Cella(i, j).Testo = mossa.TestoPrima;
     for (auto it = mossa.Note.rbegin(); it != mossa.Note.rend(); ++it)
         m.Note[it->Riga][it->Colonna] = it->Prima;
+    for (auto it = mossa.Testi.rbegin(); it != mossa.Testi.rend(); ++it)
+        if (b.Gr.Contiene(RigaGriglia(it->Riga), ColonnaGriglia(it->Colonna)))
+            b.Gr.Cella(RigaGriglia(it->Riga), ColonnaGriglia(it->Colonna)).Testo = it->Prima;
     m.Rifatte.push_back(std::move(mossa));
     m.NonSalvata = true;
     if (m.Mosse.empty()) m.UndoAbilitato = false;
@@ -161,6 +191,9 @@ void RifaiMossa(Banco& b) {
     const int i = RigaGriglia(m.RigaSel), j = ColonnaGriglia(m.ColonnaSel);
     if (b.Gr.Contiene(i, j)) b.Gr.Cella(i, j).Testo = mossa.TestoDopo;
     for (const CambioNote& c : mossa.Note) m.Note[c.Riga][c.Colonna] = c.Dopo;
+    for (const CambioTesto& t : mossa.Testi)
+        if (b.Gr.Contiene(RigaGriglia(t.Riga), ColonnaGriglia(t.Colonna)))
+            b.Gr.Cella(RigaGriglia(t.Riga), ColonnaGriglia(t.Colonna)).Testo = t.Dopo;
     m.Mosse.push_back(std::move(mossa));
     m.UndoAbilitato = true;
     m.NonSalvata = true;

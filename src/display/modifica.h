@@ -42,6 +42,21 @@ bool CommutaNota(Banco& b, int r, int c, int d);
 bool CancellaNote(Banco& b, int r, int c);
 // Writes into (r, c) the way the palette does (k 1..9 a digit, 10 clear), for the keyboard.
 bool ScriviCella(Banco& b, int r, int c, int k);
+// One move over several cells: digits written (0 clears; each placed digit leaves the notes of
+// its row and column) and cells' notes set. Non-editable cells are skipped; false when nothing
+// changed.
+struct CifraDaScrivere {
+    int Riga = 0;
+    int Colonna = 0;
+    int Cifra = 0;
+};
+struct NoteDaScrivere {
+    int Riga = 0;
+    int Colonna = 0;
+    uint16_t Note = 0;
+};
+bool ApplicaMossaMultipla(Banco& b, const std::vector<CifraDaScrivere>& cifre,
+                          const std::vector<NoteDaScrivere>& note);
 // Notes of every empty editable cell become the digits still allowed there: one move.
 bool RiempiNoteValide(Banco& b);
 

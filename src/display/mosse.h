@@ -20,13 +20,22 @@ struct CambioNote {
     uint16_t Dopo = 0;
 };
 
+// Another cell's text a move changed (moves over several cells: a hint, a correction).
+struct CambioTesto {
+    int Riga = 0;
+    int Colonna = 0;
+    std::string Prima;
+    std::string Dopo;
+};
+
 struct Mossa {
     int Riga = 0;
     int Colonna = 0;
     std::string TestoPrima;
     std::string TestoDopo;
-    std::string TipoMossa = "N";   // "N" a digit or a clear; "A" notes only
-    std::vector<CambioNote> Note;  // notes the move changed, on any cell
+    std::string TipoMossa = "N";     // "N" a digit or a clear; "A" notes only
+    std::vector<CambioNote> Note;    // notes the move changed, on any cell
+    std::vector<CambioTesto> Testi;  // further cells' texts, after the one above
 };
 
 struct Modifica {

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/avvio.h"
@@ -28,6 +29,7 @@
 #include "ui/formhtml.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
+#include "ui/icone_gioco.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
 #include "ui/stampa.h"
@@ -61,6 +63,7 @@ const VoceToolbar Voci[] = {
     {"s0", true, nullptr},
     {"Risolvi", false, "Risolvi"},
     {"Mostra", false, "Log sequenza soluzione"},
+    {"Aiutino", false, "Aiutino: il prossimo passo (H)"},
     {"s2", true, nullptr},
     {"UndoAll", false, "Ricomincia"},
     {"Undo", false, "Annulla ultima mossa"},
@@ -83,10 +86,24 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     finestre_ = std::make_unique<FinestreQt>(*this);
     b_.ImpostaFinestre(finestre_.get());
 
-    auto* area = new AreaCentrale(this);
+    // The grid's area, and below it the hint's sentence when one is shown.
+    auto* contenitore = new QWidget(this);
+    auto* colonna = new QVBoxLayout(contenitore);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(0);
+    auto* area = new AreaCentrale(contenitore);
     centro_ = area;
     centro_->setAutoFillBackground(true);
-    setCentralWidget(centro_);
+    colonna->addWidget(centro_, 1);
+    aiutino_ = new QLabel(contenitore);
+    aiutino_->setObjectName("lblAiutino");
+    aiutino_->setWordWrap(true);
+    aiutino_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    aiutino_->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff8d0; border-top: 1px solid #d8c878; padding: 4px 8px; color: #302a10; }"));
+    aiutino_->hide();
+    colonna->addWidget(aiutino_);
+    setCentralWidget(contenitore);
     gr_ = new GrigliaWidget(b_, centro_);
     frame1_ = new Palette(centro_);
     area->Disponi = [this] { DisponiGriglia(); };
@@ -132,11 +149,11 @@ void Form1::CreaToolbar() {
     tlb1_->setFloatable(false);
     tlb1_->setContextMenuPolicy(Qt::PreventContextMenu);
     tlb1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tlb1_->setIconSize(QSize(22, 22));
-    // Eight buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
+    tlb1_->setIconSize(QSize(20, 20));
+    // Nine buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
     // the overflow menu.
     tlb1_->setStyleSheet(
-        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 4px; } QToolButton { padding: 2px; }"));
+        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 2px; } QToolButton { padding: 1px; }"));
     addToolBar(Qt::TopToolBarArea, tlb1_);
     for (const VoceToolbar& v : Voci) {
         const QString chiave = QString::fromLatin1(v.chiave);
@@ -149,7 +166,9 @@ void Form1::CreaToolbar() {
             continue;
         }
         const QString suggerimento = QString::fromLatin1(v.suggerimento);
-        auto* a = new QAction(IconaToolbar(chiave), suggerimento.trimmed(), this);
+        QIcon icona = IconaToolbar(chiave);
+        if (icona.isNull()) icona = IconaGioco(chiave);
+        auto* a = new QAction(icona, suggerimento.trimmed(), this);
         a->setObjectName(chiave);
         a->setToolTip(suggerimento);
         a->setEnabled(true);
@@ -271,6 +290,8 @@ void Form1::ClickToolbar(const QString& chiave) {
         ComandoRisolvi();
     else if (chiave == QLatin1String("Mostra"))
         ComandoMostra();
+    else if (chiave == QLatin1String("Aiutino"))
+        ComandoAiutino();
     else if (chiave == QLatin1String("UndoAll"))
         ComandoRicomincia();
     else if (chiave == QLatin1String("Undo"))
@@ -325,6 +346,7 @@ void Form1::ComandoRisolvi() {
         return;
     }
     if (!ConfermaAbbandono(b_)) return;
+    ChiudiAiutino();
     b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = false;
@@ -353,6 +375,7 @@ void Form1::ComandoMostra() {
         return;
     }
     if (!ConfermaAbbandono(b_)) return;
+    ChiudiAiutino();
     // The log paints its own colours: no cursor, notes or red marks meanwhile.
     b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;

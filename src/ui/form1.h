@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "banco.h"
+#include "solver/suggerimento.h"
 
 class QAction;
 class QKeyEvent;
@@ -75,6 +76,9 @@ public slots:
     void CommutaModoNote();
     void ComandoValidi();
     void ComandoSalvaPartita();
+    // "Aiutino": the first press shows the next step, the second carries it out.
+    void ComandoAiutino();
+    QLabel* PannelloAiutino() const { return aiutino_; }
     // A right click on a cell: the cursor goes there with notes on (again on it: notes switch).
     void ClickDestroGriglia();
 
@@ -98,6 +102,7 @@ private:
     void AggiornaStatoGioco();
     void CreaMenuGioco();
     void DisponiGriglia();
+    void ChiudiAiutino();
     void CreaToolbar();
     void CreaMenu();
     void CreaStatusBar();
@@ -112,6 +117,13 @@ private:
     GrigliaWidget* gr_ = nullptr;
     Palette* frame1_ = nullptr;
     int sizescImpostato_ = 5;
+    QLabel* aiutino_ = nullptr;
+    // The hint shown and the position it was computed from (a second press carries it out only
+    // on that same position).
+    bool aiutinoPronto_ = false;
+    Suggerimento suggerimento_;
+    Tabella vociAiutino_;
+    TabellaNote noteAiutino_{};
 };
 
 }  // namespace kelvaro::ui

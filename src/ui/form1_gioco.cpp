@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStatusBar>
+#include <algorithm>
 
+#include "app/aiutino.h"
 #include "display/gioco.h"
 #include "display/modifica.h"
 #include "files/progresso.h"
@@ -16,48 +18,10 @@
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
+#include "ui/icone_gioco.h"
 #include "ui/palette.h"
 
 namespace kelvaro::ui {
-
-namespace {
-
-// "Validi": a cell holding its small candidate digits, with a tick.
-void DisegnoValidi(QPainter& p) {
-    p.setPen(QPen(QColor(90, 90, 170), 1.2));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(2.5, 2.5, 17, 17));
-    QFont f(QStringLiteral("Sans"));
-    f.setPixelSize(5);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(40, 40, 140));
-    for (int d = 1; d <= 9; d += 2)
-        p.drawText(QRectF(3 + ((d - 1) % 3) * 5.5, 3 + ((d - 1) / 3) * 5.5, 5.5, 5.5), Qt::AlignCenter,
-                   QString::number(d));
-    QPen spunta(QColor(30, 150, 60), 2.4);
-    spunta.setCapStyle(Qt::RoundCap);
-    p.setPen(spunta);
-    p.drawLine(QPointF(13, 17), QPointF(16.5, 21));
-    p.drawLine(QPointF(16.5, 21), QPointF(22, 12.5));
-}
-
-// "Ripeti": the undo arrow turned the other way.
-void DisegnoRipeti(QPainter& p) {
-    QPen pen(QColor(40, 90, 180), 2.4);
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    QPainterPath arco;
-    arco.moveTo(6, 18);
-    arco.cubicTo(3, 10, 10, 5, 18, 9);
-    p.drawPath(arco);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 90, 180));
-    p.drawPolygon(QPolygonF({QPointF(21, 5), QPointF(21.5, 13.5), QPointF(13.5, 11)}));
-}
-
-}  // namespace
 
 void Form1::CreaMenuGioco() {
     QMenu* gioco = menuBar()->addMenu(QStringLiteral("&Gioco"));
@@ -78,20 +42,24 @@ void Form1::CreaMenuGioco() {
     voce("mnuRipeti", QStringLiteral("Ripeti mossa"),
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
          &Form1::ComandoRipeti)
-        ->setIcon(IconaDaDisegno(DisegnoRipeti));
+        ->setIcon(IconaGioco(QStringLiteral("Ripeti")));
     gioco->addSeparator();
     QAction* note = voce("mnuNote", QStringLiteral("Note a matita"), {}, &Form1::CommutaModoNote);
     note->setCheckable(true);
     // N works on the grid itself; the menu only shows it.
     note->setText(QStringLiteral("Note a matita\tN"));
     voce("mnuValidi", QStringLiteral("Validi: note con le cifre ammesse"), {}, &Form1::ComandoValidi)
-        ->setIcon(IconaDaDisegno(DisegnoValidi));
+        ->setIcon(IconaGioco(QStringLiteral("Validi")));
+    QAction* aiuto =
+        voce("mnuAiutino", QStringLiteral("Aiutino: il prossimo passo\tH"), {}, &Form1::ComandoAiutino);
+    aiuto->setIcon(IconaGioco(QStringLiteral("Aiutino")));
     gioco->addSeparator();
     voce("mnuSalvaPartita", QStringLiteral("Salva la partita"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
          &Form1::ComandoSalvaPartita);
 }
 
 void Form1::IniziaPartita(const std::string& percorso) {
+    ChiudiAiutino();
     Modifica& m = b_.modifica;
     SvuotaMosse(b_);
     m.InGioco = true;
@@ -144,6 +112,9 @@ bool Form1::TastoGriglia(QKeyEvent* e) {
         case Qt::Key_N:
             CommutaModoNote();
             return true;
+        case Qt::Key_H:
+            ComandoAiutino();
+            return true;
         case Qt::Key_Escape:
             NascondiPalette();
             return true;
@@ -193,6 +164,8 @@ void Form1::ScriviDaTastiera(int k) {
 }
 
 void Form1::DopoMossa() {
+    // The position changed: a hint shown belongs to the old one.
+    ChiudiAiutino();
     AggiornaUndo();
     if (QAction* a = findChild<QAction*>("mnuRipeti")) a->setEnabled(PuoRifare(b_));
     Modifica& m = b_.modifica;
@@ -270,6 +243,49 @@ void Form1::ClickDestroGriglia() {
     gr_->setFocus(Qt::MouseFocusReason);
     AggiornaStatoGioco();
     gr_->update();
+}
+
+void Form1::ChiudiAiutino() {
+    aiutinoPronto_ = false;
+    if (aiutino_) aiutino_->hide();
+    if (gr_) gr_->ImpostaEvidenza({});
+}
+
+void Form1::ComandoAiutino() {
+    NascondiPalette();
+    Modifica& m = b_.modifica;
+    if (!b_.schema.Caricato || !m.InGioco) return;
+    const Tabella voci = VociGiocatore(b_);
+    if (aiutinoPronto_ && voci == vociAiutino_ && m.Note == noteAiutino_) {
+        // Second press on the same position: carry it out, as one move.
+        const Suggerimento s = suggerimento_;
+        if (EseguiAiutino(b_, s)) {
+            if (!s.CelleDecise.empty()) {
+                m.RigaCursore = s.CelleDecise.front().Riga;
+                m.ColonnaCursore = s.CelleDecise.front().Colonna;
+            }
+            DopoMossa();
+        }
+        return;
+    }
+    suggerimento_ = ChiediAiutino(b_);
+    vociAiutino_ = voci;
+    noteAiutino_ = m.Note;
+    aiutinoPronto_ = true;
+    GrigliaWidget::Evidenza e;
+    auto aggiungi = [](std::vector<std::pair<int, int>>& dove, int r, int c) {
+        const std::pair<int, int> x{r, c};
+        if (std::find(dove.begin(), dove.end(), x) == dove.end()) dove.push_back(x);
+    };
+    for (const CellaRC& c : suggerimento_.CelleMotivo) aggiungi(e.Verdi, c.Riga, c.Colonna);
+    for (const CellaRC& c : suggerimento_.CelleDecise) aggiungi(e.Verdi, c.Riga, c.Colonna);
+    for (const CandidatoTolto& t : suggerimento_.Tolti) aggiungi(e.Gialle, t.Riga, t.Colonna);
+    for (const CellaRC& c : suggerimento_.CelleErrate) aggiungi(e.Rosse, c.Riga, c.Colonna);
+    if (suggerimento_.esito == Suggerimento::Esito::Nessuno && suggerimento_.CellaProva.Riga >= 1)
+        aggiungi(e.Gialle, suggerimento_.CellaProva.Riga, suggerimento_.CellaProva.Colonna);
+    gr_->ImpostaEvidenza(e);
+    aiutino_->setText(QString::fromStdString(TestoAiutino(suggerimento_)));
+    aiutino_->show();
 }
 
 }  // namespace kelvaro::ui

@@ -48,6 +48,11 @@ double GrigliaWidget::Ppy() const {
     return PixelPerTwipY(this) * scala_;
 }
 
+void GrigliaWidget::ImpostaEvidenza(const Evidenza& e) {
+    evidenza_ = e;
+    update();
+}
+
 void GrigliaWidget::ImpostaScala(double scala) {
     scala = std::max(1.0, scala);
     if (scala == scala_) return;
@@ -90,8 +95,18 @@ bool GrigliaWidget::PosizioneModificabile(int riga, int colonna) const {
 
 void GrigliaWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // The player's mistakes in red on a copy: the model keeps the design's colours.
-    DipingiGriglia(p, GrigliaDaMostrare(b_), Ppx(), Ppy());
+    // The player's mistakes in red and a hint's cells on a copy: the model keeps the design's
+    // colours.
+    Griglia vista = GrigliaDaMostrare(b_);
+    auto colora = [&](const std::vector<std::pair<int, int>>& celle, long colore) {
+        for (const auto& [r, c] : celle)
+            if (vista.Contiene(RigaGriglia(r), ColonnaGriglia(c)))
+                vista.Cella(RigaGriglia(r), ColonnaGriglia(c)).CellBackColor = colore;
+    };
+    colora(evidenza_.Gialle, ColoreDaRgb(255, 240, 150));
+    colora(evidenza_.Verdi, ColoreDaRgb(170, 235, 170));
+    colora(evidenza_.Rosse, ColoreDaRgb(255, 190, 190));
+    DipingiGriglia(p, vista, Ppx(), Ppy());
     const Modifica& m = b_.modifica;
     if (m.InGioco) {
         const int n = b_.schema.Sizesc;

@@ -3,6 +3,8 @@
 // mouse-up (current position) and clicks.
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "banco.h"
 
@@ -31,6 +33,15 @@ public:
     double Ppx() const;
     double Ppy() const;
 
+    // Cells shown in a hint's colours until the next call: the step's own cells (green), those
+    // losing candidates (yellow), wrong ones (red). Cell coordinates 1..N.
+    struct Evidenza {
+        std::vector<std::pair<int, int>> Verdi, Gialle, Rosse;
+        bool Vuota() const { return Verdi.empty() && Gialle.empty() && Rosse.empty(); }
+    };
+    void ImpostaEvidenza(const Evidenza& e);
+    const Evidenza& EvidenzaAttuale() const { return evidenza_; }
+
     // Keys pressed on the grid go here first; true = handled.
     std::function<bool(QKeyEvent*)> GestoreTasti;
 
@@ -58,6 +69,7 @@ private:
     int rigaSopra_ = -1;
     int colonnaSopra_ = -1;
     double scala_ = 1.0;
+    Evidenza evidenza_;
 };
 
 }  // namespace kelvaro::ui

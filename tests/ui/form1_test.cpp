@@ -175,14 +175,16 @@ void Form1Test::avvio() {
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(form->pos(), QPoint(schermo.left() + (schermo.width() - form->width()) / 2,
                                  schermo.top() + (schermo.height() - form->height()) / 4));
-    // Toolbar: eleven entries in order, tooltips, placeholders 300 twips wide.
-    const QStringList chiavi = {"Apri",    "Salva", "s0",     "Risolvi", "Mostra", "s2",
-                                "UndoAll", "Undo",  "Stampa", "s33",     "Uscita"};
+    // Toolbar: the eleven entries in order (with "Aiutino" beside the solving commands),
+    // tooltips, placeholders 300 twips wide.
+    const QStringList chiavi = {"Apri", "Salva",   "s0",   "Risolvi", "Mostra", "Aiutino",
+                                "s2",   "UndoAll", "Undo", "Stampa",  "s33",    "Uscita"};
     const QStringList suggerimenti = {"Apri ",
                                       "Salva",
                                       "",
                                       "Risolvi",
                                       "Log sequenza soluzione",
+                                      "Aiutino: il prossimo passo (H)",
                                       "",
                                       "Ricomincia",
                                       "Annulla ultima mossa",
@@ -191,8 +193,8 @@ void Form1Test::avvio() {
                                       "Esci"};
     const QList<QAction*> azioni = form->Toolbar()->actions();
     QCOMPARE(form->Toolbar()->objectName(), QString("tlb1"));
-    QCOMPARE(azioni.size(), 11);
-    for (int k = 0; k < 11; ++k) {
+    QCOMPARE(azioni.size(), 12);
+    for (int k = 0; k < 12; ++k) {
         QCOMPARE(azioni[k]->objectName(), chiavi[k]);
         QWidget* w = form->Toolbar()->widgetForAction(azioni[k]);
         QVERIFY(w);

@@ -18,6 +18,7 @@
 #include <deque>
 #include <filesystem>
 
+#include "app/aiutino.h"
 #include "display/visualizza.h"
 #include "files/progresso.h"
 #include "ui/finestre_qt.h"
@@ -165,6 +166,7 @@ private slots:
     void traduzioniItaliane();
     void maiPiuStrettaDellaToolbar();
     void grigliaCresceConLaFinestra();
+    void aiutinoMostraPoiEsegue();
     void schermata();
 };
 
@@ -615,6 +617,55 @@ void GiocoTest::grigliaCresceConLaFinestra() {
     // Back to the stored size: the stored grid.
     form->resize(finestra);
     QTRY_COMPARE(G()->size(), progetto);
+}
+
+void GiocoTest::aiutinoMostraPoiEsegue() {
+    Apri(Sorgente(Schema7));
+    QAction* menu = form->findChild<QAction*>("mnuAiutino");
+    QVERIFY(menu);
+    QVERIFY(!menu->icon().isNull());
+    QVERIFY(!form->Pulsante("Aiutino")->icon().isNull());
+    QLabel* pannello = form->PannelloAiutino();
+    QVERIFY(!pannello->isVisible());
+    const Suggerimento atteso = ChiediAiutino(*b);
+    // First press: the sentence beside the grid, no dialog, the grid untouched.
+    Tasto(Qt::Key_H);
+    QVERIFY(pannello->isVisible());
+    QCOMPARE(pannello->text(), QString::fromStdString(TestoAiutino(atteso)));
+    QVERIFY(fin->messaggi.empty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(b->modifica.NumMosse(), 0);
+    QCOMPARE(G()->EvidenzaAttuale().Vuota(), atteso.CelleDecise.empty() && atteso.CelleMotivo.empty() &&
+                                                 atteso.Tolti.empty() && atteso.CelleErrate.empty() &&
+                                                 atteso.CellaProva.Riga < 1);
+    // Second press (the toolbar's button): carried out as one move when there is a step.
+    form->ClickToolbar("Aiutino");
+    if (atteso.esito == Suggerimento::Esito::Passo) {
+        QCOMPARE(b->modifica.NumMosse(), 1);
+        QVERIFY(!pannello->isVisible());
+        Tasto(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b->modifica.NumMosse(), 0);
+    } else {
+        QCOMPARE(b->modifica.NumMosse(), 0);
+    }
+    // A wrong digit written by hand: the hint points it out in red.
+    const auto [r, c] = Vuota();
+    Cursore(r, c);
+    const int giusta = std::stoi(b->schema.tblSoluzione[r][c]);
+    QTest::keyClick(G(), char('0' + (giusta % 7) + 1));
+    QVERIFY(!pannello->isVisible());
+    const Suggerimento sbaglio = ChiediAiutino(*b);
+    menu->trigger();
+    QVERIFY(pannello->isVisible());
+    if (sbaglio.esito == Suggerimento::Esito::Errore) {
+        QVERIFY(std::find(G()->EvidenzaAttuale().Rosse.begin(), G()->EvidenzaAttuale().Rosse.end(),
+                          std::make_pair(r, c)) != G()->EvidenzaAttuale().Rosse.end());
+        QVERIFY(pannello->text().contains(QString::fromStdString(DesCella(r, c))));
+    }
+    // Any move, or a solve, closes the hint.
+    form->ClickToolbar("Risolvi");
+    QVERIFY(!pannello->isVisible());
+    QVERIFY(G()->EvidenzaAttuale().Vuota());
 }
 
 void GiocoTest::schermata() {
