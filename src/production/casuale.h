@@ -8,7 +8,8 @@ namespace kelvaro {
 double GeneraCasuale(double ValoreC);
 // Next raw draw in [0, 1).
 double EstraiCasuale();
-// Back to the fixed start. For tests only: the program never calls it.
+// Back to the fixed start: the web publisher calls it before each schema's solve, so that a page
+// does not depend on the schemas published before it; tests use it for a known state.
 void RiportaCasualeAllInizio();
 
 }  // namespace kelvaro
