@@ -701,6 +701,11 @@ void GiocoTest::schermata() {
     Tasto(Qt::Key_N);
     QTest::qWait(50);
     QVERIFY(form->grab().save(QString::fromLocal8Bit(dove)));
+    // Beside it: the same game with a hint shown.
+    Tasto(Qt::Key_N);
+    Tasto(Qt::Key_H);
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(QString::fromLocal8Bit(dove).chopped(4) + "_aiutino.png"));
 }
 
 QTEST_MAIN(GiocoTest)
