@@ -30,6 +30,7 @@
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
 #include "ui/icone_gioco.h"
+#include "ui/nuovo.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
 #include "ui/stampa.h"
@@ -128,6 +129,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     // Never narrower than the toolbar: every button stays in reach whatever the schema's size.
     setMinimumWidth(tlb1_->sizeHint().width());
     AggiornaUndo();
+    new ComandiAutore(this);  // "Nuovo", batch production and the booklet
 }
 
 Form1::~Form1() {

@@ -44,6 +44,9 @@ public:
     // Opens the schema file at start (a file manager's "open with"): the title names it and
     // the keyboard cursor waits on the first cell. False when it does not load.
     bool ApriFile(const QString& percorso);
+    // A schema has just been shown with its givens: a fresh game on it, with the progress saved
+    // beside its file restored ("" for a schema without a file, e.g. a new one).
+    void IniziaPartita(const std::string& percorso);
     // The size the levels dialog last chose (the open schema keeps its own).
     int SizescImpostato() const { return sizescImpostato_; }
 
@@ -97,8 +100,6 @@ private:
     void ScriviDaTastiera(int k);
     void ApriPalette();
     void DopoMossa();
-    // After a successful load: a fresh game on the new schema, its saved progress restored.
-    void IniziaPartita(const std::string& percorso);
     void AggiornaStatoGioco();
     void CreaMenuGioco();
     void DisponiGriglia();

@@ -67,6 +67,11 @@ void Form1::IniziaPartita(const std::string& percorso) {
     m.RisoltoAnnunciato = false;
     m.RigaCursore = m.ColonnaCursore = 1;
     m.FileSchema = percorso;
+    if (percorso.empty()) {
+        setWindowTitle(QStringLiteral("Kelvaro"));
+        AggiornaStatoGioco();
+        return;
+    }
     const QString nome = QFileInfo(QFile::decodeName(percorso.c_str())).fileName();
     // The save dialog proposes this schema's own name, not one left from an earlier schema.
     b_.file.NomeFile = nome.toStdString();
