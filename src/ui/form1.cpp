@@ -312,6 +312,7 @@ void Form1::ComandoApri() {
     b_.file.NomeFileAperto = b_.finestre().Apri();
     if (b_.file.NomeFileAperto.empty()) return;
     const std::string percorso = b_.file.NomeFileAperto;
+    sizescImpostato_ = SizescImpostato();
     if (CaricaSchema(b_)) IniziaPartita(percorso);
     b_.file.NomeFileAperto = "";
     AggiornaUndo();
@@ -322,6 +323,7 @@ void Form1::ComandoApri() {
 bool Form1::ApriFile(const QString& percorso) {
     b_.file.NomeFileAperto = QFile::encodeName(percorso).toStdString();
     const std::string p = b_.file.NomeFileAperto;
+    sizescImpostato_ = SizescImpostato();
     const bool fatto = CaricaSchema(b_);
     b_.file.NomeFileAperto = "";
     if (fatto) IniziaPartita(p);

@@ -48,7 +48,7 @@ public:
     // beside its file restored ("" for a schema without a file, e.g. a new one).
     void IniziaPartita(const std::string& percorso);
     // The size the levels dialog last chose (the open schema keeps its own).
-    int SizescImpostato() const { return sizescImpostato_; }
+    int SizescImpostato() const { return b_.schema.Caricato ? sizescImpostato_ : b_.schema.Sizesc; }
 
 public slots:
     // The toolbar's click handler: hides the palette, then dispatches on the key.
