@@ -28,7 +28,36 @@ void TastoPalette(Banco& b, int k);
 void AnnullaMossa(Banco& b);
 // Undo every move, newest first.
 void AnnullaTutto(Banco& b);
-// Empties the list and disables "Undo" and "UndoAll" (after open, "Risolvi", "Mostra").
+// Empties the list and disables "Undo" and "UndoAll" (after open, "Risolvi", "Mostra"); the
+// player's notes and the redo list go with it.
 void SvuotaMosse(Banco& b);
+
+// Redo the last undone move; nothing when there is none.
+void RifaiMossa(Banco& b);
+bool PuoRifare(const Banco& b);
+// Toggles digit d in the notes of the editable empty cell (r, c): one move. False when nothing
+// changed (a given, a filled cell, a digit out of 1..N).
+bool CommutaNota(Banco& b, int r, int c, int d);
+// Clears the notes of (r, c) as one move; false when it had none.
+bool CancellaNote(Banco& b, int r, int c);
+// Writes into (r, c) the way the palette does (k 1..9 a digit, 10 clear), for the keyboard.
+bool ScriviCella(Banco& b, int r, int c, int k);
+// One move over several cells: digits written (0 clears; each placed digit leaves the notes of
+// its row and column) and cells' notes set. Non-editable cells are skipped; false when nothing
+// changed.
+struct CifraDaScrivere {
+    int Riga = 0;
+    int Colonna = 0;
+    int Cifra = 0;
+};
+struct NoteDaScrivere {
+    int Riga = 0;
+    int Colonna = 0;
+    uint16_t Note = 0;
+};
+bool ApplicaMossaMultipla(Banco& b, const std::vector<CifraDaScrivere>& cifre,
+                          const std::vector<NoteDaScrivere>& note);
+// Notes of every empty editable cell become the digits still allowed there: one move.
+bool RiempiNoteValide(Banco& b);
 
 }  // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,12 +11,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/avvio.h"
+#include "display/gioco.h"
 #include "display/modifica.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
+#include "files/progresso.h"
 #include "files/scrittura.h"
 #include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
@@ -25,6 +29,7 @@
 #include "ui/formhtml.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
+#include "ui/icone_gioco.h"
 #include "ui/nuovo.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
@@ -59,6 +64,7 @@ const VoceToolbar Voci[] = {
     {"s0", true, nullptr},
     {"Risolvi", false, "Risolvi"},
     {"Mostra", false, "Log sequenza soluzione"},
+    {"Aiutino", false, "Aiutino: il prossimo passo (H)"},
     {"s2", true, nullptr},
     {"UndoAll", false, "Ricomincia"},
     {"Undo", false, "Annulla ultima mossa"},
@@ -81,25 +87,34 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     finestre_ = std::make_unique<FinestreQt>(*this);
     b_.ImpostaFinestre(finestre_.get());
 
-    auto* area = new AreaCentrale(this);
+    // The grid's area, and below it the hint's sentence when one is shown.
+    auto* contenitore = new QWidget(this);
+    auto* colonna = new QVBoxLayout(contenitore);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(0);
+    auto* area = new AreaCentrale(contenitore);
     centro_ = area;
     centro_->setAutoFillBackground(true);
-    setCentralWidget(centro_);
+    colonna->addWidget(centro_, 1);
+    aiutino_ = new QLabel(contenitore);
+    aiutino_->setObjectName("lblAiutino");
+    aiutino_->setWordWrap(true);
+    aiutino_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    aiutino_->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff8d0; border-top: 1px solid #d8c878; padding: 4px 8px; color: #302a10; }"));
+    aiutino_->hide();
+    colonna->addWidget(aiutino_);
+    setCentralWidget(contenitore);
     gr_ = new GrigliaWidget(b_, centro_);
     frame1_ = new Palette(centro_);
-    area->Disponi = [this] {
-        const int margine = Px(b_.Gr.Left);
-        const int x = std::max(margine, (centro_->width() - gr_->width()) / 2);
-        const int y = std::max(margine, (centro_->height() - gr_->height()) / 2);
-        if (gr_->pos() != QPoint(x, y)) {
-            NascondiPalette();
-            gr_->move(x, y);
-        }
-    };
+    area->Disponi = [this] { DisponiGriglia(); };
     connect(gr_, &GrigliaWidget::Click, this, &Form1::ClickGriglia);
+    connect(gr_, &GrigliaWidget::ClickDestro, this, &Form1::ClickDestroGriglia);
+    gr_->GestoreTasti = [this](QKeyEvent* e) { return TastoGriglia(e); };
     connect(frame1_, &Palette::TastoPremuto, this, &Form1::ClickTasto);
 
     CreaMenu();
+    CreaMenuGioco();
     CreaStatusBar();
 
     // Load step: stored size at the screen's resolution, a quarter down and centred.
@@ -109,7 +124,10 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
         move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 4);
     }
     CaricamentoForm1(b_);
+    sizescImpostato_ = b_.schema.Sizesc;
     CreaToolbar();
+    // Never narrower than the toolbar: every button stays in reach whatever the schema's size.
+    setMinimumWidth(tlb1_->sizeHint().width());
     AggiornaUndo();
     new ComandiAutore(this);  // "Nuovo", batch production and the booklet
 }
@@ -133,11 +151,11 @@ void Form1::CreaToolbar() {
     tlb1_->setFloatable(false);
     tlb1_->setContextMenuPolicy(Qt::PreventContextMenu);
     tlb1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tlb1_->setIconSize(QSize(22, 22));
-    // Eight buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
+    tlb1_->setIconSize(QSize(20, 20));
+    // Nine buttons and three gaps fit the stored width (4935 twips) with nothing pushed into
     // the overflow menu.
     tlb1_->setStyleSheet(
-        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 4px; } QToolButton { padding: 2px; }"));
+        QStringLiteral("QToolBar { spacing: 1px; padding: 1px 2px; } QToolButton { padding: 1px; }"));
     addToolBar(Qt::TopToolBarArea, tlb1_);
     for (const VoceToolbar& v : Voci) {
         const QString chiave = QString::fromLatin1(v.chiave);
@@ -150,7 +168,9 @@ void Form1::CreaToolbar() {
             continue;
         }
         const QString suggerimento = QString::fromLatin1(v.suggerimento);
-        auto* a = new QAction(IconaToolbar(chiave), suggerimento.trimmed(), this);
+        QIcon icona = IconaToolbar(chiave);
+        if (icona.isNull()) icona = IconaGioco(chiave);
+        auto* a = new QAction(icona, suggerimento.trimmed(), this);
         a->setObjectName(chiave);
         a->setToolTip(suggerimento);
         a->setEnabled(true);
@@ -227,11 +247,35 @@ void Form1::AggiornaGriglia() {
     gr_->Aggiorna();
     if (!b_.Gr.Visible) return;
     const int margine = Px(b_.Gr.Left);
-    centro_->setMinimumSize(gr_->width() + 2 * margine, gr_->height() + 2 * margine);
+    // The minimum is the stored size: larger windows grow the grid, smaller ones are refused.
+    const QSize progetto(Px(b_.Gr.Width), Py(b_.Gr.Height));
+    centro_->setMinimumSize(progetto.width() + 2 * margine, progetto.height() + 2 * margine);
     if (isMaximized() || isFullScreen()) return;
     const QSize minimo = minimumSizeHint();
-    resize(std::max(Px(b_.LarghezzaForm), minimo.width()), std::max(Py(b_.AltezzaForm), minimo.height()));
-    if (auto* area = static_cast<AreaCentrale*>(centro_); area->Disponi) area->Disponi();
+    resize(std::max({Px(b_.LarghezzaForm), minimo.width(), minimumWidth()}),
+           std::max(Py(b_.AltezzaForm), minimo.height()));
+    DisponiGriglia();
+}
+
+void Form1::DisponiGriglia() {
+    if (!gr_ || !centro_) return;
+    const int margine = Px(b_.Gr.Left);
+    // The grid grows with the window, keeping its proportions; never below its stored size.
+    const double w = b_.Gr.Width * PixelPerTwipX(this), h = b_.Gr.Height * PixelPerTwipY(this);
+    if (w > 0 && h > 0 && b_.Gr.Visible) {
+        const double scala =
+            std::min((centro_->width() - 2.0 * margine) / w, (centro_->height() - 2.0 * margine) / h);
+        if (std::abs(scala - gr_->Scala()) > 0.01 || (scala < 1 && gr_->Scala() > 1)) {
+            NascondiPalette();
+            gr_->ImpostaScala(scala);
+        }
+    }
+    const int x = std::max(margine, (centro_->width() - gr_->width()) / 2);
+    const int y = std::max(margine, (centro_->height() - gr_->height()) / 2);
+    if (gr_->pos() != QPoint(x, y)) {
+        NascondiPalette();
+        gr_->move(x, y);
+    }
 }
 
 void Form1::NascondiPalette() {
@@ -248,6 +292,8 @@ void Form1::ClickToolbar(const QString& chiave) {
         ComandoRisolvi();
     else if (chiave == QLatin1String("Mostra"))
         ComandoMostra();
+    else if (chiave == QLatin1String("Aiutino"))
+        ComandoAiutino();
     else if (chiave == QLatin1String("UndoAll"))
         ComandoRicomincia();
     else if (chiave == QLatin1String("Undo"))
@@ -259,12 +305,32 @@ void Form1::ClickToolbar(const QString& chiave) {
 }
 
 void Form1::ComandoApri() {
+    if (!ConfermaAbbandono(b_)) return;
     if (ChiediSalvataggio(b_)) return;
+    // The loader asks for the file when the name is empty; asked here, the window knows which
+    // file the schema came from (its progress lives beside it).
+    b_.file.NomeFileAperto = b_.finestre().Apri();
+    if (b_.file.NomeFileAperto.empty()) return;
+    const std::string percorso = b_.file.NomeFileAperto;
+    sizescImpostato_ = SizescImpostato();
+    if (CaricaSchema(b_)) IniziaPartita(percorso);
     b_.file.NomeFileAperto = "";
-    CaricaSchema(b_);
     AggiornaUndo();
     // Whichever Finestre the core talked to, the window follows the grid.
     AggiornaGriglia();
+}
+
+bool Form1::ApriFile(const QString& percorso) {
+    b_.file.NomeFileAperto = QFile::encodeName(percorso).toStdString();
+    const std::string p = b_.file.NomeFileAperto;
+    sizescImpostato_ = SizescImpostato();
+    const bool fatto = CaricaSchema(b_);
+    b_.file.NomeFileAperto = "";
+    if (fatto) IniziaPartita(p);
+    AggiornaUndo();
+    AggiornaGriglia();
+    if (fatto) gr_->setFocus(Qt::OtherFocusReason);
+    return fatto;
 }
 
 void Form1::ComandoSalva() {
@@ -283,6 +349,9 @@ void Form1::ComandoRisolvi() {
                                  5000);
         return;
     }
+    if (!ConfermaAbbandono(b_)) return;
+    ChiudiAiutino();
+    b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = false;
     b_.storia.RegistraStoria = true;
@@ -294,6 +363,8 @@ void Form1::ComandoRisolvi() {
                         .arg(b_.ris.TecnicheUsate)
                         .arg(b_.ris.NumMultipli)
                         .arg(b_.ris.NumSwordfish));
+    // What the three numbers count, beside them.
+    if (QLabel* p2 = Pannello("p2")) p2->setText(QStringLiteral("tecniche, sottoinsiemi, Swordfish"));
     GeneraNomeAut(b_);
     b_.Gr.Redraw = true;
     SvuotaMosse(b_);
@@ -307,25 +378,31 @@ void Form1::ComandoMostra() {
                                  5000);
         return;
     }
+    if (!ConfermaAbbandono(b_)) return;
+    ChiudiAiutino();
+    // The log paints its own colours: no cursor, notes or red marks meanwhile.
+    b_.modifica.InGioco = false;
     b_.ris.MaxLivello = 99;
     b_.ris.MostraLog = true;
     RisolviSchema(b_);
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
     SvuotaMosse(b_);
+    // The givens again: a fresh game.
+    b_.modifica.InGioco = true;
+    b_.modifica.RisoltoAnnunciato = false;
     AggiornaUndo();
     AggiornaGriglia();
+    AggiornaStatoGioco();
 }
 
 void Form1::ComandoRicomincia() {
     AnnullaTutto(b_);
-    AggiornaUndo();
-    gr_->update();
+    DopoMossa();
 }
 
 void Form1::ComandoAnnulla() {
     AnnullaMossa(b_);
-    AggiornaUndo();
-    gr_->update();
+    DopoMossa();
 }
 
 void Form1::ComandoStampa() {
@@ -338,8 +415,23 @@ void Form1::ComandoUscita() {
 
 void Form1::MenuLivelli() {
     NascondiPalette();
-    Form2 dialogo(b_, this);
-    dialogo.exec();
+    // The dialog edits the size setting; an open schema keeps its own size.
+    const int propria = b_.schema.Sizesc;
+    if (b_.schema.Caricato) b_.schema.Sizesc = sizescImpostato_;
+    {
+        Form2 dialogo(b_, this);
+        dialogo.exec();
+    }
+    sizescImpostato_ = b_.schema.Sizesc;
+    if (b_.schema.Caricato) {
+        b_.schema.Sizesc = propria;
+        if (sizescImpostato_ != propria)
+            statusBar()->showMessage(QStringLiteral("Dimensione %1 x %1 per i nuovi schemi; lo schema aperto "
+                                                    "resta %2 x %2.")
+                                         .arg(sizescImpostato_)
+                                         .arg(propria),
+                                     8000);
+    }
 }
 
 void Form1::MenuIstruzioni() {
@@ -358,12 +450,27 @@ void Form1::MenuInformazioni() {
 }
 
 void Form1::ClickGriglia() {
+    // A left click: digits again (a right click is for notes).
+    b_.modifica.ModoNote = false;
+    ApriPalette();
+}
+
+void Form1::ApriPalette() {
     NascondiPalette();
     const AperturaPalette a = ::kelvaro::ClickGriglia(b_);
+    Modifica& m = b_.modifica;
+    if (m.RigaSel >= 1 && m.ColonnaSel >= 1) {
+        m.RigaCursore = m.RigaSel;
+        m.ColonnaCursore = m.ColonnaSel;
+    }
+    AggiornaStatoGioco();
+    gr_->update();
     if (!a.Mostra) return;
     frame1_->MostraTasti(a.Tasti);
-    int x = gr_->x() + Px(MargineGriglia + a.Left);
-    int y = gr_->y() + Py(MargineGriglia + a.Top);
+    // Over the cell as stored; on a grown grid, over the cell's centre the same way.
+    const QRect cella = gr_->RettangoloPosizione(b_.Gr.Row, b_.Gr.Col);
+    int x = gr_->x() + cella.left() + (cella.width() - Px(670)) / 2 - Px(352);
+    int y = gr_->y() + cella.top() + (cella.height() - Py(670)) / 2 - Py(352);
     // Near the window's edge the palette stays whole.
     x = std::clamp(x, 0, std::max(0, centro_->width() - frame1_->width()));
     y = std::clamp(y, 0, std::max(0, centro_->height() - frame1_->height()));
@@ -375,15 +482,20 @@ void Form1::ClickGriglia() {
 
 void Form1::ClickTasto(int k) {
     if (k != 11) {
-        TastoPalette(b_, k);
-        AggiornaUndo();
-        gr_->update();
+        Modifica& m = b_.modifica;
+        if (m.ModoNote && k <= 9)
+            CommutaNota(b_, m.RigaSel, m.ColonnaSel, k);
+        else if (m.ModoNote && CifraMostrata(b_, m.RigaSel, m.ColonnaSel) == 0)
+            CancellaNote(b_, m.RigaSel, m.ColonnaSel);
+        else
+            TastoPalette(b_, k);
+        DopoMossa();
     }
     NascondiPalette();
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
-    if (ChiediSalvataggio(b_)) {
+    if (!ConfermaAbbandono(b_) || ChiediSalvataggio(b_)) {
         e->ignore();
         return;
     }

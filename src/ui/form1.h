@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "banco.h"
+#include "solver/suggerimento.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QToolBar;
 
@@ -39,6 +41,15 @@ public:
     // The display grid changed: repaint, then size the window to the grid.
     void AggiornaGriglia();
 
+    // Opens the schema file at start (a file manager's "open with"): the title names it and
+    // the keyboard cursor waits on the first cell. False when it does not load.
+    bool ApriFile(const QString& percorso);
+    // A schema has just been shown with its givens: a fresh game on it, with the progress saved
+    // beside its file restored ("" for a schema without a file, e.g. a new one).
+    void IniziaPartita(const std::string& percorso);
+    // The size the levels dialog last chose (the open schema keeps its own).
+    int SizescImpostato() const { return b_.schema.Caricato ? sizescImpostato_ : b_.schema.Sizesc; }
+
 public slots:
     // The toolbar's click handler: hides the palette, then dispatches on the key.
     void ClickToolbar(const QString& chiave);
@@ -63,6 +74,17 @@ public slots:
     void ClickTasto(int k);
     void NascondiPalette();
 
+    // Play: redo, notes mode, the valid digits as notes, saving the progress.
+    void ComandoRipeti();
+    void CommutaModoNote();
+    void ComandoValidi();
+    void ComandoSalvaPartita();
+    // "Aiutino": the first press shows the next step, the second carries it out.
+    void ComandoAiutino();
+    QLabel* PannelloAiutino() const { return aiutino_; }
+    // A right click on a cell: the cursor goes there with notes on (again on it: notes switch).
+    void ClickDestroGriglia();
+
 signals:
     // The window has closed: the interactive mode ends.
     void Chiusa();
@@ -72,6 +94,16 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // Keys on the grid: cursor, digits, notes, palette, undo and redo.
+    bool TastoGriglia(QKeyEvent* e);
+    void MuoviCursore(int dr, int dc);
+    void ScriviDaTastiera(int k);
+    void ApriPalette();
+    void DopoMossa();
+    void AggiornaStatoGioco();
+    void CreaMenuGioco();
+    void DisponiGriglia();
+    void ChiudiAiutino();
     void CreaToolbar();
     void CreaMenu();
     void CreaStatusBar();
@@ -85,6 +117,14 @@ private:
     QWidget* centro_ = nullptr;
     GrigliaWidget* gr_ = nullptr;
     Palette* frame1_ = nullptr;
+    int sizescImpostato_ = 5;
+    QLabel* aiutino_ = nullptr;
+    // The hint shown and the position it was computed from (a second press carries it out only
+    // on that same position).
+    bool aiutinoPronto_ = false;
+    Suggerimento suggerimento_;
+    Tabella vociAiutino_;
+    TabellaNote noteAiutino_{};
 };
 
 }  // namespace kelvaro::ui

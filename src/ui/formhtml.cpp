@@ -26,6 +26,46 @@ struct CursoreAttesa {
     ~CursoreAttesa() { QApplication::restoreOverrideCursor(); }
 };
 
+// Publishing loads and solves every schema of the folder through the workbench: what the main
+// window shows (its schema, grid, last solve, hand work, file names) is put back afterwards.
+class StatoFinestra {
+public:
+    explicit StatoFinestra(Banco& b)
+        : b_(b),
+          schema_(b.schema),
+          ris_(b.ris),
+          storia_(b.storia),
+          gr_(b.Gr),
+          log_(b.log),
+          modifica_(b.modifica),
+          file_(b.file),
+          larghezza_(b.LarghezzaForm),
+          altezza_(b.AltezzaForm) {}
+    ~StatoFinestra() {
+        b_.schema = std::move(schema_);
+        b_.ris = std::move(ris_);
+        b_.storia = std::move(storia_);
+        b_.Gr = std::move(gr_);
+        b_.log = std::move(log_);
+        b_.modifica = std::move(modifica_);
+        b_.file = std::move(file_);
+        b_.LarghezzaForm = larghezza_;
+        b_.AltezzaForm = altezza_;
+        b_.finestre().AggiornaGriglia();
+    }
+
+private:
+    Banco& b_;
+    Schema schema_;
+    Risolutore ris_;
+    Storia storia_;
+    Griglia gr_;
+    LogSoluzione log_;
+    Modifica modifica_;
+    FileCorrente file_;
+    double larghezza_, altezza_;
+};
+
 QListWidget* NuovaLista(const char* nome, QWidget* padre) {
     auto* l = new QListWidget(padre);
     l->setObjectName(QLatin1String(nome));
@@ -122,6 +162,7 @@ void FormHTML::cmdGenerahtml_Click() {
     b_.conf.FileIndice = testo(LstInd);
     EsitoPubblicazione esito;
     {
+        StatoFinestra stato(b_);
         CursoreAttesa attesa;
         esito = GeneraSingolaPaginaSchema(b_);
     }
@@ -143,6 +184,7 @@ void FormHTML::cmdGeneraKelvaro_Click() {
     std::string scritto;
     bool fatto;
     {
+        StatoFinestra stato(b_);
         CursoreAttesa attesa;
         fatto = GeneraPaginaFutoshiki(b_, &scritto);
     }

@@ -1,10 +1,12 @@
 #include "ui/griglia_widget.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include "display/gioco.h"
 #include "display/visualizza.h"
 #include "ui/pittura.h"
 
@@ -34,12 +36,33 @@ GrigliaWidget::GrigliaWidget(Banco& b, QWidget* parent) : QWidget(parent), b_(b)
     setAccessibleName(QStringLiteral("Schema"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     setVisible(false);
 }
 
+double GrigliaWidget::Ppx() const {
+    return PixelPerTwipX(this) * scala_;
+}
+
+double GrigliaWidget::Ppy() const {
+    return PixelPerTwipY(this) * scala_;
+}
+
+void GrigliaWidget::ImpostaEvidenza(const Evidenza& e) {
+    evidenza_ = e;
+    update();
+}
+
+void GrigliaWidget::ImpostaScala(double scala) {
+    scala = std::max(1.0, scala);
+    if (scala == scala_) return;
+    scala_ = scala;
+    setFixedSize(sizeHint());
+    update();
+}
+
 QSize GrigliaWidget::sizeHint() const {
-    return QSize(static_cast<int>(b_.Gr.Width * PixelPerTwipX(this) + 0.5),
-                 static_cast<int>(b_.Gr.Height * PixelPerTwipY(this) + 0.5));
+    return QSize(static_cast<int>(b_.Gr.Width * Ppx() + 0.5), static_cast<int>(b_.Gr.Height * Ppy() + 0.5));
 }
 
 void GrigliaWidget::Aggiorna() {
@@ -54,16 +77,15 @@ QRect GrigliaWidget::RettangoloPosizione(int i, int j) const {
     double x = MargineGriglia, y = MargineGriglia;
     for (int k = 0; k < j; ++k) x += g.ColWidth(k);
     for (int k = 0; k < i; ++k) y += g.RowHeight(k);
-    const double px = PixelPerTwipX(this), py = PixelPerTwipY(this);
+    const double px = Ppx(), py = Ppy();
     return QRectF(x * px, y * py, g.ColWidth(j) * px, g.RowHeight(i) * py).toAlignedRect();
 }
 
 bool GrigliaWidget::Posizione(const QPointF& punto, int& riga, int& colonna) const {
-    return PosizioneDaPunto(b_.Gr, punto.x() / PixelPerTwipX(this), punto.y() / PixelPerTwipY(this), riga,
-                            colonna);
+    return PosizioneDaPunto(b_.Gr, punto.x() / Ppx(), punto.y() / Ppy(), riga, colonna);
 }
 
-bool GrigliaWidget::CellaModificabile(int riga, int colonna) const {
+bool GrigliaWidget::PosizioneModificabile(int riga, int colonna) const {
     if (riga < 1 || colonna < 1 || riga % 2 == 0 || colonna % 2 == 0) return false;
     const int r = (riga + 1) / 2, c = (colonna + 1) / 2;
     const int n = b_.schema.Sizesc;
@@ -73,9 +95,50 @@ bool GrigliaWidget::CellaModificabile(int riga, int colonna) const {
 
 void GrigliaWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DipingiGriglia(p, b_.Gr, PixelPerTwipX(this), PixelPerTwipY(this));
+    // The player's mistakes in red and a hint's cells on a copy: the model keeps the design's
+    // colours.
+    Griglia vista = GrigliaDaMostrare(b_);
+    auto colora = [&](const std::vector<std::pair<int, int>>& celle, long colore) {
+        for (const auto& [r, c] : celle)
+            if (vista.Contiene(RigaGriglia(r), ColonnaGriglia(c)))
+                vista.Cella(RigaGriglia(r), ColonnaGriglia(c)).CellBackColor = colore;
+    };
+    colora(evidenza_.Gialle, ColoreDaRgb(255, 240, 150));
+    colora(evidenza_.Verdi, ColoreDaRgb(170, 235, 170));
+    colora(evidenza_.Rosse, ColoreDaRgb(255, 190, 190));
+    DipingiGriglia(p, vista, Ppx(), Ppy());
+    const Modifica& m = b_.modifica;
+    if (m.InGioco) {
+        const int n = b_.schema.Sizesc;
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (m.Note[r][c] && CifraMostrata(b_, r, c) == 0 && kelvaro::CellaModificabile(b_, r, c))
+                    DisegnaCifrePiccole(p, RettangoloPosizione(RigaGriglia(r), ColonnaGriglia(c)),
+                                        m.Note[r][c], QColor(70, 70, 150));
+        // The keyboard cursor: a thick frame, orange while digits go into the notes.
+        const QRect cella = RettangoloPosizione(RigaGriglia(m.RigaCursore), ColonnaGriglia(m.ColonnaCursore));
+        if (!cella.isEmpty()) {
+            p.setRenderHint(QPainter::Antialiasing);
+            QPen pen(m.ModoNote ? QColor(230, 130, 0) : QColor(30, 90, 230));
+            const double spessore = std::max(2.0, cella.width() * 0.07);
+            pen.setWidthF(spessore);
+            pen.setJoinStyle(Qt::MiterJoin);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            const double d = spessore / 2;
+            p.drawRect(QRectF(cella).adjusted(d, d, -d, -d));
+            if (m.ModoNote) {
+                // A small pencil tip in the corner says the notes mode is on.
+                const QRectF angolo(cella.right() - spessore * 3.2, cella.top() + spessore, spessore * 2.2,
+                                    spessore * 2.2);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(230, 130, 0));
+                p.drawPolygon(QPolygonF({angolo.topRight(), angolo.bottomRight(), angolo.topLeft()}));
+            }
+        }
+    }
     // A soft ring on the editable cell under the pointer: it says "click here to write".
-    if (rigaSopra_ >= 0 && CellaModificabile(rigaSopra_, colonnaSopra_)) {
+    if (rigaSopra_ >= 0 && PosizioneModificabile(rigaSopra_, colonnaSopra_)) {
         p.setRenderHint(QPainter::Antialiasing);
         QPen pen(QColor(70, 110, 220, 170));
         pen.setWidthF(2.0);
@@ -99,6 +162,15 @@ void GrigliaWidget::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = premuto_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     premuto_ = false;
     if (click) emit Click();
+    if (e->button() == Qt::RightButton && rect().contains(e->position().toPoint())) emit ClickDestro();
+}
+
+void GrigliaWidget::keyPressEvent(QKeyEvent* e) {
+    if (GestoreTasti && GestoreTasti(e)) {
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void GrigliaWidget::mouseMoveEvent(QMouseEvent* e) {
@@ -107,7 +179,7 @@ void GrigliaWidget::mouseMoveEvent(QMouseEvent* e) {
     if (riga == rigaSopra_ && colonna == colonnaSopra_) return;
     rigaSopra_ = riga;
     colonnaSopra_ = colonna;
-    setCursor(CellaModificabile(riga, colonna) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    setCursor(PosizioneModificabile(riga, colonna) ? Qt::PointingHandCursor : Qt::ArrowCursor);
     update();
 }
 

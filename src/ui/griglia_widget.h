@@ -2,6 +2,9 @@
 // The main window's grid `Gr`: paints the display grid model of the workbench and reports
 // mouse-up (current position) and clicks.
 #include <QWidget>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "banco.h"
 
@@ -23,9 +26,30 @@ public:
 
     QSize sizeHint() const override;
 
+    // Growth over the stored size when the window is made larger (1 = the stored size).
+    void ImpostaScala(double scala);
+    double Scala() const { return scala_; }
+    // Device pixels per twip at the current scale.
+    double Ppx() const;
+    double Ppy() const;
+
+    // Cells shown in a hint's colours until the next call: the step's own cells (green), those
+    // losing candidates (yellow), wrong ones (red). Cell coordinates 1..N.
+    struct Evidenza {
+        std::vector<std::pair<int, int>> Verdi, Gialle, Rosse;
+        bool Vuota() const { return Verdi.empty() && Gialle.empty() && Rosse.empty(); }
+    };
+    void ImpostaEvidenza(const Evidenza& e);
+    const Evidenza& EvidenzaAttuale() const { return evidenza_; }
+
+    // Keys pressed on the grid go here first; true = handled.
+    std::function<bool(QKeyEvent*)> GestoreTasti;
+
 signals:
     // A left click released over the grid (after the current position was set).
     void Click();
+    // A right click released over the grid (after the current position was set).
+    void ClickDestro();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -33,15 +57,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void leaveEvent(QEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool Posizione(const QPointF& punto, int& riga, int& colonna) const;
-    bool CellaModificabile(int riga, int colonna) const;
+    bool PosizioneModificabile(int riga, int colonna) const;
 
     Banco& b_;
     bool premuto_ = false;
     int rigaSopra_ = -1;
     int colonnaSopra_ = -1;
+    double scala_ = 1.0;
+    Evidenza evidenza_;
 };
 
 }  // namespace kelvaro::ui

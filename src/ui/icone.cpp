@@ -260,6 +260,10 @@ QIcon IconaToolbar(const QString& chiave) {
     return {};
 }
 
+QIcon IconaDaDisegno(void (*disegno)(QPainter&)) {
+    return QIcon(new MotoreIcona(disegno));
+}
+
 QIcon IconaProgramma() {
     return QIcon(new MotoreIcona(Programma));
 }

@@ -1,5 +1,7 @@
 // kelvaro: the workbench. The whole argument string picks one run mode, which runs to its end.
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "banco.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
+#include "ui/traduzioni.h"
 
 namespace {
 
@@ -31,6 +34,18 @@ bool SenzaSchermo() {
     return !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM");
 }
 
+// The schema named on the command line: the one argument, or all of them joined when a path with
+// blanks arrived in pieces; empty when no such file exists.
+QString FileDaAprire(int argc, char** argv) {
+    if (argc < 2) return {};
+    const QString primo = QFile::decodeName(argv[1]);
+    if (QFileInfo(primo).isFile()) return primo;
+    QStringList parti;
+    for (int i = 1; i < argc; ++i) parti << QFile::decodeName(argv[i]);
+    const QString tutto = parti.join(QLatin1Char(' '));
+    return QFileInfo(tutto).isFile() ? tutto : QString();
+}
+
 int ModoInterattivo(Banco& b, int argc, char** argv) {
     b.imp.GeneraAuto = false;
     // Qt would abort without a word a user can act on.
@@ -43,9 +58,12 @@ int ModoInterattivo(Banco& b, int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    ui::CaricaTraduzioniQt(app);
     ui::Form1 form(b);
     QObject::connect(&form, &ui::Form1::Chiusa, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
+    // "kelvaro FILE", as a file manager calls it: that schema at once.
+    if (const QString file = FileDaAprire(argc, argv); !file.isEmpty()) form.ApriFile(file);
     return app.exec();
 }
 
@@ -57,6 +75,7 @@ int ModoProduzione(Banco& b, int argc, char** argv) {
     if (SenzaSchermo()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    ui::CaricaTraduzioniQt(app);
     ui::FrmProd prod(b);
     prod.exec();
     return 0;

@@ -15,6 +15,7 @@
 
 #include "app/ini.h"
 #include "display/visualizza.h"
+#include "files/progresso.h"
 #include "production/generazione.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
@@ -98,13 +99,15 @@ void ComandiAutore::MostraInCorso(bool si) {
 void ComandiAutore::Nuovo() {
     if (inCorso_) return;
     form_->NascondiPalette();
+    if (!ConfermaAbbandono(b_)) return;
     ++turno_;
     MostraInCorso(true);
     form_->statusBar()->showMessage(
-        QStringLiteral("Generazione di uno schema %1x%1...").arg(b_.schema.Sizesc));
+        QStringLiteral("Generazione di uno schema %1x%1...").arg(form_->SizescImpostato()));
     // Copies of what the step needs: the worker never touches the window's workbench.
     const Impostazioni imp = b_.imp;
-    const int n = b_.schema.Sizesc;
+    // The size the levels dialog chose (an open schema keeps its own).
+    const int n = form_->SizescImpostato();
     const std::string cartella = b_.CartellaProgramma;
     osservatore_.setFuture(
         QtConcurrent::run([imp, n, cartella] { return GeneraSchemaNuovo(imp, n, cartella); }));
@@ -140,6 +143,7 @@ void ComandiAutore::Ricevi(int turno) {
     ColoraSchema(b_);
     for (const char* k : {"Undo", "UndoAll"})
         if (QAction* a = form_->Pulsante(QString::fromLatin1(k))) a->setEnabled(false);
+    form_->IniziaPartita("");
     form_->AggiornaGriglia();
     form_->statusBar()->showMessage(
         QStringLiteral("Nuovo schema: %1 (non salvato)").arg(QString::fromStdString(r->NomeFile)));

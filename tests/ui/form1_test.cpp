@@ -175,14 +175,16 @@ void Form1Test::avvio() {
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(form->pos(), QPoint(schermo.left() + (schermo.width() - form->width()) / 2,
                                  schermo.top() + (schermo.height() - form->height()) / 4));
-    // Toolbar: eleven entries in order, tooltips, placeholders 300 twips wide.
-    const QStringList chiavi = {"Apri",    "Salva", "s0",     "Risolvi", "Mostra", "s2",
-                                "UndoAll", "Undo",  "Stampa", "s33",     "Uscita"};
+    // Toolbar: the eleven entries in order (with "Aiutino" beside the solving commands),
+    // tooltips, placeholders 300 twips wide.
+    const QStringList chiavi = {"Apri", "Salva",   "s0",   "Risolvi", "Mostra", "Aiutino",
+                                "s2",   "UndoAll", "Undo", "Stampa",  "s33",    "Uscita"};
     const QStringList suggerimenti = {"Apri ",
                                       "Salva",
                                       "",
                                       "Risolvi",
                                       "Log sequenza soluzione",
+                                      "Aiutino: il prossimo passo (H)",
                                       "",
                                       "Ricomincia",
                                       "Annulla ultima mossa",
@@ -191,8 +193,8 @@ void Form1Test::avvio() {
                                       "Esci"};
     const QList<QAction*> azioni = form->Toolbar()->actions();
     QCOMPARE(form->Toolbar()->objectName(), QString("tlb1"));
-    QCOMPARE(azioni.size(), 11);
-    for (int k = 0; k < 11; ++k) {
+    QCOMPARE(azioni.size(), 12);
+    for (int k = 0; k < 12; ++k) {
         QCOMPARE(azioni[k]->objectName(), chiavi[k]);
         QWidget* w = form->Toolbar()->widgetForAction(azioni[k]);
         QVERIFY(w);
@@ -570,19 +572,24 @@ void Form1Test::salvaScriveIlFile() {
 }
 
 void Form1Test::dimensioneCambiataDopoLApertura() {
-    // The size is a setting: changing it does not redraw the open schema, and a solve or a click
-    // afterwards must not bring the program down.
-    Apri(Schema5);
+    // The size is a setting for new schemas: the open schema keeps its own size, and "Risolvi"
+    // solves the whole of it.
+    Apri("bench/schemi/9k_1.txt");
     ConForm2([](Form2* d) {
-        d->findChild<QComboBox*>("cmbSizeSc")->setCurrentText("9");
+        d->findChild<QComboBox*>("cmbSizeSc")->setCurrentText("5");
         d->CmdOk_Click();
     });
     QCOMPARE(b->schema.Sizesc, 9);
-    QCOMPARE(b->Gr.Rows(), 12);
-    ClickCella(1, 2);
-    if (form->Frame1()->isVisible())
-        QTest::mouseClick(form->Frame1()->findChild<QLabel*>("Label1_1"), Qt::LeftButton);
+    QCOMPARE(form->SizescImpostato(), 5);
+    QCOMPARE(b->Gr.Rows(), 20);
     form->ClickToolbar("Risolvi");
+    QVERIFY(b->ris.Risolto);
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) QCOMPARE(TestoCella(r, c), b->schema.tblSoluzione[r][c]);
+    QVERIFY(form->Pannello("p1")->text() != QString("0 0 0"));
+    // The dialog shows the setting again, not the open schema's size.
+    ConForm2([](Form2* d) { QCOMPARE(d->findChild<QComboBox*>("cmbSizeSc")->currentText(), QString("5")); });
+    QCOMPARE(b->schema.Sizesc, 9);
     form->ClickToolbar("Mostra");
     form->ClickToolbar("UndoAll");
     QVERIFY(form->Griglia()->isVisible());

@@ -1,0 +1,88 @@
+#include "app/aiutino.h"
+
+#include "display/gioco.h"
+#include "display/modifica.h"
+
+namespace kelvaro {
+
+Tabella VociGiocatore(const Banco& b) {
+    Tabella t;
+    const int n = b.schema.Sizesc;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) t[r][c] = std::to_string(CifraMostrata(b, r, c));
+    return t;
+}
+
+Suggerimento ChiediAiutino(const Banco& b) {
+    const Tabella voci = VociGiocatore(b);
+    return CalcolaSuggerimento(b.schema, voci, &b.modifica.Note, b.imp.AttivaMultipli);
+}
+
+std::string TestoAiutino(const Suggerimento& s) {
+    auto elenco = [](const std::vector<CellaRC>& celle) {
+        std::string t;
+        for (size_t k = 0; k < celle.size(); ++k) {
+            if (k > 0) t += k + 1 == celle.size() ? " e " : ", ";
+            t += DesCella(celle[k].Riga, celle[k].Colonna);
+        }
+        return t;
+    };
+    switch (s.esito) {
+        case Suggerimento::Esito::Passo: {
+            std::string t;
+            for (const std::string& f : s.Frasi) {
+                if (f.empty()) continue;
+                if (!t.empty()) t += " ";
+                t += f;
+            }
+            if (t.empty()) t = "Prossimo passo: " + s.Codice + ".";
+            return t + " (H di nuovo per eseguirlo)";
+        }
+        case Suggerimento::Esito::Errore:
+            if (s.CelleErrate.empty()) return "La posizione contiene un errore.";
+            return (s.CelleErrate.size() == 1 ? "Errore in " : "Errori in ") + elenco(s.CelleErrate) +
+                   ". (H di nuovo per cancellare)";
+        case Suggerimento::Esito::Completo:
+            return "Lo schema è già completo.";
+        case Suggerimento::Esito::Nessuno:
+            break;
+    }
+    if (s.CellaProva.Riga >= 1 && s.CellaProva.Colonna >= 1)
+        return "Nessun passo logico: resta solo da provare una cifra in " +
+               DesCella(s.CellaProva.Riga, s.CellaProva.Colonna) + ".";
+    return "Nessun passo logico da suggerire.";
+}
+
+bool EseguiAiutino(Banco& b, const Suggerimento& s) {
+    std::vector<CifraDaScrivere> cifre;
+    std::vector<NoteDaScrivere> note;
+    switch (s.esito) {
+        case Suggerimento::Esito::Passo: {
+            if (s.Valore >= 1)
+                for (const CellaRC& c : s.CelleDecise) cifre.push_back({c.Riga, c.Colonna, s.Valore});
+            // Candidates removed: from the cell's notes, or from the digits still allowed when the
+            // player kept none there.
+            TabellaNote dopo = b.modifica.Note;
+            for (const CandidatoTolto& t : s.Tolti) {
+                if (!CellaModificabile(b, t.Riga, t.Colonna) || CifraMostrata(b, t.Riga, t.Colonna) != 0)
+                    continue;
+                uint16_t& m = dopo[t.Riga][t.Colonna];
+                if (m == 0) m = CifreAmmesse(b, t.Riga, t.Colonna);
+                m = uint16_t(m & ~(1u << t.Cifra));
+            }
+            const int n = b.schema.Sizesc;
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c)
+                    if (dopo[r][c] != b.modifica.Note[r][c]) note.push_back({r, c, dopo[r][c]});
+            break;
+        }
+        case Suggerimento::Esito::Errore:
+            for (const CellaRC& c : s.CelleErrate) cifre.push_back({c.Riga, c.Colonna, 0});
+            break;
+        default:
+            return false;
+    }
+    return ApplicaMossaMultipla(b, cifre, note);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,119 @@
+#include "app/aiutino.h"
+
+#include <gtest/gtest.h>
+
+#include "display/gioco.h"
+#include "display/modifica.h"
+#include "display/visualizza.h"
+
+namespace kelvaro {
+namespace {
+
+// A 5 x 5 schema on the grid: givens R1C1 = 2 and R3C4 = 5, one sign R1C2 > R1C3.
+class Aiutino : public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.schema.Sizesc = 5;
+        AzzeraTabella(b.schema.tblSchema, 5);
+        b.schema.tblSchema[1][1] = "2";
+        b.schema.tblSchema[3][4] = "5";
+        b.schema.Vincoli = {"1213"};
+        CostruisciSegni(b.schema);
+        b.schema.Caricato = true;
+        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        b.modifica.InGioco = true;
+    }
+    std::string Testo(int r, int c) { return b.Gr.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo; }
+    Banco b;
+};
+
+TEST_F(Aiutino, VociDelGiocatoreDallaGriglia) {
+    ScriviCella(b, 2, 2, 4);
+    const Tabella t = VociGiocatore(b);
+    EXPECT_EQ(t[1][1], "2");
+    EXPECT_EQ(t[2][2], "4");
+    EXPECT_EQ(t[2][3], "0");
+    EXPECT_EQ(t[3][4], "5");
+}
+
+TEST_F(Aiutino, TestoPerOgniEsito) {
+    Suggerimento passo;
+    passo.esito = Suggerimento::Esito::Passo;
+    passo.Codice = "U";
+    passo.Frasi = {"Prima frase.", "Seconda frase."};
+    Suggerimento errore;
+    errore.esito = Suggerimento::Esito::Errore;
+    errore.CelleErrate = {{2, 3}, {4, 1}};
+    Suggerimento prova;
+    prova.esito = Suggerimento::Esito::Nessuno;
+    prova.CellaProva = {3, 5};
+    struct Caso {
+        Suggerimento s;
+        std::string atteso;
+    } casi[] = {
+        {passo, "Prima frase. Seconda frase. (H di nuovo per eseguirlo)"},
+        {errore, "Errori in R2C3 e R4C1. (H di nuovo per cancellare)"},
+        {prova, "Nessun passo logico: resta solo da provare una cifra in R3C5."},
+        {Suggerimento{}, "Nessun passo logico da suggerire."},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(TestoAiutino(c.s), c.atteso);
+    Suggerimento completo;
+    completo.esito = Suggerimento::Esito::Completo;
+    EXPECT_EQ(TestoAiutino(completo), "Lo schema è già completo.");
+}
+
+TEST_F(Aiutino, PassoEseguitoInUnaMossa) {
+    CommutaNota(b, 1, 3, 4);
+    CommutaNota(b, 1, 3, 1);
+    const int prima = b.modifica.NumMosse();
+    Suggerimento s;
+    s.esito = Suggerimento::Esito::Passo;
+    s.CelleDecise = {{1, 2}};
+    s.Valore = 4;
+    // Candidates removed: from the notes kept, and from the allowed digits where none were kept.
+    s.Tolti = {{1, 3, 1}, {3, 1, 3}, {1, 1, 3}};
+    ASSERT_TRUE(EseguiAiutino(b, s));
+    EXPECT_EQ(b.modifica.NumMosse(), prima + 1);
+    EXPECT_EQ(Testo(1, 2), "4");
+    EXPECT_EQ(b.modifica.Note[1][3], 0);                      // 1 removed by the step, 4 by the digit placed
+    EXPECT_EQ(b.modifica.Note[3][1], (1u << 1) | (1u << 4));  // allowed 1, 3, 4 less 3
+    EXPECT_EQ(Testo(1, 1), "2");
+    AnnullaMossa(b);
+    EXPECT_EQ(Testo(1, 2), "");
+    EXPECT_EQ(b.modifica.Note[1][3], (1u << 1) | (1u << 4));
+    EXPECT_EQ(b.modifica.Note[3][1], 0);
+    RifaiMossa(b);
+    EXPECT_EQ(Testo(1, 2), "4");
+}
+
+TEST_F(Aiutino, ErroreCancellaLeCifreSbagliate) {
+    ScriviCella(b, 1, 3, 2);
+    ScriviCella(b, 4, 4, 3);
+    Suggerimento s;
+    s.esito = Suggerimento::Esito::Errore;
+    s.CelleErrate = {{1, 3}, {1, 1}};  // a given is never cleared
+    ASSERT_TRUE(EseguiAiutino(b, s));
+    EXPECT_EQ(Testo(1, 3), "");
+    EXPECT_EQ(Testo(1, 1), "2");
+    EXPECT_EQ(Testo(4, 4), "3");
+    AnnullaMossa(b);
+    EXPECT_EQ(Testo(1, 3), "2");
+}
+
+TEST_F(Aiutino, NienteDaEseguire) {
+    Suggerimento nessuno;
+    EXPECT_FALSE(EseguiAiutino(b, nessuno));
+    Suggerimento completo;
+    completo.esito = Suggerimento::Esito::Completo;
+    EXPECT_FALSE(EseguiAiutino(b, completo));
+    EXPECT_EQ(b.modifica.NumMosse(), 0);
+    // The hint reads the position without touching it.
+    ScriviCella(b, 2, 2, 4);
+    const Tabella prima = VociGiocatore(b);
+    ChiediAiutino(b);
+    EXPECT_TRUE(VociGiocatore(b) == prima);
+    EXPECT_EQ(b.modifica.NumMosse(), 1);
+}
+
+}  // namespace
+}  // namespace kelvaro

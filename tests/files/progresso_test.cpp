@@ -1,0 +1,176 @@
+#include "files/progresso.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "display/gioco.h"
+#include "display/modifica.h"
+#include "display/visualizza.h"
+#include "model/testo.h"
+#include "supporto/finestre_finte.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// A 5 x 5 schema on the grid (givens R1C1 = 2, R3C4 = 5) said to come from a file in a fresh folder.
+class Progresso : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cartella = fs::temp_directory_path() / ("kelvaro_progresso_" + std::to_string(::getpid()));
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+        schema = (cartella / "prova.txt").string();
+        Mostra();
+        b.ImpostaFinestre(&finte);
+    }
+    void TearDown() override { fs::remove_all(cartella); }
+    void Mostra() {
+        b.schema.Sizesc = 5;
+        AzzeraTabella(b.schema.tblSchema, 5);
+        b.schema.tblSchema[1][1] = "2";
+        b.schema.tblSchema[3][4] = "5";
+        b.schema.Vincoli = {"1213"};
+        CostruisciSegni(b.schema);
+        b.schema.Caricato = true;
+        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        SvuotaMosse(b);
+        b.modifica.InGioco = true;
+        b.modifica.FileSchema = schema;
+    }
+    fs::path cartella;
+    std::string schema;
+    test::FinestreFinte finte;
+    Banco b;
+};
+
+TEST_F(Progresso, FileScrittoAManoERiletto) {
+    ScriviCella(b, 1, 2, 4);
+    CommutaNota(b, 2, 1, 1);
+    CommutaNota(b, 2, 1, 3);
+    CommutaNota(b, 5, 5, 5);
+    ASSERT_TRUE(SalvaProgresso(b, schema));
+    const std::string atteso = std::string(
+                                   "<PARTITA>1\r\n<SIZE>5\r\n<DATI>2000000000000500000000000\r\n"
+                                   "<CIFRE>0400000000000000000000000\r\n<NOTE>") +
+                               // 25 groups: R2C1 is the sixth, R5C5 the last.
+                               std::string(5, '.') + "13" + std::string(19, '.') + "5\r\n";
+    EXPECT_EQ(Leggi(cartella / "prova.txt.partita"), atteso);
+    EXPECT_FALSE(b.modifica.NonSalvata);
+    // Reopened: the grid shows the givens only until the progress comes back.
+    Mostra();
+    EXPECT_EQ(b.Gr.Cella(1, 3).Testo, "");
+    ASSERT_TRUE(RipristinaProgresso(b, schema));
+    EXPECT_EQ(b.Gr.Cella(1, 3).Testo, "4");
+    EXPECT_EQ(b.modifica.Note[2][1], (1u << 1) | (1u << 3));
+    EXPECT_EQ(b.modifica.Note[5][5], 1u << 5);
+    EXPECT_EQ(b.Gr.Cella(1, 1).Testo, "2");
+    // Nothing to undo: the restored position is the start.
+    EXPECT_EQ(b.modifica.NumMosse(), 0);
+}
+
+TEST_F(Progresso, FileCheNonCorrispondeIgnorato) {
+    const std::string buono =
+        "<PARTITA>1\r\n<SIZE>5\r\n<DATI>2000000000000500000000000\r\n<CIFRE>0400000000000000000000000\r\n";
+    struct Caso {
+        const char* nome;
+        std::string testo;
+        bool ripristinato;
+    } casi[] = {
+        {"buono, senza note", buono, true},
+        {"altri dati",
+         "<PARTITA>1\n<SIZE>5\n<DATI>3000000000000500000000000\n<CIFRE>0400000000000000000000000\n", false},
+        {"altra dimensione",
+         "<PARTITA>1\n<SIZE>6\n<DATI>2000000000000500000000000\n<CIFRE>04000000000000000000000\n", false},
+        {"cifra su un dato",
+         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>1000000000000000000000000\n", false},
+        {"cifra oltre N",
+         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0600000000000000000000000\n", false},
+        {"cifre corte", "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>04\n", false},
+        {"note in numero sbagliato", buono + "<NOTE>1.2\r\n", false},
+        {"nota su un dato", buono + "<NOTE>1" + std::string(24, '.') + "\r\n", false},
+        {"versione ignota",
+         "<PARTITA>2\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0400000000000000000000000\n", false},
+        {"vuoto", "", false},
+    };
+    for (const Caso& c : casi) {
+        Mostra();
+        ASSERT_TRUE(ScriviFileSicuro(PercorsoProgresso(schema), c.testo));
+        EXPECT_EQ(RipristinaProgresso(b, schema), c.ripristinato) << c.nome;
+        EXPECT_EQ(b.Gr.Cella(1, 3).Testo, c.ripristinato ? "4" : "") << c.nome;
+        for (int r = 1; r <= 5; ++r)
+            for (int k = 1; k <= 5; ++k) EXPECT_EQ(b.modifica.Note[r][k], 0) << c.nome;
+    }
+    fs::remove(PercorsoProgresso(schema));
+    EXPECT_FALSE(RipristinaProgresso(b, schema));
+}
+
+TEST_F(Progresso, SenzaLavoroAManoIlFileSparisce) {
+    ScriviCella(b, 1, 2, 4);
+    ASSERT_TRUE(SalvaProgresso(b, schema));
+    ASSERT_TRUE(fs::exists(PercorsoProgresso(schema)));
+    AnnullaMossa(b);
+    ASSERT_TRUE(SalvaProgresso(b, schema));
+    EXPECT_FALSE(fs::exists(PercorsoProgresso(schema)));
+}
+
+TEST_F(Progresso, CartellaNonScrivibileLoDice) {
+    ScriviCella(b, 1, 2, 4);
+    const std::string altrove = (cartella / "manca" / "prova.txt").string();
+    EXPECT_FALSE(SalvaProgresso(b, altrove));
+    ASSERT_EQ(finte.messaggi.size(), 1u);
+    EXPECT_NE(finte.messaggi[0].find(PercorsoProgresso(altrove)), std::string::npos);
+    EXPECT_TRUE(b.modifica.NonSalvata);
+}
+
+TEST_F(Progresso, DomandaPrimaDiPerdereIlLavoro) {
+    struct Caso {
+        const char* nome;
+        bool lavoro;
+        bool conFile;
+        int risposta;
+        bool avanti;
+        bool fileScritto;
+    } casi[] = {
+        {"niente a mano: nessuna domanda", false, true, RispostaAnnulla, true, false},
+        {"Sì salva e va avanti", true, true, RispostaSi, true, true},
+        {"No va avanti senza salvare", true, true, RispostaNo, true, false},
+        {"Annulla si ferma", true, true, RispostaAnnulla, false, false},
+        {"senza file: Sì va avanti", true, false, RispostaSi, true, false},
+        {"senza file: No si ferma", true, false, RispostaNo, false, false},
+    };
+    for (const Caso& c : casi) {
+        Mostra();
+        fs::remove(PercorsoProgresso(schema));
+        finte.messaggi.clear();
+        finte.risposte = {c.risposta};
+        if (!c.conFile) b.modifica.FileSchema.clear();
+        if (c.lavoro) CommutaNota(b, 2, 2, 3);
+        EXPECT_EQ(ConfermaAbbandono(b), c.avanti) << c.nome;
+        EXPECT_EQ(finte.messaggi.size(), c.lavoro ? 1u : 0u) << c.nome;
+        EXPECT_EQ(fs::exists(PercorsoProgresso(schema)), c.fileScritto) << c.nome;
+    }
+    // Once saved, nothing is lost: no second question.
+    Mostra();
+    CommutaNota(b, 2, 2, 3);
+    finte.risposte = {RispostaSi};
+    ASSERT_TRUE(ConfermaAbbandono(b));
+    finte.messaggi.clear();
+    EXPECT_TRUE(ConfermaAbbandono(b));
+    EXPECT_TRUE(finte.messaggi.empty());
+}
+
+}  // namespace
+}  // namespace kelvaro
