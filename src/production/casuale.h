@@ -2,6 +2,8 @@
 // The one random draw of the program: a process-wide sequence with a fixed start, never reseeded,
 // so every run repeats the same draws.
 
+#include <cstdint>
+
 namespace kelvaro {
 
 // floor(r * ValoreC + 1), r the next draw in [0, 1).
@@ -10,5 +12,9 @@ double GeneraCasuale(double ValoreC);
 double EstraiCasuale();
 // Back to the fixed start. For tests only: the program never calls it.
 void RiportaCasualeAllInizio();
+// Where the sequence stands, and back there: a solve run aside (to count its steps) must leave
+// the draws of the real one as they would have been.
+uint32_t StatoCasuale();
+void RipristinaCasuale(uint32_t stato);
 
 }  // namespace kelvaro
