@@ -602,14 +602,20 @@ private slots:
         QImage foto;
         Griglia modello;
         // The grid redrawn from the state after step 40 (white cells, no step colours).
-        Copione copione(*form1,
-                        Tanti("CmdContinuaLog", 40) << "CmdAggiorna"
-                                                    << "CmdInterrompi",
-                        [&](Form3&, Vista& v) {
-                            if (v.righe != Situazione || !v.passo.startsWith("Passo 40 ")) return;
-                            foto = form1->Griglia()->grab().toImage();
-                            modello = banco->Gr;
-                        });
+        Copione copione(
+            *form1,
+            Tanti("CmdContinuaLog", 40) << "CmdAggiorna"
+                                        << "CmdInterrompi",
+            [&](Form3& f, Vista& v) {
+                if (v.righe != Situazione || !v.passo.startsWith("Passo 40 ")) return;
+                foto = form1->Griglia()->grab().toImage();
+                modello = banco->Gr;
+                const QByteArray cartella = qgetenv("KELVARO_SCREENSHOT");
+                if (cartella.isEmpty()) return;
+                QVERIFY(QTest::qWaitForWindowExposed(&f));
+                QTest::qWait(100);
+                QApplication::primaryScreen()->grabWindow(0).save(QString(cartella) + "/mostra_9x9.png");
+            });
         form1->ClickToolbar("Mostra");
         QVERIFY(!foto.isNull());
         const QByteArray cartella = qgetenv("KELVARO_SCREENSHOT");
