@@ -16,6 +16,8 @@ struct Regola {
     int SOGLIA = 0;
     int NASCOSTI = 0;
     int SWORDFISH = 0;
+    // "KEY=value" as written, of the first value no 16-bit field can hold ("" when none).
+    std::string FuoriIntervallo;
 };
 
 constexpr int MaxRegole = 20;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/disco.h"
 #include "model/testo.h"
 
 namespace kelvaro {
@@ -12,19 +13,34 @@ std::string PercorsoIni(const Banco& b) {
 
 namespace {
 
-// The numeric reading of a value, clamped to the 16-bit range of the rule fields.
-int Intero16(const std::string& valore) {
-    const long v = ArrotondaPari(ValoreNumerico(valore));
-    if (v > 32767) return 32767;
-    if (v < -32768) return -32768;
-    return static_cast<int>(v);
+// The numeric reading of a value, clamped to the 16-bit range of the rule fields. A value past
+// that range is kept as written in the rule, so that the rule is refused with the user's number.
+int Intero16(const std::string& chiave, const std::string& valore, Regola& r) {
+    const double letto = ValoreNumerico(valore);
+    if (!(letto > -32768.5 && letto < 32767.5)) {
+        if (r.FuoriIntervallo.empty()) r.FuoriIntervallo = chiave + "=" + TogliSpazi(valore);
+        return letto > 0 ? 32767 : -32768;
+    }
+    return static_cast<int>(ArrotondaPari(letto));
+}
+
+// The lines of the INI file: only a regular file of bounded size is read; otherwise nothing, and
+// the reason is told on standard error (a missing file is no news: the modes check for it first).
+std::optional<std::vector<std::string>> RigheIni(const std::string& percorso) {
+    const FileLetto f = LeggiFilePiccolo(percorso, LimiteIni);
+    if (!f.Dati) {
+        if (!f.Inesistente)
+            std::fprintf(stderr, "%s: file non letto: %s\n", percorso.c_str(), f.Motivo.c_str());
+        return std::nullopt;
+    }
+    return DividiRighe(*f.Dati);
 }
 
 }  // namespace
 
 void LeggiRegoleIni(const std::string& percorso, Configurazione& conf) {
     conf.NumRegole = 0;
-    const auto righe = LeggiRighe(percorso);
+    const auto righe = RigheIni(percorso);
     if (righe) LeggiRegoleIniRighe(*righe, conf, percorso);
 }
 
@@ -52,23 +68,23 @@ void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& 
         if (chiave == "DIR")
             r.DIR = valore;
         else if (chiave == "SCHEMI")
-            r.SCHEMI = Intero16(valore);
+            r.SCHEMI = Intero16(chiave, valore, r);
         else if (chiave == "SIZESC")
-            r.SIZESC = Intero16(valore);
+            r.SIZESC = Intero16(chiave, valore, r);
         else if (chiave == "CELLEINIZIALI")
-            r.CELLEINIZIALI = Intero16(valore);
+            r.CELLEINIZIALI = Intero16(chiave, valore, r);
         else if (chiave == "PROFONDITA")
-            r.PROFONDITA = Intero16(valore);
+            r.PROFONDITA = Intero16(chiave, valore, r);
         else if (chiave == "MAXCICLO1")
-            r.MAXCICLO1 = Intero16(valore);
+            r.MAXCICLO1 = Intero16(chiave, valore, r);
         else if (chiave == "MAXCICLO2")
-            r.MAXCICLO2 = Intero16(valore);
+            r.MAXCICLO2 = Intero16(chiave, valore, r);
         else if (chiave == "SOGLIA")
-            r.SOGLIA = Intero16(valore);
+            r.SOGLIA = Intero16(chiave, valore, r);
         else if (chiave == "NASCOSTI")
-            r.NASCOSTI = Intero16(valore);
+            r.NASCOSTI = Intero16(chiave, valore, r);
         else if (chiave == "SWORDFISH")
-            r.SWORDFISH = Intero16(valore);
+            r.SWORDFISH = Intero16(chiave, valore, r);
     }
 }
 
@@ -77,7 +93,7 @@ void LeggiRegoleIni(Banco& b) {
 }
 
 void LeggiFileIni(const std::string& percorso, Configurazione& conf) {
-    const auto righe = LeggiRighe(percorso);
+    const auto righe = RigheIni(percorso);
     if (righe) LeggiFileIniRighe(*righe, conf);
 }
 

@@ -45,9 +45,10 @@ int Risolvi(const Argomenti& args) {
         return 2;
     }
 
-    auto letto = LeggiSchemaFile(percorso);
+    std::string motivo;
+    auto letto = LeggiSchemaFile(percorso, motivo);
     if (!letto) {
-        std::fprintf(stderr, "errore: %s\n", MsgFileErrato);
+        std::fprintf(stderr, "errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
         return 2;
     }
     Banco b;

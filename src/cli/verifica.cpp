@@ -18,9 +18,10 @@ int Verifica(const Argomenti& args) {
     int esito = 0;
     for (const std::string& percorso : args) {
         std::printf("file: %s\n", percorso.c_str());
-        const auto letto = LeggiSchemaFile(percorso);
+        std::string motivo;
+        const auto letto = LeggiSchemaFile(percorso, motivo);
         if (!letto) {
-            std::printf("errore: %s\n", MsgFileErrato);
+            std::printf("errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
             esito = 1;
             continue;
         }

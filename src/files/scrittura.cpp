@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "model/disco.h"
 #include "model/testo.h"
 
 namespace kelvaro {
@@ -76,16 +77,13 @@ std::string CartellaRegola(const Banco& b, const std::string& dir) {
 
 namespace {
 
-// "name.TXT" -> "name_2.TXT", "name_3.TXT", ... until the name is free.
-std::string NomeLibero(const std::string& percorso) {
-    if (!std::filesystem::exists(percorso)) return percorso;
-    const std::filesystem::path p(percorso);
-    const std::string base = (p.parent_path() / p.stem()).string();
-    const std::string estensione = p.extension().string();
-    for (int k = 2;; ++k) {
-        const std::string candidato = base + "_" + std::to_string(k) + estensione;
-        if (!std::filesystem::exists(candidato)) return candidato;
-    }
+// Temporary files of killed runs are removed from a folder the first time this run writes there.
+void PulisciCartella(Banco& b, const std::string& percorso) {
+    std::string cartella = std::filesystem::path(percorso).parent_path().string();
+    if (cartella.empty()) cartella = ".";
+    if (cartella == b.file.CartellaRipulita) return;
+    RimuoviTemporaneiOrfani(cartella);
+    b.file.CartellaRipulita = cartella;
 }
 
 }  // namespace
@@ -99,7 +97,7 @@ void CmdSalvaxml_Click(Banco& b) {
         const std::string cartella = CartellaRegola(b, dir);
         std::error_code ec;
         std::filesystem::create_directories(cartella, ec);
-        percorso = NomeLibero(cartella + "/" + b.file.NomeFile);
+        percorso = cartella + "/" + b.file.NomeFile;
     } else {
         percorso = b.finestre().Salva(b.file.NomeFile);
     }
@@ -110,7 +108,18 @@ void CmdSalvaxml_Click(Banco& b) {
     // The scrambler key ends where the CHECK computation leaves it, as after a classic save.
     const std::string testo = TestoFileSchema(b.schema);
     CreaPwd(b);
-    if (!ScriviFileSicuro(percorso, testo)) {
+    PulisciCartella(b, percorso);
+    // An automatic name may be taken at the same moment by another run writing into the same
+    // folder: the free name is chosen and the file created in one step. A name chosen in the
+    // dialog replaces the file there, as the user has confirmed.
+    bool scritto;
+    if (b.imp.GenCont) {
+        const auto nome = ScriviFileNuovo(percorso, testo);
+        scritto = nome.has_value();
+    } else {
+        scritto = ScriviFileSicuro(percorso, testo);
+    }
+    if (!scritto) {
         b.file.Salvato = false;
         b.finestre().Messaggio("Impossibile scrivere il file dello schema", percorso);
         return;

@@ -20,8 +20,9 @@ std::string CreaPwd(Banco& b);
 std::string TestoFileSchema(const Schema& s);
 
 // Save: the path comes from the save dialog, or, in continuous generation, from the current
-// rule's DIR and NomeFile (a name already taken gets "_2", "_3", ... before the extension).
-// Writes through a temporary file; Salvato tells whether the file is now on disk.
+// rule's DIR and NomeFile (a name already taken, even by another run at the same moment, gets
+// "_2", "_3", ... before the extension). Writes through a temporary file; Salvato tells whether
+// the file is now on disk.
 void CmdSalvaxml_Click(Banco& b);
 
 // Where a rule's DIR points: relative folders are taken from the program directory.

@@ -16,6 +16,7 @@ std::string DidascaliaProduzione(int regola, int numRegole, int schema, int numS
 }
 
 std::string ControllaRegola(const Regola& r) {
+    if (!r.FuoriIntervallo.empty()) return r.FuoriIntervallo + " fuori dai valori ammessi";
     const std::pair<const char*, int> valori[] = {
         {"SIZESC", r.SIZESC},       {"CELLEINIZIALI", r.CELLEINIZIALI}, {"PROFONDITA", r.PROFONDITA},
         {"MAXCICLO1", r.MAXCICLO1}, {"MAXCICLO2", r.MAXCICLO2},         {"SOGLIA", r.SOGLIA},

@@ -1,8 +1,16 @@
 #include "app/ini.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 
 #include "app/programma.h"
+#include "production/produzione.h"
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 
 namespace kelvaro {
@@ -77,6 +85,78 @@ TEST(RegoleIni, FileMancanteNessunaRegola) {
     EXPECT_EQ(conf.NumRegole, 0);
 }
 
+// What the readers say on standard error while `fai` runs.
+template <class F>
+std::string ErroriDurante(F fai) {
+    CartellaTemporanea dir;
+    std::fflush(stderr);
+    const int salvato = ::dup(2);
+    const int f = ::open((dir / "errori").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(f, 2);
+    ::close(f);
+    fai();
+    std::fflush(stderr);
+    ::dup2(salvato, 2);
+    ::close(salvato);
+    return test::LeggiFile(dir / "errori");
+}
+
+struct CasoIniRifiutato {
+    const char* nome;
+    std::string motivo;
+};
+
+class IniRifiutato : public ::testing::TestWithParam<CasoIniRifiutato> {};
+
+// A FIFO must not block the reader, and a 20 MB line must not be read at all.
+TEST_P(IniRifiutato, NessunaRegolaENessunNomeConIlMotivo) {
+    CartellaTemporanea dir;
+    const std::string ini = dir / "Kelvaro.ini";
+    if (std::string(GetParam().nome) == "Fifo") {
+        ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    } else {
+        std::ofstream f(ini, std::ios::binary);
+        f << "FILESCHEMA=a.html\n<REGOLA>\nSCHEMI=3\nDIR=";
+        const std::string riga(1 << 20, 'x');
+        for (int k = 0; k < 20; ++k) f << riga;
+        f << "\n";
+    }
+    Configurazione conf;
+    conf.NumRegole = 4;
+    const std::string errori = ErroriDurante([&] {
+        LeggiRegoleIni(ini, conf);
+        LeggiFileIni(ini, conf);
+    });
+    EXPECT_EQ(conf.NumRegole, 0);
+    EXPECT_EQ(conf.FileSchema, "");
+    const std::string riga = ini + ": file non letto: " + GetParam().motivo + "\n";
+    EXPECT_EQ(errori, riga + riga);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, IniRifiutato,
+                         ::testing::Values(CasoIniRifiutato{"Fifo", "non è un file normale"},
+                                           CasoIniRifiutato{"RigaDiVentiMega",
+                                                            "file troppo grande (oltre 256 KB)"}),
+                         test::NomeDelCaso());
+
+TEST(RegoleIni, FileMancanteSenzaMessaggi) {
+    Configurazione conf;
+    EXPECT_EQ(ErroriDurante([&] { LeggiRegoleIni("/nonesiste/Kelvaro.ini", conf); }), "");
+}
+
+// A value no 16-bit field holds is reported as the user wrote it, and the rule is not produced.
+TEST(RegoleIni, ValoreFuoriIntervalloRiportatoComeScritto) {
+    const auto conf = Regole(
+        "<REGOLA>\nSIZESC=5\nSCHEMI=3\n"
+        "<REGOLA>\nSIZESC=99999999999\nSCHEMI=3\nSOGLIA=-77777\n"
+        "<REGOLA>\nSCHEMI=3\nSIZESC=5\nSOGLIA=32767\nCELLEINIZIALI=-32768.4\n");
+    EXPECT_EQ(conf.Regole[1].FuoriIntervallo, "");
+    EXPECT_EQ(conf.Regole[2].FuoriIntervallo, "SIZESC=99999999999");
+    EXPECT_EQ(ControllaRegola(conf.Regole[2]), "SIZESC=99999999999 fuori dai valori ammessi");
+    EXPECT_EQ(conf.Regole[3].FuoriIntervallo, "");  // the 16-bit ends themselves fit
+    EXPECT_EQ(conf.Regole[3].CELLEINIZIALI, -32768);
+}
+
 TEST(FileIni, NomiDeiModelli) {
     CartellaTemporanea dir;
     ScriviFile(dir / "Kelvaro.ini",
@@ -114,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Casi, SceltaDelModo,
                                            CasoModo{"/prod", Modo::Produzione},
                                            CasoModo{"/Prod", Modo::Interattivo},
                                            CasoModo{"/prod x", Modo::Interattivo},
-                                           CasoModo{" /HTML", Modo::Interattivo}));
+                                           CasoModo{" /HTML", Modo::Interattivo}),
+                         test::NomeDa([](const CasoModo& c) { return c.argomenti; }));
 
 }  // namespace
 }  // namespace kelvaro

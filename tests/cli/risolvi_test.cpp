@@ -61,10 +61,12 @@ TEST_F(CliRisolvi, NonRisoltoEsce1) {
 
 TEST_F(CliRisolvi, FileErrato) {
     test::ScriviFile(tmp / "rotto.txt", "<F SIZE='4'><SCHEMA>0000");
-    for (const std::string& percorso : {tmp / "rotto.txt", tmp / "manca.txt"}) {
+    const std::pair<std::string, std::string> casi[] = {{tmp / "rotto.txt", "manca </SCHEMA>"},
+                                                        {tmp / "manca.txt", "il file non esiste"}};
+    for (const auto& [percorso, motivo] : casi) {
         const Esito e = Esegui("risolvi " + percorso + " 2>&1");
         EXPECT_EQ(e.stato, 2);
-        EXPECT_EQ(e.uscita, "errore: File inesistente o dati errati\n");
+        EXPECT_EQ(e.uscita, "errore: File inesistente o dati errati: " + percorso + " (" + motivo + ")\n");
     }
 }
 

@@ -45,7 +45,8 @@ TEST(CliVerifica, CheckDiversoEFileErrato) {
     EXPECT_NE(e.uscita.find(Blocco(tmp / "diverso.txt", 4, 2, 0, "diverso (letto 123456, calcolato 662364)")),
               std::string::npos)
         << e.uscita;
-    EXPECT_NE(e.uscita.find("file: " + (tmp / "rotto.txt") + "\nerrore: File inesistente o dati errati\n"),
+    EXPECT_NE(e.uscita.find("file: " + (tmp / "rotto.txt") + "\nerrore: File inesistente o dati errati: " +
+                            (tmp / "rotto.txt") + " (manca <SOLUTION>)\n"),
               std::string::npos)
         << e.uscita;
 }

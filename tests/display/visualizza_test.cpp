@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "supporto/finestre_finte.h"
+#include "supporto/nomi_casi.h"
 
 namespace kelvaro {
 namespace {
@@ -63,10 +64,11 @@ TEST_P(LayoutGriglia, RigheColonneMisureECaratteri) {
     EXPECT_NEAR(b.AltezzaForm, 2 * 600 + k.lato + 1020.4724, 0.001);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dimensioni, LayoutGriglia,
-                         ::testing::Values(CasoLayout{5, 4890, 9}, CasoLayout{6, 5800, 9},
-                                           CasoLayout{7, 6710, 8}, CasoLayout{8, 7620, 7},
-                                           CasoLayout{9, 8530, 6}));
+INSTANTIATE_TEST_SUITE_P(
+    Dimensioni, LayoutGriglia,
+    ::testing::Values(CasoLayout{5, 4890, 9}, CasoLayout{6, 5800, 9}, CasoLayout{7, 6710, 8},
+                      CasoLayout{8, 7620, 7}, CasoLayout{9, 8530, 6}),
+    test::NomeDa([](const CasoLayout& c) { return "Dimensione" + std::to_string(c.n); }));
 
 TEST(VisualizzaGrid, TestiColoriEAllineamento) {
     Banco b = SchemaVuoto(5);

@@ -109,12 +109,15 @@ INSTANTIATE_TEST_SUITE_P(
 struct CasoRifiutato {
     const char* nome;
     std::string testo;
+    std::string motivo;  // what the refusal says
 };
 
 class FormatoRifiutato : public ::testing::TestWithParam<CasoRifiutato> {};
 
-TEST_P(FormatoRifiutato, NonCarica) {
-    EXPECT_FALSE(LeggiSchemaRighe({GetParam().testo}).has_value()) << GetParam().nome;
+TEST_P(FormatoRifiutato, NonCaricaEDiceIlMotivo) {
+    std::string motivo;
+    EXPECT_FALSE(LeggiSchemaRighe({GetParam().testo}, &motivo).has_value()) << GetParam().nome;
+    EXPECT_EQ(motivo, GetParam().motivo);
 }
 
 const std::string Coda = "<SOLUTION></SOLUTION><CONSTRAINT></CONSTRAINT>";
@@ -122,26 +125,44 @@ const std::string Coda = "<SOLUTION></SOLUTION><CONSTRAINT></CONSTRAINT>";
 INSTANTIATE_TEST_SUITE_P(
     Casi, FormatoRifiutato,
     ::testing::Values(
-        CasoRifiutato{"senza SIZE", "<SCHEMA>0</SCHEMA>" + Coda},
-        CasoRifiutato{"dimensione zero", "SIZE='0'<SCHEMA>0</SCHEMA>" + Coda},
-        CasoRifiutato{"dimensione non cifra", "SIZE='X'<SCHEMA>0</SCHEMA>" + Coda},
-        CasoRifiutato{"dimensione mancante", "SIZE='"}, CasoRifiutato{"senza SCHEMA", "SIZE='4'" + Coda},
-        CasoRifiutato{"senza chiusura SCHEMA", "SIZE='4'<SCHEMA>0000" + Coda},
-        CasoRifiutato{"chiusura prima dell'apertura", "SIZE='4'</SCHEMA><SCHEMA>" + Coda},
-        CasoRifiutato{"senza SOLUTION", "SIZE='4'<SCHEMA></SCHEMA><CONSTRAINT></CONSTRAINT>"},
-        CasoRifiutato{"senza CONSTRAINT", "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION>"},
-        CasoRifiutato{"dato non cifra", "SIZE='4'<SCHEMA>00a0</SCHEMA>" + Coda},
-        CasoRifiutato{"dato oltre N", "SIZE='4'<SCHEMA>0050</SCHEMA>" + Coda},
+        CasoRifiutato{"senza SIZE", "<SCHEMA>0</SCHEMA>" + Coda, "manca SIZE=\"N\""},
+        CasoRifiutato{"dimensione zero", "SIZE='0'<SCHEMA>0</SCHEMA>" + Coda,
+                      "dimensione '0' non valida (da 1 a 9)"},
+        CasoRifiutato{"dimensione non cifra", "SIZE='X'<SCHEMA>0</SCHEMA>" + Coda,
+                      "dimensione 'X' non valida (da 1 a 9)"},
+        CasoRifiutato{"dimensione mancante", "SIZE='", "manca SIZE=\"N\""},
+        CasoRifiutato{"senza SCHEMA", "SIZE='4'" + Coda, "manca <SCHEMA>"},
+        CasoRifiutato{"senza chiusura SCHEMA", "SIZE='4'<SCHEMA>0000" + Coda, "manca </SCHEMA>"},
+        CasoRifiutato{"chiusura prima dell'apertura", "SIZE='4'</SCHEMA><SCHEMA>" + Coda,
+                      "</SCHEMA> prima di <SCHEMA>"},
+        CasoRifiutato{"senza SOLUTION", "SIZE='4'<SCHEMA></SCHEMA><CONSTRAINT></CONSTRAINT>",
+                      "manca <SOLUTION>"},
+        CasoRifiutato{"senza CONSTRAINT", "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION>",
+                      "manca <CONSTRAINT>"},
+        CasoRifiutato{"dato non cifra", "SIZE='4'<SCHEMA>00a0</SCHEMA>" + Coda,
+                      "carattere 'A' in <SCHEMA> (cifre da 0 a 4)"},
+        CasoRifiutato{"dato oltre N", "SIZE='4'<SCHEMA>0050</SCHEMA>" + Coda,
+                      "carattere '5' in <SCHEMA> (cifre da 0 a 4)"},
+        CasoRifiutato{"dato di controllo", "SIZE='4'<SCHEMA>0\x01</SCHEMA>" + Coda,
+                      "carattere '\\x01' in <SCHEMA> (cifre da 0 a 4)"},
+        CasoRifiutato{"vincolo lungo",
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>12341234123412</CONSTRAINT>",
+                      "vincolo '123412341234...' non valido"},
         CasoRifiutato{"soluzione oltre N",
-                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION>9</SOLUTION><CONSTRAINT></CONSTRAINT>"},
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION>9</SOLUTION><CONSTRAINT></CONSTRAINT>",
+                      "carattere '9' in <SOLUTION> (cifre da 0 a 4)"},
         CasoRifiutato{"vincolo corto",
-                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>121</CONSTRAINT>"},
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>121</CONSTRAINT>",
+                      "vincolo '121' non valido"},
         CasoRifiutato{"vincolo fuori griglia",
-                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1415</CONSTRAINT>"},
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1415</CONSTRAINT>",
+                      "vincolo '1415' non valido"},
         CasoRifiutato{"vincolo con zero",
-                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>0111</CONSTRAINT>"},
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>0111</CONSTRAINT>",
+                      "vincolo '0111' non valido"},
         CasoRifiutato{"barra finale",
-                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1211|</CONSTRAINT>"}),
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1211|</CONSTRAINT>",
+                      "vincolo vuoto tra le barre"}),
     [](const auto& info) {
         std::string n;
         for (char ch : std::string(info.param.nome))
@@ -152,9 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Caricamento, PiuDi255VincoliRifiutati) {
     std::string v;
     for (int k = 0; k < 256; ++k) v += (k ? "|" : "") + std::string("1211");
+    std::string motivo;
     EXPECT_FALSE(
-        LeggiSchemaRighe({"SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>" + v + "</CONSTRAINT>"})
+        LeggiSchemaRighe({"SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>" + v + "</CONSTRAINT>"},
+                         &motivo)
             .has_value());
+    EXPECT_EQ(motivo, "più di 255 vincoli");
     v = v.substr(5);
     EXPECT_TRUE(
         LeggiSchemaRighe({"SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>" + v + "</CONSTRAINT>"})

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/scrittura.h"
+#include "supporto/nomi_casi.h"
 
 namespace kelvaro {
 namespace {
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Soluzioni, CheckCode,
                          ::testing::Values(CasoCheck{"1234341221434321", 4, "662364"},
                                            CasoCheck{"", 4, "303100"},
                                            // from the shipped real schemas
-                                           CasoCheck{"3241554231135244135225143", 5, "294640"}));
+                                           CasoCheck{"3241554231135244135225143", 5, "294640"}),
+                         test::NomeDa([](const CasoCheck& c) { return "Dimensione" + std::to_string(c.n); }));
 
 TEST(MescolaCifre, LaChiaveProsegueTraUnaChiamataELAltra) {
     int32_t chiave = ChiaveIniziale;

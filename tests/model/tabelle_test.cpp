@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "supporto/nomi_casi.h"
+
 namespace kelvaro {
 namespace {
 
@@ -82,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         // the greater cell is below
         CasoSegno{"3121", 3, 1, Con(&SegniCella::MagSu), 2, 1, Con(&SegniCella::MinGiu)},
         CasoSegno{"1211", 1, 2, Con(&SegniCella::MagSin), 1, 1, Con(&SegniCella::MinDes)},
-        CasoSegno{"1121", 1, 1, Con(&SegniCella::MagGiu), 2, 1, Con(&SegniCella::MinSu)}));
+        CasoSegno{"1121", 1, 1, Con(&SegniCella::MagGiu), 2, 1, Con(&SegniCella::MinSu)}),
+    test::NomeDa([](const CasoSegno& c) { return c.vincolo; }));
 
 }  // namespace
 }  // namespace kelvaro

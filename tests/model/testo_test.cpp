@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "supporto/nomi_casi.h"
+
 namespace kelvaro {
 namespace {
 
@@ -21,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Casi, LetturaNumerica,
                                            CasoNumero{"abc", 0}, CasoNumero{"", 0}, CasoNumero{"  7", 7},
                                            CasoNumero{"1 2", 12}, CasoNumero{"-3", -3},
                                            CasoNumero{"2.5", 2.5}, CasoNumero{".5", 0.5},
-                                           CasoNumero{"1e3", 1000}, CasoNumero{"4e", 4}, CasoNumero{"+", 0}));
+                                           CasoNumero{"1e3", 1000}, CasoNumero{"4e", 4}, CasoNumero{"+", 0}),
+                         test::NomeDa([](const CasoNumero& c) { return c.testo; }));
 
 TEST(Arrotonda, MetaVersoIlPari) {
     EXPECT_EQ(ArrotondaPari(2.5), 2);

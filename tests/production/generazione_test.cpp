@@ -93,7 +93,9 @@ void ControllaSchemaSalvato(const fs::path& file, int n, int tecniche) {
     // The solution satisfies the givens and every sign.
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c)
-            if (s.tblSchema[r][c] != "0") EXPECT_EQ(s.tblSchema[r][c], s.tblSoluzione[r][c]);
+            if (s.tblSchema[r][c] != "0") {
+                EXPECT_EQ(s.tblSchema[r][c], s.tblSoluzione[r][c]);
+            }
     for (const std::string& v : s.Vincoli)
         EXPECT_GT(s.tblSoluzione[v[0] - '0'][v[1] - '0'], s.tblSoluzione[v[2] - '0'][v[3] - '0']) << v;
 
@@ -155,8 +157,12 @@ TEST(Generazione, SenzaTecnicheAvanzateIlLivelloEZero) {
         for (int k = 0; k < 6; ++k) DoGeneraAutoF1(o.b);
         for (const auto& p : o.File()) {
             const std::string nome = p.filename().string();
-            if (!(tecniche & 2)) EXPECT_EQ(nome[4], '0') << nome;  // no Swordfish step
-            if (!(tecniche & 1)) EXPECT_EQ(nome[5], '0') << nome;  // no subset step
+            if (!(tecniche & 2)) {
+                EXPECT_EQ(nome[4], '0') << nome;  // no Swordfish step
+            }
+            if (!(tecniche & 1)) {
+                EXPECT_EQ(nome[5], '0') << nome;  // no subset step
+            }
             ControllaSchemaSalvato(p, 7, tecniche);
         }
     }

@@ -10,6 +10,7 @@
 #include "production/casuale.h"
 #include "production/contatore.h"
 #include "supporto/finestre_finte.h"
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 
 namespace kelvaro {
@@ -216,7 +217,11 @@ INSTANTIATE_TEST_SUITE_P(Casi, TecnicheRegola,
                          ::testing::Values(CasoTecniche{1, 1, 3}, CasoTecniche{1, 0, 1},
                                            CasoTecniche{0, 1, 2}, CasoTecniche{2, 1, 2},
                                            CasoTecniche{1, -1, 1}, CasoTecniche{0, 0, 0},
-                                           CasoTecniche{2, -1, 0}));
+                                           CasoTecniche{2, -1, 0}),
+                         test::NomeDa([](const CasoTecniche& c) {
+                             return "Nascosti" + std::to_string(c.nascosti) + "Swordfish" +
+                                    std::to_string(c.swordfish);
+                         }));
 
 TEST(Produzione, StessoIniStessiSchemi) {
     std::vector<std::vector<std::string>> giri;

@@ -4,6 +4,7 @@
 #include "display/visualizza.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
+#include "supporto/nomi_casi.h"
 
 namespace kelvaro {
 namespace {
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFrase{Crea("C", 1, 2, "5"), "5 unico  possibile in cella R1C2 per colonna 2", false, ColoreVerde},
         CasoFrase{Crea("E1", 3, 4), "Nessun numero possbile in  cella R3C4", true, ColoreRosso},
         CasoFrase{Crea("ER", 2, 1, "2"), "Nessun 2 possbile in  riga 2", true, ColoreRosso},
-        CasoFrase{Crea("EC", 1, 4, "3"), "Nessun 3 possbile in  colonna 4", true, ColoreRosso}));
+        CasoFrase{Crea("EC", 1, 4, "3"), "Nessun 3 possbile in  colonna 4", true, ColoreRosso}),
+    test::NomeDa([](const CasoFrase& c) { return c.frase; }));
 
 TEST(AggiornaUnico, EsempioDellaRiga2) {
     Banco b;

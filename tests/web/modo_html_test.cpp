@@ -10,6 +10,7 @@
 #include "model/testo.h"
 #include "solver/livello.h"
 #include "solver/risolvi.h"
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 #include "web/pubblica.h"
@@ -136,7 +137,9 @@ TEST_P(ModoHtmlMancante, MessaggioENienteScritto) {
     ASSERT_EQ(f.messaggi.size(), 1u);
     EXPECT_EQ(f.messaggi[0].testo, GetParam().testo);
     EXPECT_EQ(f.messaggi[0].dettaglio, b.CartellaProgramma + "/" + GetParam().dettaglio);
-    if (fs::exists(dir.percorso() / "perwebsiteprove")) EXPECT_TRUE(Vuota("perwebsiteprove"));
+    if (fs::exists(dir.percorso() / "perwebsiteprove")) {
+        EXPECT_TRUE(Vuota("perwebsiteprove"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -145,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoMancante{"template/indice.html", "Modello non trovato", "template/indice.html"},
                     CasoMancante{"schemixwebsite", "Cartella degli schemi non trovata", "schemixwebsite/"},
                     CasoMancante{"perwebsiteprove", "Cartella di pubblicazione non trovata",
-                                 "perwebsiteprove/"}));
+                                 "perwebsiteprove/"}),
+    test::NomeDa([](const CasoMancante& c) { return std::string(c.togli); }));
 
 TEST_F(ModoHtml, ModelloSenzaEstensione) {
     b.conf.FileSchema = "schema";

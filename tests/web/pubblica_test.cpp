@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/testo.h"
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 #include "web/stringi.h"
@@ -31,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(Livelli, IdSchemaCasi,
                          testing::Values(CasoId{1, 0, "F_090101_01"}, CasoId{3, 1, "M_090101_03"},
                                          CasoId{3, 101, "M_090101_03"}, CasoId{7, 299, "M_090101_07"},
                                          CasoId{10, 300, "D_090101_10"}, CasoId{12, 311, "D_090101_12"},
-                                         CasoId{60, 210, "M_090101_60"}));
+                                         CasoId{60, 210, "M_090101_60"}),
+                         test::NomeDa([](const CasoId& c) { return std::string(c.atteso); }));
 
 TEST(NomePagina, EstensioneDelModello) {
     EXPECT_EQ(NomePaginaSchema("3_Prova_Medio.txt", ".html"), "Futoshiki_3_Prova_Medio.html");

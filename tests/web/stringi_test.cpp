@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
 
@@ -27,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Codici, NomeBinarioCasi,
                                          CasoBinario{"a13", "a001101"}, CasoBinario{"a18", "a010010"},
                                          CasoBinario{"a32", "a100000"}, CasoBinario{"a49", "a110001"},
                                          CasoBinario{"a0", "a000000"}, CasoBinario{"a", "a000000"},
-                                         CasoBinario{"a7", "a000111"}));
+                                         CasoBinario{"a7", "a000111"}),
+                         test::NomeDa([](const CasoBinario& c) { return std::string(c.codice); }));
 
 TEST(Identificatori, TabellaInOrdineConICodici) {
     const std::vector<std::pair<std::string, std::string>> attesa = {{"rinominaBottone", "a000001"},
@@ -102,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoCompatta{"var nomeCella", "var a010011Cella"},
                     CasoCompatta{"Mostra Nome", "Mostra Nome"},  // case-sensitive
                     CasoCompatta{"solution='12'", "a010101='12'"},
-                    CasoCompatta{"visualizzadettlog visualizzalog", "a110000 a101111"}));
+                    CasoCompatta{"visualizzadettlog visualizzalog", "a110000 a101111"}),
+    test::NomeDa([](const CasoCompatta& c) { return std::string(c.testo); }));
 
 struct CasoData {
     const char* data;
@@ -120,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Mesi, DataCasi,
                                          CasoData{"28/02/2011", "28 Febbraio 2011"},
                                          CasoData{"15/08/2010", "15 Agosto 2010"},
                                          CasoData{"05/10/2020", "05 Ottobre 2020"},
-                                         CasoData{"31/12/1999", "31 Dicembre 1999"}));
+                                         CasoData{"31/12/1999", "31 Dicembre 1999"}),
+                         test::NomeDa([](const CasoData& c) { return std::string(c.data); }));
 
 TEST(Data, AAMMGG) {
     EXPECT_EQ(DataAAMMGG("01/01/2009"), "090101");
