@@ -10,7 +10,8 @@ namespace kelvaro {
 double GeneraCasuale(double ValoreC);
 // Next raw draw in [0, 1).
 double EstraiCasuale();
-// Back to the fixed start. For tests only: the program never calls it.
+// Back to the fixed start: the web publisher calls it before each schema's solve, so that a page
+// does not depend on the schemas published before it; tests use it for a known state.
 void RiportaCasualeAllInizio();
 // Where the sequence stands, and back there: a solve run aside (to count its steps) must leave
 // the draws of the real one as they would have been.

@@ -6,11 +6,11 @@
 
 #include "app/avvio.h"
 #include "app/ini.h"
+#include "app/modo_html.h"
 #include "app/programma.h"
 #include "banco.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
-#include "web/pubblica.h"
 
 namespace {
 

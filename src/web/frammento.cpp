@@ -2,6 +2,7 @@
 
 #include "display/visualizza.h"
 #include "model/testo.h"
+#include "web/testo_sicuro.h"
 
 namespace kelvaro {
 
@@ -24,7 +25,7 @@ std::string CellaImmagine(const std::string& id, const std::string& contenuto) {
 
 }  // namespace
 
-std::string FrammentoSchema(const Banco& b) {
+std::string FrammentoSchema(const Banco& b, const std::string& datiPagina) {
     const Griglia& g = b.Gr;
     const int n = b.schema.Sizesc;
     const int ultimaRiga = g.Rows() - 2;  // the last grid row only holds the current position
@@ -44,8 +45,9 @@ std::string FrammentoSchema(const Banco& b) {
     const std::string dati = ConcatenaTabella(b.schema.tblSchema, n);
 
     std::string out;
-    out += "<script lang='javascript'>var solution;solution='" + soluzione + "';var schema;schema='" + dati +
-           "';var sizesc;sizesc='" + std::to_string(n) + "';";
+    // Digits by construction; escaped all the same, as everything that reaches a page.
+    out += "<script lang='javascript'>var solution;solution='" + StringaScript(soluzione) +
+           "';var schema;schema='" + StringaScript(dati) + "';var sizesc;sizesc='" + std::to_string(n) + "';";
     out += "var mpl;mpl=" + std::to_string(mpl) + ";var mll;mll=" + std::to_string(mll) +
            ";var mlp;mlp=" + std::to_string(mlp) + ";var mpp;mpp=" + std::to_string(mpp) + ";";
     out += Crlf;
@@ -59,10 +61,11 @@ std::string FrammentoSchema(const Banco& b) {
     };
     for (int k = 0; k <= st.NumStoria; ++k) {
         const std::string ks = std::to_string(k);
-        out += "tbls[" + ks + "]='" + voce(st.StoriaS, k) + "';" + Crlf;
-        out += "tblv[" + ks + "]='" + voce(st.StoriaV, k) + "';" + Crlf;
-        out += "tblr[" + ks + "]='" + voce(st.StoriaR, k) + "';" + Crlf;
+        out += "tbls[" + ks + "]='" + StringaScript(voce(st.StoriaS, k)) + "';" + Crlf;
+        out += "tblv[" + ks + "]='" + StringaScript(voce(st.StoriaV, k)) + "';" + Crlf;
+        out += "tblr[" + ks + "]='" + StringaScript(voce(st.StoriaR, k)) + "';" + Crlf;
     }
+    if (!datiPagina.empty()) out += datiPagina + Crlf;
     out += "</script>";
     out += Crlf;
     out +=
@@ -85,7 +88,7 @@ std::string FrammentoSchema(const Banco& b) {
                 if (dato == "0")
                     out += "<td id='" + id + "' onmouseup=\"javascript:posizioneTD(this)\"></td>";
                 else
-                    out += CellaImmagine(id, dato);
+                    out += CellaImmagine(id, TestoHtml(dato));
             } else if (r == 'L') {
                 const std::string id = "LP" + std::to_string(nlp++);
                 std::string img;
@@ -111,8 +114,8 @@ std::string FrammentoSchema(const Banco& b) {
     return out;
 }
 
-void Generahtml_Click(Banco& b) {
-    b.web.Frammento = FrammentoSchema(b);
+void Generahtml_Click(Banco& b, const std::string& datiPagina) {
+    b.web.Frammento = FrammentoSchema(b, datiPagina);
 }
 
 }  // namespace kelvaro

@@ -7,9 +7,10 @@
 
 namespace kelvaro {
 
-// The fragment for the schema shown in b.Gr, CR LF lines.
-std::string FrammentoSchema(const Banco& b);
+// The fragment for the schema shown in b.Gr, CR LF lines. datiPagina, when given, is one more
+// line of script statements written just before the data script ends.
+std::string FrammentoSchema(const Banco& b, const std::string& datiPagina = "");
 // Writes the fragment into b.web.Frammento (in memory: the page builder reads it from there).
-void Generahtml_Click(Banco& b);
+void Generahtml_Click(Banco& b, const std::string& datiPagina = "");
 
 }  // namespace kelvaro

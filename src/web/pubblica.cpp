@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
-#include "app/avvio.h"
-#include "app/ini.h"
 #include "files/caricamento.h"
 #include "model/testo.h"
-#include "solver/livello.h"
+#include "production/casuale.h"
+#include "production/contatore.h"
 #include "solver/risolvi.h"
 #include "web/frammento.h"
+#include "web/pagine.h"
 #include "web/stringi.h"
+#include "web/testo_sicuro.h"
 
 namespace kelvaro {
 
@@ -20,28 +22,33 @@ namespace {
 
 constexpr const char* Crlf = "\r\n";
 constexpr const char* FilePaginaPrincipale = "Futoshiki.html";
+// From perwebsite/, where the main page is written, to perwebsiteprove/, where the pages are.
+constexpr const char* DaPrincipaleAlSito = "../perwebsiteprove/";
 
 bool EsisteCartella(const std::string& percorso) {
     std::error_code ec;
     return fs::is_directory(percorso, ec);
 }
 
-// The template must be named, carry an extension and exist in template/.
-bool ControllaModello(Banco& b, const std::string& nome, const char* quale) {
+// The template named by `chiave` ("FILESCHEMA" or "FILEINDICE") must be a page of template/ and
+// readable; its lines, or std::nullopt after a message.
+std::optional<std::vector<std::string>> ApriModello(Banco& b, const std::string& nome, const char* chiave) {
     if (nome.empty()) {
-        b.finestre().Messaggio(std::string("Nessun modello scelto per ") + quale);
-        return false;
+        // The dialog with no template to choose from.
+        b.finestre().Messaggio(std::string("Nessun modello scelto per ") +
+                               (std::string(chiave) == "FILESCHEMA" ? "la pagina dello schema" : "l'indice"));
+        return std::nullopt;
     }
-    if (EstensioneModello(nome).empty()) {
-        b.finestre().Messaggio(std::string("Il nome del modello per ") + quale + " non ha estensione", nome);
-        return false;
+    const std::string motivo = ControlloNomeModello(nome);
+    if (!motivo.empty()) {
+        b.finestre().Messaggio(std::string("Nome di modello non valido per ") + chiave + ": " + motivo, nome);
+        return std::nullopt;
     }
     const std::string percorso = CartellaModelli(b) + nome;
-    if (!EsisteFile(percorso)) {
-        b.finestre().Messaggio("Modello non trovato", percorso);
-        return false;
-    }
-    return true;
+    std::string errore;
+    auto righe = LeggiModello(percorso, errore);
+    if (!righe) b.finestre().Messaggio(errore, percorso);
+    return righe;
 }
 
 bool ControllaCartella(Banco& b, const std::string& cartella, const char* testo) {
@@ -65,6 +72,9 @@ bool CopiaImmagini(Banco& b, const std::string& destinazione) {
 }
 
 void RisolviPerPagina(Banco& b) {
+    // Every schema's trial order starts from the same draws, so its level, history and page do not
+    // depend on the schemas published before it.
+    RiportaCasualeAllInizio();
     b.ris.MaxLivello = 99;
     b.ris.MostraLog = false;
     b.storia.Azzera();
@@ -85,6 +95,51 @@ std::string Pezzo(const std::string& s, size_t da, size_t quanti) {
     return da < s.size() ? s.substr(da, quanti) : "";
 }
 
+// The index page's name: "futoshiki_" + the date as YYMMDD + the index template's extension.
+std::string NomeIndice(const Banco& b, const std::string& estensione) {
+    return "futoshiki_" + DataAAMMGG(b.web.DataRiferimento) + estensione;
+}
+
+// The page names of the schema files as the publisher gives them.
+std::vector<PaginaSchema> PianoPagine(const Banco& b, const std::vector<std::string>& file,
+                                      const std::string& estensionePagine,
+                                      const std::string& estensioneIndice) {
+    return PagineSchemi(file, estensionePagine,
+                        {NomeIndice(b, estensioneIndice), FileScript, FilePaginaPrincipale});
+}
+
+// The extension of a template name that passes the checks, else ".html".
+std::string EstensioneSicura(const std::string& nome) {
+    return ControlloNomeModello(nome).empty() ? EstensioneModello(nome) : ".html";
+}
+
+// Slot parts of a schema file name: number, display name, level word.
+struct PartiSlot {
+    long Numero = 0;
+    std::string Nome;
+    std::string Parola;
+};
+
+PartiSlot LeggiNomeSlot(const std::string& file) {
+    const std::string radice = RadiceSchema(file);
+    const auto parti = Dividi(radice, '_');
+    PartiSlot p;
+    p.Numero = ArrotondaPari(ValoreNumerico(parti[0]));
+    // A name not made by hand as number, name and level word ("8e_1") shows whole.
+    const bool aMano = !parti[0].empty() && parti[0].find_first_not_of("0123456789") == std::string::npos;
+    if (!aMano || parti.size() == 1) {
+        p.Nome = radice;
+        return p;
+    }
+    if (parti.size() == 2) p.Nome = parti[1];
+    if (parti.size() >= 3) {
+        // Names with more "_" keep them in the display name; the level word is the last part.
+        for (size_t i = 1; i + 1 < parti.size(); ++i) p.Nome += (i > 1 ? "_" : "") + parti[i];
+        p.Parola = ParolaLivello(parti.back());
+    }
+    return p;
+}
+
 }  // namespace
 
 std::vector<std::string> ElencoSchemiSito(const std::string& cartella) {
@@ -93,7 +148,7 @@ std::vector<std::string> ElencoSchemiSito(const std::string& cartella) {
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const std::string nome = it->path().filename().string();
-        if (nome.size() > 4 && Maiuscolo(nome.substr(nome.size() - 4)) == ".TXT") nomi.push_back(nome);
+        if (nome.size() > 4 && RadiceSchema(nome).size() < nome.size()) nomi.push_back(nome);
     }
     std::sort(nomi.begin(), nomi.end());
     return nomi;
@@ -108,8 +163,7 @@ std::string NomePaginaSchema(const std::string& fileSchema, const std::string& e
     std::string nome = Sostituisci(fileSchema, ".TXT", ".txt");
     nome = Sostituisci(nome, ".txt", estensione);
     // ".Txt" and the like are schema files too: the page still gets the template's extension.
-    if (nome.size() > 4 && Maiuscolo(nome.substr(nome.size() - 4)) == ".TXT")
-        nome = nome.substr(0, nome.size() - 4) + estensione;
+    if (nome.size() > 4 && RadiceSchema(nome).size() < nome.size()) nome = RadiceSchema(nome) + estensione;
     return "Futoshiki_" + nome;
 }
 
@@ -119,9 +173,24 @@ std::string PrefissoLivello(long L) {
     return "D_";
 }
 
+void GeneraIdSchema(Banco& b, const std::string& prefisso, const std::string& numero) {
+    b.web.IdSchema = Maiuscolo(prefisso + DataAAMMGG(b.web.DataRiferimento) + "_" + numero);
+}
+
 void GeneraIdSchema(Banco& b, int i, long L) {
-    b.web.IdSchema =
-        Maiuscolo(PrefissoLivello(L) + DataAAMMGG(b.web.DataRiferimento) + "_" + Formatta0(i, 2));
+    GeneraIdSchema(b, PrefissoLivello(L), Formatta0(i, 2));
+}
+
+std::string NumeroStabileSchema(const Schema& s) {
+    std::string contenuto = std::to_string(s.Sizesc) + ":";
+    const auto letto = SchemaBitDa(s);
+    if (letto) {
+        const SchemaBit& sb = letto->schema;
+        const size_t celle = static_cast<size_t>(sb.n) * static_cast<size_t>(sb.n);
+        contenuto.append(sb.dato.begin(), sb.dato.begin() + static_cast<long>(celle));
+        contenuto.append(sb.segni.begin(), sb.segni.begin() + static_cast<long>(celle));
+    }
+    return ImprontaEsadecimale(contenuto);
 }
 
 void Sortaqs6(std::vector<std::string>& a, long primo, long ultimo) {
@@ -132,12 +201,42 @@ void Sortaqs6(std::vector<std::string>& a, long primo, long ultimo) {
     std::stable_sort(a.begin() + primo, a.begin() + ultimo + 1);
 }
 
+void OrdinaIndice(std::vector<VoceIndice>& voci) {
+    // The level is compared as a number: as six-digit text a seven-digit level would sort wrongly.
+    std::stable_sort(voci.begin(), voci.end(), [](const VoceIndice& x, const VoceIndice& y) {
+        return std::tie(x.Grado.Gruppo, x.Grado.Livello, x.Titolo, x.Pagina) <
+               std::tie(y.Grado.Gruppo, y.Grado.Livello, y.Titolo, y.Pagina);
+    });
+}
+
 std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
-                          const std::vector<std::string>& ElencoIndice, int n) {
+                          const std::vector<VoceIndice>& voci) {
     const std::string data = DataInlettera(b.web.DataRiferimento);
+    const long n = static_cast<long>(voci.size());
+
+    // Which entries the row patterns cover, and which pattern line comes last.
+    struct Intervallo {
+        long da, a;
+    };
+    auto intervallo = [&](const std::string& riga, size_t p) {
+        const long da = ArrotondaPari(ValoreNumerico(Pezzo(riga, p + 10, 2)));
+        const long a = ArrotondaPari(ValoreNumerico(Pezzo(riga, p + 12, 2)));
+        // Entries are 1..n: a pattern starting at 0 begins with the first entry.
+        return Intervallo{std::max(da, 1L), std::min(a, n)};
+    };
+    std::vector<bool> coperta(static_cast<size_t>(n) + 1, false);
+    size_t ultimoModello = righe.size();
+    for (size_t i = 0; i < righe.size(); ++i) {
+        const size_t p = righe[i].find("<SCHEMIFUT");
+        if (p == std::string::npos) continue;
+        ultimoModello = i;
+        const Intervallo iv = intervallo(righe[i], p);
+        for (long k = iv.da; k <= iv.a; ++k) coperta[static_cast<size_t>(k)] = true;
+    }
+
     std::string out;
-    for (const std::string& originale : righe) {
-        std::string riga = TogliSpazi(originale);
+    for (size_t i = 0; i < righe.size(); ++i) {
+        std::string riga = TogliSpazi(righe[i]);
         riga = Sostituisci(riga, "|DATA|", data);
         riga = Sostituisci(riga, "<DATA>", data);
         const size_t p = riga.find("<SCHEMIFUT");
@@ -146,82 +245,106 @@ std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
             continue;
         }
         const std::string etichetta = riga.substr(p, 15);
-        const long da = ArrotondaPari(ValoreNumerico(Pezzo(riga, p + 10, 2)));
-        const long a = ArrotondaPari(ValoreNumerico(Pezzo(riga, p + 12, 2)));
-        // Entries are 1..n: a pattern starting at 0 begins with the first entry.
-        for (long k = std::max(da, 1L); k <= n && k <= a && k < static_cast<long>(ElencoIndice.size()); ++k) {
-            const auto pezzi = Dividi(ElencoIndice[k], '|');
-            const std::string pagina = pezzi.size() > 1 ? pezzi[1] : "";
-            std::string r = Sostituisci(riga, etichetta, pagina);
-            r = Sostituisci(r, "<TITOLOSCHEMA>", Pezzo(pezzi[0], 6, std::string::npos));
+        auto scrivi = [&](long k) {
+            const VoceIndice& v = voci[static_cast<size_t>(k - 1)];
+            std::string r = Sostituisci(riga, etichetta, IndirizzoRelativo(v.Pagina));
+            r = Sostituisci(r, "<TITOLOSCHEMA>", TestoHtml(v.Titolo));
+            r = Sostituisci(r, "<GRADOSCHEMA>", ChiaveGrado(v.Grado.Gruppo));
+            r = Sostituisci(r, "<PAROLASCHEMA>", ParolaGrado(v.Grado.Gruppo));
+            r = Sostituisci(r, "<COMESCHEMA>", TestoHtml(ComeGrado(v.Grado)));
+            r = Sostituisci(r, "<LIVELLOSCHEMA>", std::to_string(v.Grado.Livello));
             out += r + Crlf;
-        }
+        };
+        const Intervallo iv = intervallo(riga, p);
+        for (long k = iv.da; k <= iv.a; ++k) scrivi(k);
+        if (i == ultimoModello)
+            for (long k = 1; k <= n; ++k)
+                if (!coperta[static_cast<size_t>(k)]) scrivi(k);
     }
     return out;
-}
-
-bool generaPaginaIndiceHTML(Banco& b, const std::vector<std::string>& ElencoIndice, int n,
-                            std::string* scritto) {
-    const std::string& nomeModello = b.conf.FileIndice;
-    if (!ControllaModello(b, nomeModello, "l'indice")) return false;
-    const std::string modello = CartellaModelli(b) + nomeModello;
-    const auto righe = LeggiRighe(modello);
-    if (!righe) {
-        b.finestre().Messaggio("Modello non trovato", modello);
-        return false;
-    }
-    if (!ControllaCartella(b, CartellaSitoProva(b), "Cartella di pubblicazione non trovata")) return false;
-    const std::string uscita = CartellaSitoProva(b) + "futoshiki_" + DataAAMMGG(b.web.DataRiferimento) +
-                               EstensioneModello(nomeModello);
-    if (!ScriviFileSicuro(uscita, CompilaIndice(b, *righe, ElencoIndice, n))) {
-        b.finestre().Messaggio("Impossibile scrivere il file", uscita);
-        return false;
-    }
-    if (scritto) *scritto = uscita;
-    return true;
 }
 
 EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
     EsitoPubblicazione esito;
     // Everything the run needs is checked first, so that a missing piece writes nothing.
-    if (!ControllaModello(b, b.conf.FileSchema, "la pagina dello schema")) return esito;
-    if (!ControllaModello(b, b.conf.FileIndice, "l'indice")) return esito;
+    const std::string modello = b.conf.FileSchema;  // the dialog may change the names meanwhile
+    const std::string modelloIndice = b.conf.FileIndice;
+    const auto righePagina = ApriModello(b, modello, "FILESCHEMA");
+    if (!righePagina) return esito;
+    const auto righeIndice = ApriModello(b, modelloIndice, "FILEINDICE");
+    if (!righeIndice) return esito;
+    if (!ModelloHaSchema(*righePagina)) {
+        b.finestre().Messaggio("Il modello della pagina non ha la riga |SCHEMA| dove va lo schema",
+                               CartellaModelli(b) + modello);
+        return esito;
+    }
+    if (!ModelloHaRighe(*righeIndice)) {
+        b.finestre().Messaggio("Il modello dell'indice non ha nessuna riga <SCHEMIFUT per gli schemi",
+                               CartellaModelli(b) + modelloIndice);
+        return esito;
+    }
     const std::string cartellaSchemi = CartellaSchemiSito(b);
     if (!ControllaCartella(b, cartellaSchemi, "Cartella degli schemi non trovata")) return esito;
-    if (!ControllaCartella(b, CartellaSitoProva(b), "Cartella di pubblicazione non trovata")) return esito;
+    const std::string sito = CartellaSitoProva(b);
+    if (!ControllaCartella(b, sito, "Cartella di pubblicazione non trovata")) return esito;
 
-    const std::string modello = b.conf.FileSchema;  // the dialog may change the names meanwhile
-    const std::string estensione = EstensioneModello(modello);
-    const std::vector<std::string> ElencoFile = ElencoSchemiSito(cartellaSchemi);
-    std::vector<std::string> ElencoIndice(1);  // entries 1..n, as the index builder counts them
+    const std::string estensioneIndice = EstensioneModello(modelloIndice);
+    const std::vector<PaginaSchema> piano =
+        PianoPagine(b, ElencoSchemiSito(cartellaSchemi), EstensioneModello(modello), estensioneIndice);
+    std::vector<VoceIndice> voci;
 
-    for (size_t i = 1; i <= ElencoFile.size(); ++i) {
-        b.file.NomeFileAperto = cartellaSchemi + ElencoFile[i - 1];
+    for (const PaginaSchema& ps : piano) {
+        const std::string percorso = cartellaSchemi + ps.File;
+        b.file.NomeFileAperto = percorso;
         if (!CaricaSchema(b)) {
             // The loader has told the user; the previous schema's tables must not be published.
             ++esito.Scartati;
             continue;
         }
+        const int soluzioni = ContaSoluzioni(b.schema, 2);
+        if (soluzioni != 1) {
+            b.finestre().Messaggio(soluzioni == 0 ? "Lo schema non ha soluzione: non viene pubblicato"
+                                                  : "Lo schema ha più di una soluzione: non viene pubblicato",
+                                   percorso);
+            ++esito.Scartati;
+            continue;
+        }
         RisolviPerPagina(b);
+        if (!b.ris.Risolto) {
+            b.finestre().Messaggio("Il risolutore non ha completato lo schema: non viene pubblicato",
+                                   percorso);
+            ++esito.Scartati;
+            continue;
+        }
+        const GradoSchema grado = GradoDelRisolutore(b.ris);
         b.Gr.Redraw = true;
-        Generahtml_Click(b);
+        Generahtml_Click(b, DatiGradoScript(grado));
 
-        const std::string pagina = NomePaginaSchema(ElencoFile[i - 1], estensione);
-        const long L = LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli);
         const int n = b.schema.Sizesc;
         const std::string titolo =
-            "Futoshiki " + std::to_string(n) + "x" + std::to_string(n) + " Livello " + std::to_string(L);
-        GeneraIdSchema(b, static_cast<int>(i), L);
-        if (!Stringi(b, modello, pagina, false, titolo)) return esito;
+            std::to_string(n) + "x" + std::to_string(n) + " Livello " + std::to_string(grado.Livello);
+        GeneraIdSchema(b, PrefissoGrado(grado.Gruppo), NumeroStabileSchema(b.schema));
+        const std::string uscita = sito + ps.Pagina;
+        if (!ScriviFileSicuro(uscita, CompilaModello(b, *righePagina, false, "Futoshiki " + titolo))) {
+            b.finestre().Messaggio("Impossibile scrivere il file", uscita);
+            ++esito.Scartati;
+            continue;
+        }
+        if (!ps.NomeProprio)
+            b.finestre().Messaggio("Nome di file non adatto a una pagina: pubblicato come " + ps.Pagina,
+                                   percorso);
         ++esito.Pagine;
-        ElencoIndice.push_back(Formatta0(L, 6) + titolo.substr(10) + "|" + pagina);
+        voci.push_back({grado, titolo, ps.Pagina});
     }
 
-    const int n = static_cast<int>(ElencoIndice.size()) - 1;
-    Sortaqs6(ElencoIndice, 1, n);
-    if (!generaPaginaIndiceHTML(b, ElencoIndice, n, &esito.Indice)) return esito;
+    OrdinaIndice(voci);
+    const std::string uscita = sito + NomeIndice(b, estensioneIndice);
+    if (!ScriviFileSicuro(uscita, CompilaIndice(b, *righeIndice, voci))) {
+        b.finestre().Messaggio("Impossibile scrivere il file", uscita);
+        return esito;
+    }
+    esito.Indice = uscita;
 
-    const std::string sito = CartellaSitoProva(b);
     CopiaImmagini(b, sito);
     // The pages call the compacted script: make it if the folder has none yet.
     if (!EsisteFile(sito + FileScript) && EsisteFile(CartellaModelli(b) + FileScript)) Stringi_Click(b);
@@ -230,24 +353,34 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
 }
 
 std::string CompilaPaginaFutoshiki(const Banco& b, const std::vector<std::string>& righe,
-                                   const std::vector<std::string>& schemi) {
+                                   const std::vector<std::string>& schemi,
+                                   const CollegamentiPrincipale& collegamenti) {
     const std::string data = DataInlettera(b.web.DataRiferimento);
     std::string out;
     for (std::string riga : righe) {
         riga = Sostituisci(riga, "|DATA|", data);
+        riga = Sostituisci(riga, "|INDICE|", TestoHtml(collegamenti.Indice));
         for (int k = 1; k <= 10; ++k) {
             const std::string segnaposto = "|SCHEMA" + Formatta0(k, 2);
-            if (riga.find(segnaposto) == std::string::npos) continue;
-            // A slot without a schema file numbered k stays empty.
-            std::string testo;
+            const std::string segnapostoPagina = "|PAGINA" + Formatta0(k, 2);
+            if (riga.find(segnaposto) == std::string::npos &&
+                riga.find(segnapostoPagina) == std::string::npos)
+                continue;
+            // A slot without a published schema file numbered k stays empty.
+            std::string testo, indirizzo;
             for (const std::string& nome : schemi) {
-                const auto parti = Dividi(nome, '_');
-                if (ArrotondaPari(ValoreNumerico(parti[0])) != k) continue;
-                testo = "SCHEMA " + std::to_string(k) + "&nbsp;&nbsp;" + (parti.size() > 1 ? parti[1] : "") +
-                        "&nbsp;&nbsp;" + ParolaLivello(parti.size() > 2 ? parti[2] : "");
+                const PartiSlot p = LeggiNomeSlot(nome);
+                if (p.Numero != k) continue;
+                if (collegamenti.Pagina) {
+                    indirizzo = collegamenti.Pagina(nome);
+                    if (indirizzo.empty()) continue;
+                }
+                testo = "SCHEMA " + std::to_string(k) + "&nbsp;&nbsp;" + TestoHtml(p.Nome) + "&nbsp;&nbsp;" +
+                        p.Parola;
                 break;
             }
             riga = Sostituisci(riga, segnaposto, testo);
+            riga = Sostituisci(riga, segnapostoPagina, TestoHtml(indirizzo));
         }
         out += riga + Crlf;
     }
@@ -256,17 +389,34 @@ std::string CompilaPaginaFutoshiki(const Banco& b, const std::vector<std::string
 
 bool GeneraPaginaFutoshiki(Banco& b, std::string* scritto) {
     const std::string modello = CartellaModelli(b) + FilePaginaPrincipale;
-    const auto righe = EsisteFile(modello) ? LeggiRighe(modello) : std::nullopt;
+    std::string errore;
+    const auto righe = LeggiModello(modello, errore);
     if (!righe) {
-        b.finestre().Messaggio("Modello non trovato", modello);
+        b.finestre().Messaggio(errore, modello);
         return false;
     }
     const std::string cartellaSchemi = CartellaSchemiSito(b);
     if (!ControllaCartella(b, cartellaSchemi, "Cartella degli schemi non trovata")) return false;
     const std::string sito = CartellaSito(b);
     if (!ControllaCartella(b, sito, "Cartella di pubblicazione non trovata")) return false;
+
+    // The slots link to the pages the publisher writes for the same files, under the same names;
+    // a schema the publisher would refuse gets no slot.
+    const std::vector<std::string> schemi = ElencoSchemiSito(cartellaSchemi);
+    const std::string estensioneIndice = EstensioneSicura(b.conf.FileIndice);
+    const std::vector<PaginaSchema> piano =
+        PianoPagine(b, schemi, EstensioneSicura(b.conf.FileSchema), estensioneIndice);
+    CollegamentiPrincipale collegamenti;
+    collegamenti.Indice = DaPrincipaleAlSito + IndirizzoRelativo(NomeIndice(b, estensioneIndice));
+    collegamenti.Pagina = [&](const std::string& file) -> std::string {
+        const auto letto = LeggiSchemaFile(cartellaSchemi + file);
+        if (!letto || ContaSoluzioni(letto->schema, 2) != 1) return "";
+        for (const PaginaSchema& ps : piano)
+            if (ps.File == file) return DaPrincipaleAlSito + IndirizzoRelativo(ps.Pagina);
+        return "";
+    };
     const std::string uscita = sito + FilePaginaPrincipale;
-    if (!ScriviFileSicuro(uscita, CompilaPaginaFutoshiki(b, *righe, ElencoSchemiSito(cartellaSchemi)))) {
+    if (!ScriviFileSicuro(uscita, CompilaPaginaFutoshiki(b, *righe, schemi, collegamenti))) {
         b.finestre().Messaggio("Impossibile scrivere il file", uscita);
         return false;
     }
@@ -294,13 +444,6 @@ ListaModelli ElencoModelli(const Banco& b, const std::string& tipo, const std::s
             lista.Selezionato = static_cast<int>(lista.Nomi.size()) - 1;
     }
     return lista;
-}
-
-bool EseguiModoHtml(Banco& b) {
-    if (!EsisteFile(PercorsoIni(b))) return false;
-    LeggiFileIni(b);
-    CaricamentoForm1(b);
-    return GeneraSingolaPaginaSchema(b).Riuscita;
 }
 
 }  // namespace kelvaro

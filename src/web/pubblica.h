@@ -1,10 +1,12 @@
 #pragma once
 // The web publisher: one interactive page per schema file of schemixwebsite/, an index sorted by
 // difficulty, the site's main page.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "banco.h"
+#include "web/grado.h"
 
 namespace kelvaro {
 
@@ -12,7 +14,7 @@ namespace kelvaro {
 struct EsitoPubblicazione {
     bool Riuscita = false;  // the index page was written
     int Pagine = 0;         // schema pages written
-    int Scartati = 0;       // schema files that did not load
+    int Scartati = 0;       // schema files left out: not loaded, not exactly one solution, not written
     std::string Indice;     // path of the index page
 };
 
@@ -25,25 +27,52 @@ std::string NomePaginaSchema(const std::string& fileSchema, const std::string& e
 // 0 -> "F_", 1..299 -> "M_", 300 and above -> "D_".
 std::string PrefissoLivello(long L);
 
-// IdSchema = level prefix + DataRiferimento as "YYMMDD_" + i as "00", upper case.
+// IdSchema = prefix + DataRiferimento as "YYMMDD_" + numero, upper case.
+void GeneraIdSchema(Banco& b, const std::string& prefisso, const std::string& numero);
+// The same with the level's prefix and i as "00".
 void GeneraIdSchema(Banco& b, int i, long L);
+// The part of a page identifier that belongs to the schema itself: 8 hex digits from its size,
+// givens and signs, so the identifier does not move when other schemas are published with it.
+std::string NumeroStabileSchema(const Schema& s);
 // Sorts a[primo..ultimo] ascending by character codes.
 void Sortaqs6(std::vector<std::string>& a, long primo, long ultimo);
-// The index page text from the index template's lines and the sorted entries 1..n.
-std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
-                          const std::vector<std::string>& ElencoIndice, int n);
-// Writes perwebsiteprove/futoshiki_YYMMDD.<ext of FileIndice>; false (with a message) on failure.
-bool generaPaginaIndiceHTML(Banco& b, const std::vector<std::string>& ElencoIndice, int n,
-                            std::string* scritto = nullptr);
 
-// Loads, solves and publishes every schema file, then writes the sorted index. A file that does
-// not load gets no page and no index entry. Missing templates or folders are reported and
-// nothing is written.
+// One published schema in the index.
+struct VoceIndice {
+    GradoSchema Grado;
+    std::string Titolo;  // "5x5 Livello 513": the page title without "Futoshiki "
+    std::string Pagina;  // page file name
+};
+// Index order: group, then level as a number, then title and page name.
+void OrdinaIndice(std::vector<VoceIndice>& voci);
+// The index page text from the index template's lines and the sorted entries. Every row pattern
+// "<SCHEMIFUTaabb>" writes entries a..b (counted from 1); the last row pattern of the template also
+// writes, after its own, every entry no pattern covered, so no schema is left out. In a row:
+// the pattern tag becomes the page's address, <TITOLOSCHEMA> the title, <GRADOSCHEMA> the group
+// key, <PAROLASCHEMA> the group word, <COMESCHEMA> how the level was reached, <LIVELLOSCHEMA> the
+// level number; all escaped for the page.
+std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
+                          const std::vector<VoceIndice>& voci);
+
+// Loads, checks, solves and publishes every schema file, then writes the sorted index. A file
+// that does not load, has no solution or more than one, or cannot be written gets no page and no
+// index entry, with a message naming it; the others go on. Bad template names, templates without
+// their insertion line, missing templates or folders are reported and nothing is written.
 EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b);
 
-// The main page text from "Futoshiki.html"'s template lines and the schema file names.
+// Links of the main page, relative to perwebsite/.
+struct CollegamentiPrincipale {
+    std::string Indice;  // the index page
+    // The page of a schema file; "" when it has none (its slot then stays empty). Unset: every
+    // file fills its slot, with no address.
+    std::function<std::string(const std::string&)> Pagina;
+};
+// The main page text from "Futoshiki.html"'s template lines and the schema file names:
+// "|SCHEMAkk" becomes the slot text (name and level word taken from the file name, escaped),
+// "|PAGINAkk" the slot's page address, "|INDICE|" the index address.
 std::string CompilaPaginaFutoshiki(const Banco& b, const std::vector<std::string>& righe,
-                                   const std::vector<std::string>& schemi);
+                                   const std::vector<std::string>& schemi,
+                                   const CollegamentiPrincipale& collegamenti = {});
 // Writes perwebsite/Futoshiki.html; false (with a message) on failure.
 bool GeneraPaginaFutoshiki(Banco& b, std::string* scritto = nullptr);
 
@@ -56,9 +85,5 @@ struct ListaModelli {
 };
 ListaModelli ElencoModelli(const Banco& b, const std::string& tipo, const std::string& attuale,
                            const std::string& escludi);
-
-// The "/HTML" mode: template names from Kelvaro.ini, the main window's load step, publishing.
-// Without Kelvaro.ini nothing happens. True when the index was written.
-bool EseguiModoHtml(Banco& b);
 
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "model/testo.h"
+#include "web/pagine.h"
 
 namespace kelvaro {
 
@@ -142,9 +143,10 @@ std::string CompilaModello(const Banco& b, const std::vector<std::string>& righe
 bool Stringi(Banco& b, const std::string& FileModello, const std::string& FileUscita, bool PerRighe,
              const std::string& Titolo) {
     const std::string modello = CartellaModelli(b) + FileModello;
-    const auto righe = EsisteFile(modello) ? LeggiRighe(modello) : std::nullopt;
+    std::string errore;
+    const auto righe = LeggiModello(modello, errore);
     if (!righe) {
-        b.finestre().Messaggio("Modello non trovato", modello);
+        b.finestre().Messaggio(errore, modello);
         return false;
     }
     std::error_code ec;

@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     const auto righe = DividiRighe(modello);
     CompilaModello(b, righe, true, "Titolo");
     CompilaModello(b, righe, false, "Titolo");
-    std::vector<std::string> voci{""};
-    for (const std::string& v : Dividi(nomi, '\n')) voci.push_back(v);
-    CompilaIndice(b, righe, voci, static_cast<int>(voci.size()) - 1);
-    std::vector<std::string> schemi(voci.begin() + 1, voci.end());
+    std::vector<std::string> schemi = Dividi(nomi, '\n');
+    std::vector<VoceIndice> voci;
+    for (const std::string& v : schemi) voci.push_back({ValutaGrado(1, 1, true), v, v});
+    CompilaIndice(b, righe, voci);
     CompilaPaginaFutoshiki(b, righe, schemi);
     NomeBinario(modello);
     DataInlettera(modello);

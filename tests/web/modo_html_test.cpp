@@ -1,9 +1,12 @@
 // The "/HTML" mode on a program directory of its own: pages, index, levels, the site's pictures.
+#include "app/modo_html.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 
 #include "app/ini.h"
 #include "files/caricamento.h"
@@ -67,13 +70,22 @@ TEST_F(ModoHtml, PagineIndiceELivelli) {
     struct Caso {
         const char* pagina;
         const char* titolo;
-        const char* id;
+        const char* id;  // the group's prefix and the date; 8 hex digits of the schema follow
         const char* schema;
+        const char* grado;
     };
+    // b and c need a trial: their solve logs hold "Provo" lines.
     const Caso casi[] = {
-        {"Futoshiki_a_facile.html", "Futoshiki 5x5 Livello 0", "F_090101_01", "a_facile.txt"},
-        {"Futoshiki_b_swordfish.html", "Futoshiki 6x6 Livello 210", "M_090101_02", "b_swordfish.TXT"},
-        {"Futoshiki_c_difficile.html", "Futoshiki 5x5 Livello 311", "D_090101_03", "c_difficile.txt"},
+        {"Futoshiki_a_facile.html", "Futoshiki 5x5 Livello 0", "F_090101_", "a_facile.txt",
+         "var grado='facile';var gradoParola='Facile';var gradoCome='Tecniche: singoli e disuguaglianze; "
+         "nessun tentativo.';var gradoTentativo=false;var gradoLivello=0;"},
+        {"Futoshiki_b_swordfish.html", "Futoshiki 6x6 Livello 210", "M_090101_", "b_swordfish.TXT",
+         "var grado='medio';var gradoParola='Medio';var gradoCome='Tecniche: singoli, disuguaglianze, "
+         "Swordfish (1); serve un tentativo.';var gradoTentativo=true;var gradoLivello=210;"},
+        {"Futoshiki_c_difficile.html", "Futoshiki 5x5 Livello 311", "D_090101_", "c_difficile.txt",
+         "var grado='difficile';var gradoParola='Difficile';var gradoCome='Tecniche: singoli, "
+         "disuguaglianze, gruppi di candidati (1), Swordfish (1); serve un tentativo.';var "
+         "gradoTentativo=true;var gradoLivello=311;"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.pagina);
@@ -82,11 +94,19 @@ TEST_F(ModoHtml, PagineIndiceELivelli) {
         EXPECT_EQ(pagina.rfind("<html> <head> <title>" + t +
                                    "</title> <script src='schemaFutoshiki.js'></script> "
                                    "</head> <body onload=\"a100001('" +
-                                   c.id + "')\"> \t<h1>" + t +
-                                   "</h1> "
-                                   "<p>01 Gennaio 2009</p> <script lang='javascript'>var a010101;a010101='",
+                                   c.id,
                                0),
                   0u);
+        const size_t dopoId =
+            pagina.find("')\"> \t<h1>" + t +
+                        "</h1> "
+                        "<p>01 Gennaio 2009</p> <script lang='javascript'>var a010101;a010101='");
+        ASSERT_NE(dopoId, std::string::npos);
+        const size_t inizioId = pagina.find(c.id);
+        EXPECT_TRUE(std::regex_match(pagina.substr(inizioId, dopoId - inizioId),
+                                     std::regex(std::string(c.id) + "[0-9A-F]{8}")));
+        // The grade for the page script, at the end of the data script.
+        EXPECT_NE(pagina.find(std::string(c.grado) + "\r\n</script>"), std::string::npos);
         // The solver's result is the stored solution; the page ends after the fragment's table.
         const auto letto = LeggiSchemaFile(b.CartellaProgramma + "/schemixwebsite/" + c.schema);
         ASSERT_TRUE(letto);
@@ -157,7 +177,8 @@ TEST_F(ModoHtml, ModelloSenzaEstensione) {
     const EsitoPubblicazione e = GeneraSingolaPaginaSchema(b);
     EXPECT_FALSE(e.Riuscita);
     ASSERT_EQ(f.messaggi.size(), 1u);
-    EXPECT_EQ(f.messaggi[0].testo, "Il nome del modello per la pagina dello schema non ha estensione");
+    EXPECT_EQ(f.messaggi[0].testo,
+              "Nome di modello non valido per FILESCHEMA: deve essere una pagina .html o .htm");
     EXPECT_TRUE(Vuota("perwebsiteprove"));
 }
 

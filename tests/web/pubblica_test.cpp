@@ -60,17 +60,17 @@ const std::vector<std::string> ModelloIndice = {"<html>",
                                                 "</ul>",
                                                 "</html>"};
 
-std::vector<std::string> Voci(int n) {
-    std::vector<std::string> v(1);
+std::vector<VoceIndice> Voci(int n) {
+    std::vector<VoceIndice> v;
     for (int k = 1; k <= n; ++k)
-        v.push_back("000" + std::to_string(100 + k) + "5x5 Livello " + std::to_string(100 + k) + "|P" +
-                    std::to_string(k) + ".html");
+        v.push_back({ValutaGrado(0, 100 + k, false), "5x5 Livello " + std::to_string(100 + k),
+                     "P" + std::to_string(k) + ".html"});
     return v;
 }
 
 TEST(Indice, QuattroSchemiQuattroRighe) {
     Banco b;
-    EXPECT_EQ(CompilaIndice(b, ModelloIndice, Voci(4), 4),
+    EXPECT_EQ(CompilaIndice(b, ModelloIndice, Voci(4)),
               "<html>\r\n<h1>Schemi del 01 Gennaio 2009 (01 Gennaio 2009)</h1>\r\n<ul>\r\n"
               "<li><a href='P1.html'>5x5 Livello 101</a></li>\r\n"
               "<li><a href='P2.html'>5x5 Livello 102</a></li>\r\n"
@@ -82,13 +82,13 @@ TEST(Indice, QuattroSchemiQuattroRighe) {
 TEST(Indice, NessunoSchemaSoloModelloConDate) {
     Banco b;
     EXPECT_EQ(
-        CompilaIndice(b, ModelloIndice, Voci(0), 0),
+        CompilaIndice(b, ModelloIndice, Voci(0)),
         "<html>\r\n<h1>Schemi del 01 Gennaio 2009 (01 Gennaio 2009)</h1>\r\n<ul>\r\n</ul>\r\n</html>\r\n");
 }
 
 TEST(Indice, SecondaRigaModelloContinuaDaUndici) {
     Banco b;
-    const std::string out = CompilaIndice(b, ModelloIndice, Voci(12), 12);
+    const std::string out = CompilaIndice(b, ModelloIndice, Voci(12));
     const auto righe = DividiRighe(out);
     ASSERT_EQ(righe.size(), 3u + 12u + 2u);
     EXPECT_EQ(righe[3 + 9], "<li><a href='P10.html'>5x5 Livello 110</a></li>");
@@ -98,8 +98,8 @@ TEST(Indice, SecondaRigaModelloContinuaDaUndici) {
 
 TEST(Indice, ModelloDaZeroComincaDalPrimo) {
     Banco b;
-    EXPECT_EQ(CompilaIndice(b, {"<SCHEMIFUT0002>=<TITOLOSCHEMA>"}, Voci(3), 3),
-              "P1.html=5x5 Livello 101\r\nP2.html=5x5 Livello 102\r\n");
+    EXPECT_EQ(CompilaIndice(b, {"<SCHEMIFUT0002>=<TITOLOSCHEMA>"}, Voci(3)),
+              "P1.html=5x5 Livello 101\r\nP2.html=5x5 Livello 102\r\nP3.html=5x5 Livello 103\r\n");
 }
 
 TEST(PaginaFutoshiki, Segnaposti) {
@@ -121,7 +121,7 @@ TEST(PaginaFutoshiki, Segnaposti) {
         "<a>SCHEMA 1&nbsp;&nbsp;Uno&nbsp;&nbsp;FACILE</a><a>SCHEMA "
         "10&nbsp;&nbsp;Dieci&nbsp;&nbsp;DIFFICILE</a>\r\n"
         "<a>SCHEMA 4&nbsp;&nbsp;Strano&nbsp;&nbsp;</a>\r\n"
-        "<a>SCHEMA 5&nbsp;&nbsp;Corto.txt&nbsp;&nbsp;</a>\r\n"
+        "<a>SCHEMA 5&nbsp;&nbsp;Corto&nbsp;&nbsp;</a>\r\n"
         "<a></a>\r\n"
         "<DATA>\r\n");
 }

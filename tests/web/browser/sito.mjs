@@ -1,6 +1,6 @@
 // Shared helpers of the browser tests: publish a fresh copy of the program directory
 // and drive Debian's chromium through playwright-core.
-import { cpSync, mkdirSync, mkdtempSync, rmSync, existsSync, readFileSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, rmSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { execFileSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import { join, dirname, resolve } from 'node:path';
@@ -39,7 +39,8 @@ export function leggiSchema(file) {
 // Publishes the sample site from a private copy of the program directory.
 // KELVARO_SITO_MANO=1 builds it with the hand-made builder instead (page script work
 // without a build); the tests themselves always run against kelvaro-cli.
-export function pubblica() {
+// `altri` adds schema files (name -> content) to the copy's schemixwebsite/ before publishing.
+export function pubblica(altri = {}) {
   const cartella = mkdtempSync(join(tmpdir(), 'kelvaro-sito-'));
   if (process.env.KELVARO_SITO_MANO === '1') {
     execFileSync(process.execPath, [join(qui, '..', 'strumenti', 'monta_sito.mjs'), cartella]);
@@ -51,6 +52,9 @@ export function pubblica() {
     // --stringi compacts the page script from the copy's own template, so the site never
     // mixes pages with a script left over from an older build.
     cpSync(bin, cartella, { recursive: true });
+    for (const [nome, testo] of Object.entries(altri)) {
+      writeFileSync(join(cartella, 'schemixwebsite', nome), testo);
+    }
     mkdirSync(join(cartella, 'perwebsiteprove'), { recursive: true });
     mkdirSync(join(cartella, 'perwebsite'), { recursive: true });
     execFileSync(join(cartella, 'kelvaro-cli'), ['pubblica', '--cartella', cartella, '--principale', '--stringi'], {
