@@ -59,6 +59,11 @@ struct Banco {
     // Local time used for the automatic file names; tests replace it.
     std::function<std::tm()> Orologio;
 
+    // Who takes a schema the generation step has confirmed (in the tables, named, graded by the
+    // step solver): when empty it is written at once (CmdSalvaxml_Click); batch production checks
+    // it first, the window's "Nuovo" keeps it unsaved.
+    std::function<void(Banco&)> ConsegnaSchema;
+
     Finestre& finestre() { return *finestre_; }
     // The caller keeps ownership; nullptr goes back to the headless windows.
     void ImpostaFinestre(Finestre* f) { finestre_ = f ? f : &senzaSchermo_; }

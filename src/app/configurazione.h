@@ -18,6 +18,9 @@ struct Regola {
     int SWORDFISH = 0;
     // "KEY=value" as written, of the first value no 16-bit field can hold ("" when none).
     std::string FuoriIntervallo;
+    // Techniques every schema of the rule must need: "" any, else NESSUNA, SOTTOINSIEMI,
+    // SWORDFISH or ENTRAMBE (see production/produzione.h).
+    std::string RICHIEDE;
 };
 
 constexpr int MaxRegole = 20;

@@ -85,6 +85,8 @@ void LeggiRegoleIniRighe(const std::vector<std::string>& righe, Configurazione& 
             r.NASCOSTI = Intero16(chiave, valore, r);
         else if (chiave == "SWORDFISH")
             r.SWORDFISH = Intero16(chiave, valore, r);
+        else if (chiave == "RICHIEDE")
+            r.RICHIEDE = valore;
     }
 }
 

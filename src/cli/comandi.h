@@ -12,5 +12,6 @@ int Risolvi(const Argomenti& args);
 int Pubblica(const Argomenti& args);
 int CompattaScript(const Argomenti& args);
 int Genera(const Argomenti& args);
+int Libretto(const Argomenti& args);
 
 }  // namespace kelvaro::cli

@@ -24,7 +24,11 @@ constexpr const char* UsoGenera =
     "  --cicli2 K       cicli secondari (2)\n"
     "  --profondita K   profondità analisi (10)\n"
     "  --cartella DIR   cartella degli schemi (la cartella corrente)\n"
-    "  --avanzamento    scrive l'avanzamento su stderr\n";
+    "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
+    "                   swordfish (almeno un passo Swordfish), entrambe\n"
+    "  --avanzamento    scrive l'avanzamento su stderr\n"
+    "  --riepilogo      scrive il riepilogo anche nella cartella, come riepilogo_AAMMGGHHMMSS.csv\n"
+    "Alla fine stampa un riepilogo per dimensione e livello.\n";
 
 bool LeggiIntero(const std::string& testo, int& valore) {
     if (testo.empty() || testo.size() > 9) return false;
@@ -50,6 +54,8 @@ int Genera(const Argomenti& args) {
     int tecniche = 3;
     std::string cartella = ".";
     bool avanzamento = false;
+    // Opt-in: a folder of genera holds schema files only, unless the CSV is asked for.
+    bool riepilogo = false;
     const std::map<std::string, int*> numeri = {
         {"--dimensione", &r.SIZESC}, {"--numero", &r.SCHEMI},         {"--celle", &r.CELLEINIZIALI},
         {"--tecniche", &tecniche},   {"--soglia", &r.SOGLIA},         {"--cicli1", &r.MAXCICLO1},
@@ -61,18 +67,32 @@ int Genera(const Argomenti& args) {
             avanzamento = true;
             continue;
         }
+        if (a == "--riepilogo") {
+            riepilogo = true;
+            continue;
+        }
         if (a == "--help" || a == "-h") {
             std::fputs(UsoGenera, stdout);
             return 0;
         }
         const auto it = numeri.find(a);
-        if ((it == numeri.end() && a != "--cartella") || k + 1 >= args.size()) {
+        if ((it == numeri.end() && a != "--cartella" && a != "--richiede") || k + 1 >= args.size()) {
             std::fputs(UsoGenera, stderr);
             return 2;
         }
         const std::string& v = args[++k];
         if (a == "--cartella") {
             cartella = v;
+        } else if (a == "--richiede") {
+            const auto q = LeggiRichiesta(v);
+            if (!q || *q == Richiesta::Qualsiasi) {
+                std::fprintf(
+                    stderr,
+                    "errore: --richiede vuole nessuna, sottoinsiemi, swordfish o entrambe, non '%s'\n",
+                    v.c_str());
+                return 2;
+            }
+            r.RICHIEDE = v;
         } else if (!LeggiIntero(v, *it->second)) {
             std::fprintf(stderr, "errore: %s vuole un numero intero, non '%s'\n", a.c_str(), v.c_str());
             return 2;
@@ -80,6 +100,15 @@ int Genera(const Argomenti& args) {
     }
     if (tecniche < 0 || tecniche > 3) {
         std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 3, non %d\n", tecniche);
+        return 2;
+    }
+    if (r.SCHEMI < 1) {
+        std::fprintf(stderr, "errore: --numero vuole almeno 1 schema, non %d\n", r.SCHEMI);
+        return 2;
+    }
+    // An empty name would silently mean the program directory.
+    if (cartella.empty()) {
+        std::fputs("errore: --cartella vuole il nome di una cartella, non un testo vuoto\n", stderr);
         return 2;
     }
     r.NASCOSTI = (tecniche & 1) ? 1 : 0;
@@ -102,6 +131,10 @@ int Genera(const Argomenti& args) {
     EventiProduzione eventi;
     if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
     const EsitoProduzione esito = EseguiGeneraAuto(b, eventi);
+    std::fputs(RiepilogoTesto(esito.Scritti).c_str(), stdout);
+    if (riepilogo)
+        for (const std::string& f : ScriviRiepiloghi(b, esito.Scritti))
+            std::printf("riepilogo: %s\n", f.c_str());
     std::printf("schemi scritti: %d in %s\n", esito.Salvati, r.DIR.c_str());
     return esito.Salvati == r.SCHEMI ? 0 : 1;
 }

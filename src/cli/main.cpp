@@ -22,7 +22,9 @@ const char* Uso =
     "                       DIR/perwebsite/Futoshiki.html, --stringi prima compatta lo script\n"
     "  stringi [--cartella DIR]\n"
     "                       compatta DIR/template/schemaFutoshiki.js in DIR/perwebsiteprove\n"
-    "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n";
+    "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n"
+    "  libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
+    "                       il libretto PDF degli schemi di una cartella\n";
 
 }  // namespace
 
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
         {"pubblica", Pubblica},
         {"stringi", CompattaScript},
         {"genera", Genera},
+        {"libretto", Libretto},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);

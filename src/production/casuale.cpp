@@ -1,5 +1,6 @@
 #include "production/casuale.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 
@@ -8,12 +9,19 @@ namespace kelvaro {
 namespace {
 // 24-bit linear congruential generator x := (1140671485 x + 12820163) mod 2^24, from 327680.
 constexpr uint32_t Inizio = 327680;
-uint32_t g_stato = Inizio;
+// Atomic: the window's "Nuovo" draws from a worker thread while the window may solve.
+std::atomic<uint32_t> g_stato{Inizio};
+
+uint32_t Successivo(uint32_t x) {
+    return static_cast<uint32_t>((1140671485ull * x + 12820163ull) & 0xFFFFFFull);
+}
 }  // namespace
 
 double EstraiCasuale() {
-    g_stato = static_cast<uint32_t>((1140671485ull * g_stato + 12820163ull) & 0xFFFFFFull);
-    return static_cast<double>(g_stato) / 16777216.0;
+    uint32_t x = g_stato.load(std::memory_order_relaxed);
+    while (!g_stato.compare_exchange_weak(x, Successivo(x), std::memory_order_relaxed)) {
+    }
+    return static_cast<double>(Successivo(x)) / 16777216.0;
 }
 
 double GeneraCasuale(double ValoreC) {
@@ -21,7 +29,7 @@ double GeneraCasuale(double ValoreC) {
 }
 
 void RiportaCasualeAllInizio() {
-    g_stato = Inizio;
+    g_stato.store(Inizio);
 }
 
 uint32_t StatoCasuale() {

@@ -288,7 +288,10 @@ bool ConfermaESalva(Banco& b, const SchemaProdotto& p) {
     ImpostaSchemaCorrente(b, p);
     if (!RisoltoSenzaTentativi(b)) return false;
     GeneraNomeAut(b);
-    CmdSalvaxml_Click(b);
+    if (b.ConsegnaSchema)
+        b.ConsegnaSchema(b);
+    else
+        CmdSalvaxml_Click(b);
     return true;
 }
 

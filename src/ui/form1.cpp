@@ -25,6 +25,7 @@
 #include "ui/formhtml.h"
 #include "ui/griglia_widget.h"
 #include "ui/icone.h"
+#include "ui/nuovo.h"
 #include "ui/palette.h"
 #include "ui/pittura.h"
 #include "ui/stampa.h"
@@ -110,6 +111,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     CaricamentoForm1(b_);
     CreaToolbar();
     AggiornaUndo();
+    new ComandiAutore(this);  // "Nuovo", batch production and the booklet
 }
 
 Form1::~Form1() {

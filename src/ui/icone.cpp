@@ -200,6 +200,25 @@ void Programma(QPainter& p) {
     p.drawText(QRectF(13.5, 13.5, 6.5, 6.5), Qt::AlignCenter, "1");
 }
 
+// A blank sheet with a green plus: a new schema.
+void Nuovo(QPainter& p) {
+    QPainterPath foglio;
+    foglio.moveTo(5, 3);
+    foglio.lineTo(14, 3);
+    foglio.lineTo(19, 8);
+    foglio.lineTo(19, 21);
+    foglio.lineTo(5, 21);
+    foglio.closeSubpath();
+    p.setPen(Tratto(Inchiostro));
+    p.setBrush(Qt::white);
+    p.drawPath(foglio);
+    p.drawLine(QPointF(14, 3), QPointF(14, 8));
+    p.drawLine(QPointF(14, 8), QPointF(19, 8));
+    p.setPen(Tratto(Verde, 2.4));
+    p.drawLine(QPointF(12, 11), QPointF(12, 18));
+    p.drawLine(QPointF(8.5, 14.5), QPointF(15.5, 14.5));
+}
+
 using Disegno = void (*)(QPainter&);
 
 class MotoreIcona : public QIconEngine {
@@ -233,8 +252,9 @@ QIcon IconaToolbar(const QString& chiave) {
     static const struct {
         const char* chiave;
         Disegno disegno;
-    } disegni[] = {{"Apri", Apri},       {"Salva", Salva}, {"Risolvi", Risolvi}, {"Mostra", Mostra},
-                   {"UndoAll", UndoAll}, {"Undo", Undo},   {"Stampa", Stampa},   {"Uscita", Uscita}};
+    } disegni[] = {{"Apri", Apri},     {"Salva", Salva},     {"Risolvi", Risolvi},
+                   {"Mostra", Mostra}, {"UndoAll", UndoAll}, {"Undo", Undo},
+                   {"Stampa", Stampa}, {"Uscita", Uscita},   {"Nuovo", Nuovo}};
     for (const auto& d : disegni)
         if (chiave == QLatin1String(d.chiave)) return QIcon(new MotoreIcona(d.disegno));
     return {};

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 
 #include "supporto/supporto.h"
@@ -22,6 +24,12 @@ Uscita Cli(const std::string& argomenti) {
     return {e.uscita, e.stato};
 }
 
+std::string UltimaRiga(const std::string& t) {
+    std::string s = t;
+    while (!s.empty() && s.back() == '\n') s.pop_back();
+    return s.substr(s.rfind('\n') == std::string::npos ? 0 : s.rfind('\n') + 1);
+}
+
 std::string RigaSoluzioni(const std::string& uscita) {
     const size_t k = uscita.find("soluzioni: ");
     if (k == std::string::npos) return "";
@@ -36,8 +44,9 @@ TEST(CliGenera, ScriveGliSchemiNellaCartella) {
             "--cicli2 2 --profondita 10 --cartella " +
             dir);
     EXPECT_EQ(u.stato, 0);
-    EXPECT_EQ(u.testo, "schemi scritti: 4 in " + dir + "\n");
+    EXPECT_EQ(UltimaRiga(u.testo), "schemi scritti: 4 in " + dir);
     int file = 0;
+    // schema files only: the CSV report is written when asked for
     for (const auto& e : fs::directory_iterator(dir)) {
         ++file;
         EXPECT_EQ(e.path().filename().string().substr(0, 2), "6_");
@@ -60,6 +69,155 @@ TEST(CliGenera, OpzioniErrate) {
         EXPECT_EQ(u.stato, 2) << opzioni;
     }
     EXPECT_FALSE(fs::exists(tmp / "x"));
+}
+
+TEST(CliGenera, OpzioniInutilizzabiliSpiegate) {
+    test::CartellaTemporanea tmp;
+    struct Caso {
+        std::string opzioni, messaggio;
+    };
+    for (const Caso& c : {
+             Caso{"--numero -1 --cartella " + (tmp / "x"), "--numero vuole almeno 1 schema, non -1"},
+             Caso{"--numero 0 --cartella " + (tmp / "x"), "--numero vuole almeno 1 schema, non 0"},
+             Caso{"--cartella ''", "--cartella vuole il nome di una cartella"},
+             Caso{"--richiede tutte --cartella " + (tmp / "x"), "--richiede vuole nessuna, sottoinsiemi"},
+             Caso{"--richiede swordfish --tecniche 1 --cartella " + (tmp / "x"), "SWORDFISH=1"},
+             Caso{"--richiede entrambe --tecniche 2 --cartella " + (tmp / "x"), "NASCOSTI=1"},
+         }) {
+        const Uscita u = Cli("genera " + c.opzioni + " 2>&1");
+        EXPECT_EQ(u.stato, 2) << c.opzioni;
+        EXPECT_NE(u.testo.find("errore: "), std::string::npos) << c.opzioni;
+        EXPECT_NE(u.testo.find(c.messaggio), std::string::npos) << u.testo;
+    }
+    EXPECT_FALSE(fs::exists(tmp / "x"));
+}
+
+// The subset and Swordfish step counts of the step solver, from the last line of risolvi.
+std::pair<int, int> PassiRisolvi(const std::string& file) {
+    const Uscita v = Cli("risolvi --tecniche 3 " + file);
+    int t = -1, m = -1, s = -1;
+    std::sscanf(UltimaRiga(v.testo).c_str(), "%d %d %d", &t, &m, &s);
+    return {m, s};
+}
+
+TEST(CliGenera, RichiedeConsegnaSoloLaDifficoltaChiesta) {
+    struct Caso {
+        std::string richiesta;
+        int dimensione;
+        bool (*va)(int m, int s);
+    };
+    const Caso casi[] = {
+        {"nessuna", 7, [](int m, int s) { return m == 0 && s == 0; }},
+        {"sottoinsiemi", 6, [](int m, int s) { return m > 0 && s == 0; }},
+        {"swordfish", 7, [](int, int s) { return s > 0; }},
+        {"entrambe", 8, [](int m, int s) { return m > 0 && s > 0; }},
+    };
+    for (const Caso& c : casi) {
+        test::CartellaTemporanea tmp;
+        const std::string dir = tmp / "lotto";
+        const Uscita u = Cli("genera --dimensione " + std::to_string(c.dimensione) +
+                             " --numero 6 --richiede " + c.richiesta + " --cartella " + dir);
+        EXPECT_EQ(u.stato, 0) << c.richiesta;
+        int file = 0;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            if (e.path().extension() == ".csv") continue;
+            ++file;
+            const auto [m, s] = PassiRisolvi(e.path().string());
+            EXPECT_TRUE(c.va(m, s)) << c.richiesta << " " << e.path() << " M=" << m << " S=" << s;
+        }
+        EXPECT_EQ(file, 6) << c.richiesta;
+    }
+}
+
+TEST(CliGenera, RichiestaIrraggiungibileDettaIlLimite) {
+    // 4 x 4 schemas are too small to need both advanced techniques
+    test::CartellaTemporanea tmp;
+    const Uscita u =
+        Cli("genera --dimensione 4 --numero 3 --richiede entrambe --cartella " + (tmp / "q") + " 2>&1");
+    EXPECT_EQ(u.stato, 1);
+    EXPECT_NE(u.testo.find(
+                  "Regola 1 interrotta allo schema 1 di 3: in 40 tentativi nessuno schema richiede entrambe"),
+              std::string::npos)
+        << u.testo;
+    EXPECT_EQ(UltimaRiga(u.testo), "schemi scritti: 0 in " + (tmp / "q"));
+}
+
+std::vector<std::string> Righe(const std::string& t) {
+    std::vector<std::string> r;
+    size_t k = 0;
+    while (k < t.size()) {
+        const size_t f = t.find("\r\n", k);
+        if (f == std::string::npos) break;
+        r.push_back(t.substr(k, f - k));
+        k = f + 2;
+    }
+    return r;
+}
+
+TEST(CliGenera, RiepilogoCsvNellaCartella) {
+    test::CartellaTemporanea tmp;
+    const std::string dir = tmp / "r";
+    const Uscita u = Cli("genera --dimensione 6 --numero 8 --riepilogo --cartella " + dir);
+    ASSERT_EQ(u.stato, 0);
+    EXPECT_EQ(u.testo.rfind("Riepilogo: 8 schemi\n", 0), 0u) << u.testo;
+    std::string csv;
+    std::map<long, int> livelliFile;  // level of each schema file, from its automatic name
+    for (const auto& e : fs::directory_iterator(dir)) {
+        const std::string nome = e.path().filename().string();
+        if (e.path().extension() == ".csv") {
+            EXPECT_TRUE(csv.empty());
+            EXPECT_EQ(nome.substr(0, 10), "riepilogo_");
+            EXPECT_NE(u.testo.find("riepilogo: " + e.path().string() + "\n"), std::string::npos);
+            csv = test::LeggiFile(e.path());
+        } else {
+            ++livelliFile[std::stol(nome.substr(2, 4))];
+        }
+    }
+    const auto righe = Righe(csv);
+    ASSERT_GE(righe.size(), 2u) << csv;
+    EXPECT_EQ(righe[0],
+              "dimensione,livello,tecniche,schemi,passi_sottoinsiemi,passi_swordfish,segni,dati,secondi_per_"
+              "schema");
+    std::map<long, int> livelliCsv;
+    for (size_t i = 1; i < righe.size(); ++i) {
+        int n = 0, schemi = 0;
+        long livello = -1;
+        char tecniche[32] = "";
+        double m, s, segni, dati, secondi;
+        ASSERT_EQ(std::sscanf(righe[i].c_str(), "%d,%ld,%31[a-z],%d,%lf,%lf,%lf,%lf,%lf", &n, &livello,
+                              tecniche, &schemi, &m, &s, &segni, &dati, &secondi),
+                  9)
+            << righe[i];
+        EXPECT_EQ(n, 6);
+        livelliCsv[livello] += schemi;
+        // the level's digits are the step counts: 2S+M as two digits, then S, then M
+        EXPECT_EQ(livello % 10, static_cast<long>(m)) << righe[i];
+        EXPECT_EQ(livello / 10 % 10, static_cast<long>(s)) << righe[i];
+        EXPECT_GE(dati, 2.0);
+        EXPECT_GT(segni, 0.0);
+        EXPECT_GE(secondi, 0.0);
+        const std::string attese =
+            s > 0 ? (m > 0 ? "entrambe" : "swordfish") : (m > 0 ? "sottoinsiemi" : "nessuna");
+        EXPECT_EQ(tecniche, attese);
+    }
+    EXPECT_EQ(livelliCsv, livelliFile);
+}
+
+TEST(CliGenera, NessunaRipetizioneNelLottoNeNellaCartella) {
+    test::CartellaTemporanea tmp;
+    const std::string dir = tmp / "tanti";
+    // Two runs draw the same random sequence: the second must not copy the first into the folder.
+    for (int run = 0; run < 2; ++run)
+        ASSERT_EQ(Cli("genera --dimensione 4 --numero 150 --cartella " + dir).stato, 0);
+    std::set<std::string> testi;
+    int file = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() == ".csv") continue;
+        ++file;
+        testi.insert(test::LeggiFile(e.path()));
+    }
+    EXPECT_EQ(file, 300);
+    EXPECT_EQ(testi.size(), 300u);
 }
 
 TEST(CliVerifica, RigaSoluzioni) {

@@ -9,6 +9,8 @@
 #include "files/caricamento.h"
 #include "production/casuale.h"
 #include "production/contatore.h"
+#include "production/generazione.h"
+#include "solver/livello.h"
 #include "supporto/finestre_finte.h"
 #include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
@@ -237,6 +239,168 @@ TEST(Produzione, StessoIniStessiSchemi) {
     }
     ASSERT_EQ(giri[0].size(), 5u);
     EXPECT_EQ(giri[0], giri[1]);
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// The level digits of an automatic name "N_LLSM_...": Swordfish and subset steps.
+std::pair<int, int> SwordfishEMultipli(const std::string& nome) {
+    return {nome[4] - '0', nome[5] - '0'};
+}
+
+TEST(ProduzioneRichiede, OgniSchemaHaLaDifficoltaChiestaEIlGiroLoRacconta) {
+    RiportaCasualeAllInizio();
+    Programma p(RegolaIni("sw", 4, 7) + "RICHIEDE=Swordfish\r\n" + RegolaIni("facili", 3, 6) +
+                "richiede=NESSUNA\r\n");
+    ASSERT_EQ(p.b.conf.Regole[1].RICHIEDE, "Swordfish");
+    std::vector<std::pair<int, int>> avanzamento;
+    EventiProduzione e;
+    e.Scritto = [&](const SchemaScritto& s, int scritti, int totale) {
+        avanzamento.push_back({scritti, totale});
+        EXPECT_TRUE(fs::exists(s.File)) << s.File;
+        EXPECT_GT(s.Byte, 0u);
+    };
+    const EsitoProduzione esito = EseguiGeneraAuto(p.b, e);
+    EXPECT_EQ(esito.Salvati, 7);
+    EXPECT_EQ(esito.Totale, 7);
+    EXPECT_EQ(avanzamento.back(), std::make_pair(7, 7));
+    EXPECT_EQ(avanzamento.front(), std::make_pair(1, 7));
+    ASSERT_EQ(p.File("sw").size(), 4u);
+    for (const std::string& f : p.File("sw")) EXPECT_GT(SwordfishEMultipli(f).first, 0) << f;
+    ASSERT_EQ(p.File("facili").size(), 3u);
+    for (const std::string& f : p.File("facili")) EXPECT_EQ(SwordfishEMultipli(f), std::make_pair(0, 0)) << f;
+    // every schema written is listed once, with what the report needs
+    ASSERT_EQ(esito.Scritti.size(), 7u);
+    for (const SchemaScritto& s : esito.Scritti) {
+        EXPECT_EQ(s.Livello, LivelloSchema(s.Swordfish, s.Multipli));
+        EXPECT_GE(s.Dati, 2);
+        EXPECT_GT(s.Segni, 0);
+    }
+    EXPECT_TRUE(p.f.messaggi.empty());
+}
+
+TEST(ProduzioneRichiede, RichiesteCheLaRegolaNonPuoRaggiungere) {
+    struct Caso {
+        std::string richiede;
+        int nascosti, swordfish;
+        std::string motivo;
+    };
+    for (const Caso& c : {Caso{"tutte", 1, 1, "RICHIEDE=tutte non è una richiesta valida"},
+                          Caso{"swordfish", 1, 0, "vuole lo Swordfish attivo (SWORDFISH=1)"},
+                          Caso{"sottoinsiemi", 0, 1, "vuole i doppi tripli nascosti attivi (NASCOSTI=1)"},
+                          Caso{"entrambe", 1, 0, "SWORDFISH=1"}}) {
+        Programma p(RegolaIni("x", 2, 5, c.nascosti, c.swordfish) + "RICHIEDE=" + c.richiede + "\r\n");
+        const EsitoProduzione e = p.Esegui();
+        EXPECT_EQ(e.Salvati, 0);
+        ASSERT_EQ(p.f.messaggi.size(), 1u) << c.richiede;
+        EXPECT_EQ(p.f.messaggi[0].rfind("Regola 1 saltata: ", 0), 0u) << p.f.messaggi[0];
+        EXPECT_NE(p.f.messaggi[0].find(c.motivo), std::string::npos) << p.f.messaggi[0];
+    }
+}
+
+TEST(ProduzioneRiepilogo, GruppiPerDimensioneELivello) {
+    auto s = [](int n, int m, int sw, int segni, int dati, double sec) {
+        SchemaScritto x;
+        x.Dimensione = n;
+        x.Multipli = m;
+        x.Swordfish = sw;
+        x.Livello = LivelloSchema(sw, m);
+        x.Segni = segni;
+        x.Dati = dati;
+        x.Secondi = sec;
+        return x;
+    };
+    const std::vector<SchemaScritto> v = {s(6, 1, 0, 20, 2, 0.5), s(5, 0, 0, 10, 3, 0.25),
+                                          s(6, 1, 0, 24, 4, 1.5), s(6, 2, 1, 18, 2, 2.0)};
+    EXPECT_EQ(RiepilogoCsv(v),
+              "dimensione,livello,tecniche,schemi,passi_sottoinsiemi,passi_swordfish,segni,dati,secondi_per_"
+              "schema\r\n"
+              "5,0,nessuna,1,0.0,0.0,10.0,3.0,0.250\r\n"
+              "6,101,sottoinsiemi,2,1.0,0.0,22.0,3.0,1.000\r\n"
+              "6,412,entrambe,1,2.0,1.0,18.0,2.0,2.000\r\n");
+    const std::string t = RiepilogoTesto(v);
+    EXPECT_EQ(t.rfind("Riepilogo: 4 schemi\n", 0), 0u) << t;
+    EXPECT_NE(t.find("6x6        101      sottoinsiemi       2    22.0     3.0     1.00\n"),
+              std::string::npos)
+        << t;
+    EXPECT_EQ(RiepilogoCsv({}),
+              "dimensione,livello,tecniche,schemi,passi_sottoinsiemi,passi_swordfish,segni,dati,secondi_per_"
+              "schema\r\n");
+}
+
+TEST(ProduzioneRiepilogo, UnFileCsvPerCartella) {
+    RiportaCasualeAllInizio();
+    Programma p(RegolaIni("uno", 2, 5) + RegolaIni("due", 1, 4));
+    const EsitoProduzione e = p.Esegui();
+    const auto file = ScriviRiepiloghi(p.b, e.Scritti);
+    ASSERT_EQ(file.size(), 2u);
+    for (const std::string& dir : {std::string("uno"), std::string("due")}) {
+        const auto nomi = p.File(dir);
+        const auto csv =
+            std::find_if(nomi.begin(), nomi.end(), [](const std::string& n) { return n.ends_with(".csv"); });
+        ASSERT_NE(csv, nomi.end()) << dir;
+        EXPECT_EQ(csv->rfind("riepilogo_0901", 0), 0u) << *csv;  // the workbench's clock, 2009-01-..
+        const std::string testo = test::LeggiFile(p.tmp.percorso() / dir / *csv);
+        EXPECT_EQ(
+            testo,
+            RiepilogoCsv(dir == "uno" ? std::vector<SchemaScritto>(e.Scritti.begin(), e.Scritti.begin() + 2)
+                                      : std::vector<SchemaScritto>(e.Scritti.begin() + 2, e.Scritti.end())));
+    }
+}
+
+TEST(ProduzioneRichiede, LeParoleDellaRichiesta) {
+    EXPECT_EQ(LeggiRichiesta(""), Richiesta::Qualsiasi);
+    EXPECT_EQ(LeggiRichiesta("entrambe"), Richiesta::Entrambe);
+    EXPECT_EQ(LeggiRichiesta("SottoInsiemi"), Richiesta::Sottoinsiemi);
+    EXPECT_EQ(LeggiRichiesta(" swordfish"), std::nullopt);
+    struct Caso {
+        Richiesta q;
+        int m, s;
+        bool va;
+    };
+    for (const Caso& c :
+         {Caso{Richiesta::Nessuna, 0, 0, true}, Caso{Richiesta::Nessuna, 1, 0, false},
+          Caso{Richiesta::Sottoinsiemi, 2, 0, true}, Caso{Richiesta::Sottoinsiemi, 2, 1, false},
+          Caso{Richiesta::Swordfish, 0, 1, true}, Caso{Richiesta::Swordfish, 3, 1, true},
+          Caso{Richiesta::Swordfish, 3, 0, false}, Caso{Richiesta::Entrambe, 1, 1, true},
+          Caso{Richiesta::Entrambe, 0, 2, false}, Caso{Richiesta::Qualsiasi, 5, 5, true}})
+        EXPECT_EQ(Soddisfa(c.q, c.m, c.s), c.va) << NomeRichiesta(c.q) << " " << c.m << " " << c.s;
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+TEST(Produzione, UnoSchemaMancatoNonFermaIlGiro) {
+    RiportaCasualeAllInizio();
+    Programma p(RegolaIni("uno", 4, 5));
+    int chiamate = 0;
+    EventiProduzione e;
+    e.Didascalia = [&](const std::string& t) { p.didascalie.push_back(t); };
+    // the second schema cannot be made: the step says so and writes nothing
+    e.Genera = [&](Banco& b) {
+        if (++chiamate == 2) {
+            b.file.Salvato = false;
+            b.finestre().Messaggio("Nessuno schema generato: il risolutore non conferma gli schemi trovati");
+            return;
+        }
+        DoGeneraAutoF1(b);
+    };
+    const EsitoProduzione esito = EseguiGeneraAuto(p.b, e);
+    EXPECT_EQ(chiamate, 4);
+    EXPECT_EQ(p.didascalie.size(), 4u);
+    EXPECT_EQ(esito.Salvati, 3);
+    EXPECT_EQ(esito.Mancati, 1);
+    EXPECT_FALSE(esito.Fermato);
+    EXPECT_FALSE(esito.Interrotto);
+    EXPECT_EQ(p.File("uno").size(), 3u);
+    EXPECT_EQ(p.f.messaggi.size(), 1u);
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 #include "ui/frmprod.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
@@ -28,9 +31,12 @@ void Scrivi(const fs::path& p, const std::string& testo) {
     f << testo;
 }
 
+// Schema files in a folder (the run's CSV report is not one).
 int ContaFile(const fs::path& dir) {
     if (!fs::exists(dir)) return 0;
-    return static_cast<int>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    int k = 0;
+    for (const auto& e : fs::directory_iterator(dir)) k += e.path().extension() != ".csv";
+    return k;
 }
 
 }  // namespace
@@ -71,6 +77,57 @@ private slots:
         QCOMPARE(ContaFile(p.percorso() / "uno"), 3);
         QCOMPARE(ContaFile(p.percorso() / "due"), 2);
         QVERIFY(!w.isVisible());
+    }
+
+    // From the main window the batch window stays open at the end with its bar, counts and list.
+    void AvanzamentoEElenco() {
+        RiportaCasualeAllInizio();
+        Programma p(RegolaIni("uno", 3, 5) + RegolaIni("due", 1, 6));
+        ui::FrmProd w(p.b);
+        w.ChiudiAllaFine = false;
+        QStringList righe;
+        QList<int> valori;
+        connect(&w, &ui::FrmProd::SchemaScrittoInElenco, [&](const QString& r) {
+            righe << r;
+            valori << w.Barra()->value();
+            QCOMPARE(w.Barra()->maximum(), 4);
+            QVERIFY2(w.Stato()->text().startsWith(
+                         QStringLiteral("Schemi scritti: %1 di 4 - tempo trascorso: ").arg(righe.size())),
+                     qPrintable(w.Stato()->text()));
+            QCOMPARE(w.Stato()->text().contains(QStringLiteral("tempo rimanente stimato: ")),
+                     righe.size() < 4);
+            QCOMPARE(w.RegolaInCorso()->text().startsWith(righe.size() <= 3
+                                                              ? QStringLiteral("Regola 1 di 2: 5x5 in ")
+                                                              : QStringLiteral("Regola 2 di 2: 6x6 in ")),
+                     true);
+        });
+        QTimer::singleShot(0, &w, [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!w.PrimaAttivazione && w.Esito().Salvati == 4, 60000);
+            QVERIFY(w.isVisible());  // stays open for the user to read
+            w.close();
+        });
+        w.exec();
+        QCOMPARE(valori, (QList<int>{1, 2, 3, 4}));
+        QCOMPARE(righe.size(), 4);
+        // the list: each file written with its size and level, then the report of each folder
+        QCOMPARE(w.Elenco()->count(), 6);
+        for (int i = 0; i < 4; ++i) {
+            const QString r = w.Elenco()->item(i)->text();
+            QVERIFY2(r.startsWith(i < 3 ? "5_" : "6_") &&
+                         r.contains(i < 3 ? "   5x5   livello " : "   6x6   livello ") && r.endsWith(" byte"),
+                     qPrintable(r));
+            const QString nome = r.section(QStringLiteral("   "), 0, 0);
+            QVERIFY2(fs::exists(p.percorso() / (i < 3 ? "uno" : "due") / nome.toStdString()),
+                     qPrintable(nome));
+        }
+        QVERIFY(w.Elenco()->item(4)->text().startsWith(QStringLiteral("Riepilogo: ")));
+        QVERIFY(w.Elenco()->item(4)->text().endsWith(QStringLiteral(".csv")));
+    }
+
+    void Durate() {
+        QCOMPARE(ui::TestoDurata(4.4), QStringLiteral("4 s"));
+        QCOMPARE(ui::TestoDurata(185), QStringLiteral("3 min 05 s"));
+        QCOMPARE(ui::TestoDurata(3720), QStringLiteral("1 h 02 min"));
     }
 
     void NessunaRegolaSiChiudeSubito() {

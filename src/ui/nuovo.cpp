@@ -1,0 +1,198 @@
+#include "ui/nuovo.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtConcurrent/QtConcurrentRun>
+#include <filesystem>
+
+#include "app/ini.h"
+#include "display/visualizza.h"
+#include "production/generazione.h"
+#include "ui/form1.h"
+#include "ui/frmprod.h"
+#include "ui/icone.h"
+#include "ui/libretto.h"
+
+namespace kelvaro::ui {
+
+std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc,
+                                             const std::string& cartella) {
+    Banco w;
+    w.CartellaProgramma = cartella;
+    w.imp = imp;
+    w.imp.OutputSchema = false;  // one schema, nothing written
+    w.schema.Sizesc = sizesc;
+    std::optional<SchemaNuovo> fatto;
+    w.ConsegnaSchema = [&fatto](Banco& b) {
+        fatto = SchemaNuovo{b.schema, b.file.NomeFile, b.ris.NumMultipli, b.ris.NumSwordfish};
+    };
+    DoGeneraAutoF1(w);
+    return fatto;
+}
+
+ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form->banco()) {
+    nuovo_ = new QAction(IconaToolbar(QStringLiteral("Nuovo")), QStringLiteral("Nuovo"), form);
+    nuovo_->setObjectName(QStringLiteral("Nuovo"));
+    nuovo_->setToolTip(QStringLiteral("Nuovo schema con i livelli e le dimensioni scelti"));
+    nuovo_->setShortcut(QKeySequence::New);
+    connect(nuovo_, &QAction::triggered, this, &ComandiAutore::Nuovo);
+    ferma_ = new QAction(QStringLiteral("Ferma la generazione"), form);
+    ferma_->setObjectName(QStringLiteral("FermaNuovo"));
+    ferma_->setEnabled(false);
+    connect(ferma_, &QAction::triggered, this, &ComandiAutore::Ferma);
+
+    // A toolbar of its own on a row under the stored one, which keeps its buttons and its width.
+    auto* barraNuovo = new QToolBar(QStringLiteral("Nuovo"), form);
+    barraNuovo->setObjectName(QStringLiteral("tlbNuovo"));
+    barraNuovo->setMovable(false);
+    barraNuovo->setIconSize(QSize(22, 22));
+    barraNuovo->addAction(nuovo_);
+    form->addToolBarBreak(Qt::TopToolBarArea);
+    form->addToolBar(Qt::TopToolBarArea, barraNuovo);
+
+    QMenu* file = new QMenu(QStringLiteral("File"), form);
+    file->setObjectName(QStringLiteral("MnuFile"));
+    file->addAction(nuovo_);
+    file->addAction(ferma_);
+    file->addSeparator();
+    QAction* prod = file->addAction(QStringLiteral("Produzione dalle regole di Kelvaro.ini..."));
+    prod->setObjectName(QStringLiteral("MnuProduzione"));
+    connect(prod, &QAction::triggered, this, &ComandiAutore::Produzione);
+    QAction* libretto = file->addAction(QStringLiteral("Libretto PDF di una cartella..."));
+    libretto->setObjectName(QStringLiteral("MnuLibretto"));
+    connect(libretto, &QAction::triggered, this, &ComandiAutore::Libretto);
+    QMenuBar* mb = form->menuBar();
+    mb->insertMenu(mb->actions().isEmpty() ? nullptr : mb->actions().first(), file);
+
+    barra_ = new QProgressBar(form);
+    barra_->setObjectName(QStringLiteral("BarraNuovo"));
+    barra_->setRange(0, 0);  // busy: the step gives no fraction
+    barra_->setMaximumWidth(120);
+    barra_->setFormat(QStringLiteral("Generazione..."));
+    pulsanteFerma_ = new QToolButton(form);
+    pulsanteFerma_->setDefaultAction(ferma_);
+    form->statusBar()->addPermanentWidget(barra_);
+    form->statusBar()->addPermanentWidget(pulsanteFerma_);
+    MostraInCorso(false);
+    connect(&osservatore_, &QFutureWatcherBase::finished, this, [this] { Ricevi(turno_); });
+}
+
+ComandiAutore::~ComandiAutore() = default;
+
+void ComandiAutore::MostraInCorso(bool si) {
+    inCorso_ = si;
+    nuovo_->setEnabled(!si);
+    ferma_->setEnabled(si);
+    barra_->setVisible(si);
+    pulsanteFerma_->setVisible(si);
+}
+
+void ComandiAutore::Nuovo() {
+    if (inCorso_) return;
+    form_->NascondiPalette();
+    ++turno_;
+    MostraInCorso(true);
+    form_->statusBar()->showMessage(
+        QStringLiteral("Generazione di uno schema %1x%1...").arg(b_.schema.Sizesc));
+    // Copies of what the step needs: the worker never touches the window's workbench.
+    const Impostazioni imp = b_.imp;
+    const int n = b_.schema.Sizesc;
+    const std::string cartella = b_.CartellaProgramma;
+    osservatore_.setFuture(
+        QtConcurrent::run([imp, n, cartella] { return GeneraSchemaNuovo(imp, n, cartella); }));
+}
+
+void ComandiAutore::Ferma() {
+    if (!inCorso_) return;
+    ++turno_;  // what the worker still returns belongs to no one
+    MostraInCorso(false);
+    form_->statusBar()->showMessage(QStringLiteral("Generazione interrotta"), 4000);
+    emit NuovoFinito(false);
+}
+
+void ComandiAutore::Ricevi(int turno) {
+    if (!inCorso_ || turno != turno_) return;
+    MostraInCorso(false);
+    const std::optional<SchemaNuovo> r = osservatore_.result();
+    if (!r) {
+        form_->statusBar()->clearMessage();
+        b_.finestre().Messaggio("Nessuno schema generato con i livelli e le dimensioni scelti");
+        emit NuovoFinito(false);
+        return;
+    }
+    // As after an open: the new schema shown with its givens, no moves, nothing saved yet.
+    b_.schema = r->schema;
+    b_.file.NomeFileAperto.clear();
+    b_.file.NomeFile = r->NomeFile;
+    b_.file.Salvato = false;
+    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+    b_.Gr.Redraw = true;
+    b_.modifica.Mosse.clear();
+    b_.modifica.UndoAbilitato = false;
+    ColoraSchema(b_);
+    for (const char* k : {"Undo", "UndoAll"})
+        if (QAction* a = form_->Pulsante(QString::fromLatin1(k))) a->setEnabled(false);
+    form_->AggiornaGriglia();
+    form_->statusBar()->showMessage(
+        QStringLiteral("Nuovo schema: %1 (non salvato)").arg(QString::fromStdString(r->NomeFile)));
+    emit NuovoFinito(true);
+}
+
+void ComandiAutore::Produzione() {
+    form_->NascondiPalette();
+    // A workbench of its own: the run stores each rule's settings, which must not become the
+    // window's, nor replace the schema on show.
+    Banco prod;
+    prod.CartellaProgramma = b_.CartellaProgramma;
+    prod.imp.GeneraAuto = true;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(PercorsoIni(prod), ec)) {
+        b_.finestre().Messaggio("File delle regole non trovato", PercorsoIni(prod));
+        return;
+    }
+    LeggiRegoleIni(prod);
+    FrmProd w(prod, form_);
+    w.ChiudiAllaFine = false;
+    w.exec();
+}
+
+void ComandiAutore::Libretto() {
+    form_->NascondiPalette();
+    const QString cartella =
+        QFileDialog::getExistingDirectory(form_, QStringLiteral("Cartella degli schemi del libretto"));
+    if (cartella.isEmpty()) return;
+    bool ok = false;
+    const QStringList scelte = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"),
+                                QStringLiteral("6")};
+    const QString perPagina = QInputDialog::getItem(
+        form_, QStringLiteral("Libretto"), QStringLiteral("Schemi per pagina"), scelte, 2, false, &ok);
+    if (!ok) return;
+    const QString pdf = QFileDialog::getSaveFileName(form_, QStringLiteral("Salva il libretto"),
+                                                     cartella + QStringLiteral("/libretto.pdf"),
+                                                     QStringLiteral("PDF (*.pdf)"));
+    if (pdf.isEmpty()) return;
+    OpzioniLibretto o;
+    o.PerPagina = perPagina.toInt();
+    o.Soluzioni =
+        QMessageBox::question(form_, QStringLiteral("Libretto"),
+                              QStringLiteral("Aggiungere le soluzioni in fondo?")) == QMessageBox::Yes;
+    const EsitoLibretto e = CreaLibretto(cartella, pdf, o);
+    if (!e.Errore.isEmpty())
+        b_.finestre().Messaggio(e.Errore.toStdString());
+    else
+        form_->statusBar()->showMessage(QStringLiteral("Libretto scritto: %1 schemi, %2 pagine in %3")
+                                            .arg(e.Schemi)
+                                            .arg(e.Pagine)
+                                            .arg(pdf),
+                                        8000);
+}
+
+}  // namespace kelvaro::ui

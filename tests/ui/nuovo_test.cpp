@@ -1,0 +1,134 @@
+// "Nuovo": a new schema made on a worker thread while the window keeps running, and stopped.
+#include "ui/nuovo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QThreadPool>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+#include "production/contatore.h"
+#include "ui/form1.h"
+#include "ui/griglia_widget.h"
+
+using namespace kelvaro;
+
+class NuovoTest : public QObject {
+    Q_OBJECT
+
+    static ui::ComandiAutore* Comandi(ui::Form1& f) { return f.findChild<ui::ComandiAutore*>(); }
+
+private slots:
+    void VociDellaFinestra() {
+        Banco b;
+        ui::Form1 f(b);
+        QVERIFY(Comandi(f));
+        QAction* nuovo = f.findChild<QAction*>(QStringLiteral("Nuovo"));
+        QVERIFY(nuovo);
+        QCOMPARE(nuovo->shortcut(), QKeySequence(QKeySequence::New));
+        QVERIFY(!nuovo->icon().isNull());
+        QToolBar* barra = f.findChild<QToolBar*>(QStringLiteral("tlbNuovo"));
+        QVERIFY(barra && barra->actions().contains(nuovo));
+        QMenu* file = f.findChild<QMenu*>(QStringLiteral("MnuFile"));
+        QVERIFY(file && file->actions().contains(nuovo));
+        QCOMPARE(f.menuBar()->actions().first(), file->menuAction());
+        for (const char* voce : {"MnuProduzione", "MnuLibretto", "FermaNuovo"})
+            QVERIFY2(file->findChild<QAction*>(voce) || f.findChild<QAction*>(voce), voce);
+        // the stored toolbar keeps its eleven entries
+        QCOMPARE(f.Toolbar()->actions().size(), 11);
+    }
+
+    void NuovoSchemaMentreLaFinestraVive() {
+        Banco b;
+        ui::Form1 f(b);
+        f.show();
+        b.schema.Sizesc = 9;  // as "Livelli e dimensioni" stores it
+        ui::ComandiAutore* c = Comandi(f);
+        QSignalSpy fine(c, &ui::ComandiAutore::NuovoFinito);
+        int battitiDuranteLaGenerazione = 0;
+        QTimer battito;
+        battito.setInterval(1);
+        connect(&battito, &QTimer::timeout, [&] {
+            if (c->InCorso()) ++battitiDuranteLaGenerazione;
+        });
+        battito.start();
+        c->AzioneNuovo()->trigger();
+        QVERIFY(c->InCorso());
+        QVERIFY(!c->AzioneNuovo()->isEnabled());
+        QVERIFY(c->AzioneFerma()->isEnabled());
+        // nothing of the window changes while the worker runs
+        QVERIFY(!b.schema.Caricato);
+        QVERIFY(fine.wait(60000));
+        QCOMPARE(fine.first().first().toBool(), true);
+        QVERIFY2(battitiDuranteLaGenerazione > 0, "the event loop stood still during the generation");
+        QVERIFY(!c->InCorso());
+        QVERIFY(c->AzioneNuovo()->isEnabled());
+        // the new schema is the window's: 9 x 9, one solution, unsaved, its automatic name ready
+        QCOMPARE(b.schema.Sizesc, 9);
+        QVERIFY(b.schema.Caricato);
+        QCOMPARE(ContaSoluzioni(b.schema, 2), 1);
+        QVERIFY(!b.file.Salvato);
+        QVERIFY(b.file.NomeFileAperto.empty());
+        QVERIFY2(QString::fromStdString(b.file.NomeFile).startsWith("9_") &&
+                     QString::fromStdString(b.file.NomeFile).endsWith(".TXT"),
+                 b.file.NomeFile.c_str());
+        // the extra toolbar row leaves the whole grid in sight above the status bar
+        QApplication::processEvents();
+        const QRect g(f.Griglia()->mapTo(&f, QPoint(0, 0)), f.Griglia()->size());
+        QVERIFY2(g.bottom() < f.statusBar()->geometry().top() && g.right() < f.width(),
+                 qPrintable(QStringLiteral("%1 %2 %3")
+                                .arg(g.bottom())
+                                .arg(f.statusBar()->geometry().top())
+                                .arg(f.height())));
+        // shown with its givens, as after an open
+        QCOMPARE(b.Gr.Rows(), 2 * 9 + 2);
+        for (int r = 1; r <= 9; ++r)
+            for (int k = 1; k <= 9; ++k) {
+                const std::string& v = b.schema.tblSchema[r][k];
+                QCOMPARE(b.Gr.Cella(2 * r - 1, 2 * k - 1).Testo, v == "0" ? std::string() : v);
+            }
+    }
+
+    void FermatoLaFinestraRestaComEra() {
+        Banco b;
+        ui::Form1 f(b);
+        b.schema.Sizesc = 9;
+        ui::ComandiAutore* c = Comandi(f);
+        QSignalSpy fine(c, &ui::ComandiAutore::NuovoFinito);
+        c->AzioneNuovo()->trigger();
+        QVERIFY(c->InCorso());
+        c->AzioneFerma()->trigger();
+        QCOMPARE(fine.size(), 1);
+        QCOMPARE(fine.first().first().toBool(), false);
+        QVERIFY(!c->InCorso());
+        QVERIFY(c->AzioneNuovo()->isEnabled());
+        // whatever the worker still finishes is thrown away
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(50);
+        QCOMPARE(fine.size(), 1);
+        QVERIFY(!b.schema.Caricato);
+        QVERIFY(b.file.NomeFile.empty());
+        // and a new request works again
+        c->AzioneNuovo()->trigger();
+        QVERIFY(fine.wait(60000));
+        QCOMPARE(fine.last().first().toBool(), true);
+        QVERIFY(b.schema.Caricato);
+    }
+
+    void IlLavoroNonToccaLaFinestra() {
+        Impostazioni imp;
+        imp.AttivaMultipli = 3;
+        const auto s = ui::GeneraSchemaNuovo(imp, 6, ".");
+        QVERIFY(s);
+        QCOMPARE(s->schema.Sizesc, 6);
+        QCOMPARE(ContaSoluzioni(s->schema, 2), 1);
+        QVERIFY(QString::fromStdString(s->NomeFile).startsWith("6_"));
+    }
+};
+
+QTEST_MAIN(NuovoTest)
+#include "nuovo_test.moc"
