@@ -2,7 +2,9 @@
 // solved per second for sizes 5, 7 and 9, over fixed sets from bench/schemi/.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -55,5 +57,87 @@ void BM_RisolviSchema(benchmark::State& state) {
 }
 
 BENCHMARK(BM_RisolviSchema)->Arg(5)->Arg(7)->Arg(9)->Unit(benchmark::kMillisecond);
+
+// Counts the lines and keeps none, as kelvaro-cli's printing does without the printing.
+class ContaRighe final : public Resoconto {
+public:
+    bool PassoEseguito(const Passo&, const std::vector<std::string>& righe) override {
+        conta += static_cast<int64_t>(righe.size());
+        return true;
+    }
+    void Riga(const std::string&) override { ++conta; }
+    int64_t conta = 0;
+};
+
+std::vector<Schema> CaricaCartella(const std::string& cartella, const std::string& prefisso) {
+    std::vector<Schema> out;
+    std::vector<std::string> nomi;
+    for (const auto& e : std::filesystem::directory_iterator(std::string(KELVARO_BENCH_DIR) + "/" + cartella))
+        if (e.path().filename().string().rfind(prefisso, 0) == 0) nomi.push_back(e.path().string());
+    std::sort(nomi.begin(), nomi.end());
+    for (const std::string& nome : nomi)
+        if (auto letto = LeggiSchemaFile(nome)) out.push_back(std::move(letto->schema));
+    return out;
+}
+
+// The plain solve with its full log streamed, per schema of a set made by sgt-unequal
+// (bench/unequal/) or of the long searches (bench/lunghi/): schemas per second and log lines.
+void RisolviInsieme(benchmark::State& state, const std::string& cartella, const std::string& prefisso,
+                    int tecniche) {
+    const std::vector<Schema> schemi = CaricaCartella(cartella, prefisso);
+    if (schemi.empty()) {
+        state.SkipWithError("nessuno schema trovato");
+        return;
+    }
+    Banco b;
+    b.imp.AttivaMultipli = tecniche;
+    ContaRighe righe;
+    b.ris.resoconto = &righe;
+    b.ris.ConservaPassi = false;
+    int64_t risolti = 0;
+    for (auto _ : state) {
+        RiportaCasualeAllInizio();
+        for (const Schema& s : schemi) {
+            b.schema = s;
+            RisolviSchema(b);
+            risolti += b.ris.Risolto;
+        }
+    }
+    const auto passate = state.iterations() * static_cast<int64_t>(schemi.size());
+    if (risolti != passate) state.SkipWithError("schema non risolto");
+    state.SetItemsProcessed(passate);
+    state.counters["schemi/s"] =
+        benchmark::Counter(static_cast<double>(passate), benchmark::Counter::kIsRate);
+    state.counters["righe"] = static_cast<double>(righe.conta) / static_cast<double>(passate);
+}
+
+void BM_Unequal9Facili(benchmark::State& s) {
+    RisolviInsieme(s, "unequal", "9e", 3);
+}
+void BM_Unequal9Difficili(benchmark::State& s) {
+    RisolviInsieme(s, "unequal", "9k", 3);
+}
+void BM_Unequal9Estremi(benchmark::State& s) {
+    RisolviInsieme(s, "unequal", "9x", 3);
+}
+void BM_Unequal8Ricorsivi(benchmark::State& s) {
+    RisolviInsieme(s, "unequal", "8r", 3);
+}
+void BM_Unequal7Ricorsivi(benchmark::State& s) {
+    RisolviInsieme(s, "unequal", "7r", 3);
+}
+void BM_QuasiVuoto9(benchmark::State& s) {
+    RisolviInsieme(s, "lunghi", "", 3);
+}
+void BM_QuasiVuoto9SenzaTecniche(benchmark::State& s) {
+    RisolviInsieme(s, "lunghi", "", 0);
+}
+BENCHMARK(BM_Unequal9Facili)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Unequal9Difficili)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Unequal9Estremi)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Unequal8Ricorsivi)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Unequal7Ricorsivi)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QuasiVuoto9)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuasiVuoto9SenzaTecniche)->Unit(benchmark::kMillisecond);
 
 }  // namespace

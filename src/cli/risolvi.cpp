@@ -15,6 +15,19 @@ namespace {
 
 constexpr const char* UsoRisolvi = "Uso: kelvaro-cli risolvi [--tecniche K] FILE\n";
 
+// Writes every log line to stdout as the solver reports it.
+class StampaLog final : public Resoconto {
+public:
+    bool PassoEseguito(const Passo&, const std::vector<std::string>& righe) override {
+        for (const std::string& r : righe) Riga(r);
+        return true;
+    }
+    void Riga(const std::string& testo) override {
+        std::fwrite(testo.data(), 1, testo.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+};
+
 }  // namespace
 
 int Risolvi(const Argomenti& args) {
@@ -56,11 +69,13 @@ int Risolvi(const Argomenti& args) {
     b.imp.AttivaMultipli = tecniche;
     b.ris.MaxLivello = 99;
     b.ris.MostraLog = false;
+    // The log is printed as the solve goes and never held: a long trial search stays in flat memory.
+    StampaLog stampa;
+    b.ris.resoconto = &stampa;
+    b.ris.ConservaPassi = false;
     RisolviSchema(b);
 
-    std::string uscita;
-    for (const std::string& riga : b.ris.Trascrizione) uscita += riga + "\n";
-    uscita += "\n";
+    std::string uscita = "\n";
     const int n = b.schema.Sizesc;
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {

@@ -40,9 +40,14 @@ int Verifica(const Argomenti& args) {
         b.imp.AttivaMultipli = 3;
         b.ris.MaxLivello = 99;
         b.ris.MostraLog = false;
+        // Only the verdict is read: the log goes nowhere and the step list stays short.
+        ResocontoMuto muto;
+        b.ris.resoconto = &muto;
+        b.ris.ConservaPassi = false;
         RisolviSchema(b);
         std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
         std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
+        if (b.ris.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
         const int soluzioni = ContaSoluzioni(s, 2);
         std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
     }

@@ -5,7 +5,7 @@
 
 #include "files/caricamento.h"
 #include "files/scrittura.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
 
@@ -159,15 +159,20 @@ void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
 }
 
 bool RisoltoSenzaTentativi(Banco& b) {
+    ResocontoMuto muto;
+    Resoconto* prima = b.ris.resoconto;
+    b.ris.resoconto = &muto;
     const bool registra = b.storia.RegistraStoria;
+    const bool conserva = b.ris.ConservaPassi;
     b.storia.RegistraStoria = false;
+    b.ris.ConservaPassi = false;  // only the count of trials is read
     b.ris.MostraLog = false;
     b.ris.MaxLivello = 99;
     RisolviSchema(b);
     b.storia.RegistraStoria = registra;
-    if (!b.ris.Risolto) return false;
-    for (int k = 1; k <= b.ris.NumPassi; ++k)
-        if (b.ris.Passi[k].Codice == "T") return false;
+    b.ris.ConservaPassi = conserva;
+    b.ris.resoconto = prima;
+    if (!b.ris.Risolto || b.ris.NumProve > 0) return false;
     const int n = b.schema.Sizesc;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c)

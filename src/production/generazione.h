@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "banco.h"
-#include "production/contatore.h"
+#include "solver/contatore.h"
 
 namespace kelvaro {
 

@@ -7,7 +7,7 @@
 // solver itself.
 #include <array>
 
-#include "production/contatore.h"
+#include "solver/contatore.h"
 
 namespace kelvaro {
 

@@ -1,5 +1,8 @@
 // Inequality signs: a cell greater (less) than its neighbours along a line loses the digits that
 // cannot exceed (stay below) them.
+#include <algorithm>
+#include <bit>
+
 #include "display/visualizza.h"
 #include "solver/risolvi.h"
 
@@ -121,22 +124,83 @@ void AggiornaMinore(Banco& b, Tabella& tblS) {
     AggiornaSegno(b, tblS, " deve essere minore di ");
 }
 
+namespace {
+
+int Minima(uint16_t m) {
+    return std::countr_zero(unsigned{m});
+}
+int Massima(uint16_t m) {
+    return std::bit_width(unsigned{m}) - 1;
+}
+
+// Whether VerificaMaggiore (maggiore) or VerificaMinore would record a step, read on the masks:
+// the same bound, the smallest (largest) candidates of the neighbours, their second ones when the
+// two coincide. Only for cells inside the grid with regular strings; elsewhere the caller asks
+// the string procedure itself.
+bool TogliePerSegno(const MappaCandidati& m, bool maggiore, int r, int c, int rp, int cp, int rs, int cs,
+                    int p, int s) {
+    const uint16_t cella = m.Cifre[r][c];
+    const uint16_t a = p ? m.Cifre[rp][cp] : 0, bb = s ? m.Cifre[rs][cs] : 0;
+    int X;
+    if (a && bb) {
+        const int xa = maggiore ? Minima(a) : Massima(a), xb = maggiore ? Minima(bb) : Massima(bb);
+        if (xa != xb) {
+            X = maggiore ? std::max(xa, xb) : std::min(xa, xb);
+        } else {
+            const uint16_t a2 = a & static_cast<uint16_t>(~(1u << xa)),
+                           b2 = bb & static_cast<uint16_t>(~(1u << xb));
+            if (maggiore) {
+                // Both need a second candidate, else no bound.
+                if (!a2 || !b2) return false;
+                X = std::min(Minima(a2), Minima(b2));
+            } else {
+                // The greater of the second-largest that exist.
+                if (!a2 && !b2) return false;
+                X = std::max(a2 ? Massima(a2) : 0, b2 ? Massima(b2) : 0);
+            }
+        }
+    } else if (a || bb) {
+        const uint16_t v = a ? a : bb;
+        X = maggiore ? Minima(v) : Massima(v);
+    } else {
+        return false;
+    }
+    const uint16_t colpite =
+        maggiore ? static_cast<uint16_t>((2u << X) - 1) : static_cast<uint16_t>(~((1u << X) - 1));
+    return (cella & colpite) != 0;
+}
+
+bool DentroGriglia(int n, int r, int c) {
+    return r >= 1 && r <= n && c >= 1 && c <= n;
+}
+
+}  // namespace
+
 bool CercaSegni(Banco& b, const Tabella& tblS) {
+    return CercaSegni(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool CercaSegni(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
     const int n = b.schema.Sizesc;
+    // A flag whose neighbour lies outside the grid, or an irregular string, goes to the string
+    // procedures, which read such cells as the design says.
+    auto prova = [&](bool maggiore, int r, int c, int rp, int cp, int rs, int cs, int p, int s) {
+        const bool sicuro =
+            m.Regolare && (!p || DentroGriglia(n, rp, cp)) && (!s || DentroGriglia(n, rs, cs));
+        if (sicuro && !TogliePerSegno(m, maggiore, r, c, rp, cp, rs, cs, p, s)) return false;
+        return maggiore ? VerificaMaggiore(b, r, c, rp, cp, rs, cs, p, s, tblS)
+                        : VerificaMinore(b, r, c, rp, cp, rs, cs, p, s, tblS);
+    };
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             const SegniCella& sg = b.schema.tblSegni[r][c];
-            if ((sg.MagSin || sg.MagDes) &&
-                VerificaMaggiore(b, r, c, r, c - 1, r, c + 1, sg.MagSin, sg.MagDes, tblS))
+            if ((sg.MagSin || sg.MagDes) && prova(true, r, c, r, c - 1, r, c + 1, sg.MagSin, sg.MagDes))
                 return true;
-            if ((sg.MinSin || sg.MinDes) &&
-                VerificaMinore(b, r, c, r, c - 1, r, c + 1, sg.MinSin, sg.MinDes, tblS))
+            if ((sg.MinSin || sg.MinDes) && prova(false, r, c, r, c - 1, r, c + 1, sg.MinSin, sg.MinDes))
                 return true;
-            if ((sg.MagSu || sg.MagGiu) &&
-                VerificaMaggiore(b, r, c, r - 1, c, r + 1, c, sg.MagSu, sg.MagGiu, tblS))
+            if ((sg.MagSu || sg.MagGiu) && prova(true, r, c, r - 1, c, r + 1, c, sg.MagSu, sg.MagGiu))
                 return true;
-            if ((sg.MinSu || sg.MinGiu) &&
-                VerificaMinore(b, r, c, r - 1, c, r + 1, c, sg.MinSu, sg.MinGiu, tblS))
+            if ((sg.MinSu || sg.MinGiu) && prova(false, r, c, r - 1, c, r + 1, c, sg.MinSu, sg.MinGiu))
                 return true;
         }
     return false;

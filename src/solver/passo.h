@@ -19,8 +19,36 @@ struct Passo {
     int ColonnaS = 0;
 };
 
+// What a solve reports as it goes. The solver hands over every step it carried out with the lines
+// it wrote to the log, and the closing lines of the solve; what to keep is the receiver's choice
+// (the command line prints and forgets, the tests keep the transcript). Cell colours go to the
+// display grid as before.
+class Resoconto {
+public:
+    virtual ~Resoconto() = default;
+    // After each step; false stops the solve there, as an interrupt from the log window does.
+    virtual bool PassoEseguito(const Passo& p, const std::vector<std::string>& righe) = 0;
+    // A line that belongs to no step ("Lo schema non ha soluzione").
+    virtual void Riga(const std::string& testo) = 0;
+};
+
+// For callers that read only the result and the counters: the lines go nowhere.
+class ResocontoMuto final : public Resoconto {
+public:
+    bool PassoEseguito(const Passo&, const std::vector<std::string>&) override { return true; }
+    void Riga(const std::string&) override {}
+};
+
+// The closing line of a solve that proved the schema has no solution.
+inline constexpr const char* FraseSenzaSoluzione = "Lo schema non ha soluzione";
+
 struct Risolutore {
-    std::vector<Passo> Passi{1};  // entry 0 unused; steps are 1..NumPassi
+    // Steps Base..NumPassi are held, step k at Passi[k - Base]; entry 0 is step Base (0 unused at
+    // the start). Base moves only when ConservaPassi is off: then the steps already carried out
+    // are dropped whenever none is pending, so a long search holds a handful of steps.
+    std::vector<Passo> Passi{1};
+    int Base = 0;
+    bool ConservaPassi = true;
     int NumPassi = 0;
     int PassoCorrente = 0;
 
@@ -36,15 +64,28 @@ struct Risolutore {
     std::string EliminazioniTrovate;
     std::string ElencoTrovato;
 
-    // Every line the log received during the last solve, in order (for kelvaro-cli).
+    // Where the solve reports; nullptr keeps every line in Trascrizione.
+    Resoconto* resoconto = nullptr;
+    // Every line the log received during the last solve, in order, when no Resoconto is set.
     std::vector<std::string> Trascrizione;
-    // Set when the user interrupted a logged solve.
+    // Set when the user (or the Resoconto) interrupted the solve.
     bool Interrotto = false;
-    // A search that records this many steps gives up without a solution: a schema made of
-    // contradictory givens and signs could otherwise keep a trial search going for hours.
-    // Real schemas stay far below it (the hardest 9 x 9 take a few hundred steps).
+    // Trial steps ("T") recorded by the last solve.
+    int NumProve = 0;
+    // Past this many steps the exact counter is asked once whether the schema has a solution at
+    // all: a schema of contradictory givens and signs could keep a trial search going for hours.
+    // When it has none the search stops there (Esaurito); when it has one the search goes on to
+    // the end, however long: no step count ever decides the answer.
     int LimitePassi = 100000;
+    bool SoluzioneCerta = false;
     bool Esaurito = false;
+    // A trial was refused at MaxLivello: an unsolved end then proves nothing.
+    bool Troncato = false;
+    // The solve proved there is no solution and said so with FraseSenzaSoluzione.
+    bool SenzaSoluzione = false;
+
+    Passo& PassoN(int k) { return Passi[static_cast<size_t>(k - Base)]; }
+    const Passo& PassoN(int k) const { return Passi[static_cast<size_t>(k - Base)]; }
 };
 
 }  // namespace kelvaro

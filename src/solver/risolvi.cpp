@@ -2,10 +2,13 @@
 // search one recursion level deeper.
 #include "solver/risolvi.h"
 
+#include <array>
+#include <bit>
 #include <utility>
 
 #include "display/visualizza.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
+#include "solver/contatore.h"
 
 namespace kelvaro {
 
@@ -13,8 +16,9 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     Risolutore& ris = b.ris;
     // The list grows as needed: a long trial search on a large schema must not run out of room.
     ris.NumPassi += 1;
-    if (static_cast<int>(ris.Passi.size()) <= ris.NumPassi) ris.Passi.resize(ris.NumPassi + 1);
-    Passo& p = ris.Passi[ris.NumPassi];
+    const size_t posto = static_cast<size_t>(ris.NumPassi - ris.Base);
+    if (ris.Passi.size() <= posto) ris.Passi.resize(posto + 1);
+    Passo& p = ris.Passi[posto];
     p = Passo{};
     p.Codice = codice;
     return p;
@@ -69,6 +73,49 @@ bool MostraLog(Banco& b, bool nascondiAggiorna) {
     return true;
 }
 
+// Hands the step just carried out and its lines to the Resoconto (or the transcript); false
+// when the receiver stops the solve.
+bool Riferisci(Banco& b) {
+    Risolutore& ris = b.ris;
+    const auto& righe = b.log.Righe();
+    if (ris.resoconto) {
+        if (!ris.resoconto->PassoEseguito(PassoInCorso(b), righe)) {
+            ris.Interrotto = true;
+            return false;
+        }
+    } else {
+        ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
+    }
+    if (!ris.ConservaPassi && ris.PassoCorrente == ris.NumPassi && ris.NumPassi > ris.Base) {
+        // The step just carried out stays as entry 0, so PassoInCorso still reads it.
+        ris.Passi[0] = std::move(ris.Passi[static_cast<size_t>(ris.NumPassi - ris.Base)]);
+        ris.Passi.resize(1);
+        ris.Base = ris.NumPassi;
+    }
+    return true;
+}
+
+void RiferisciRiga(Banco& b, const std::string& testo) {
+    // The line joins the log the window last showed, aligned as the rest of it.
+    const bool allineato = b.log.AllineatoSinistra();
+    b.log.Aggiungi(testo);
+    if (allineato) b.log.AllineaSinistra();
+    if (b.ris.resoconto)
+        b.ris.resoconto->Riga(testo);
+    else
+        b.ris.Trascrizione.push_back(testo);
+}
+
+// Past LimitePassi the counter decides whether the search may stop: only a schema without any
+// solution ends there.
+bool SenzaSoluzioneProvata(Banco& b) {
+    Risolutore& ris = b.ris;
+    if (ris.SoluzioneCerta || ris.NumPassi < ris.LimitePassi) return false;
+    if (ContaSoluzioni(b.schema, 1) == 0) return true;
+    ris.SoluzioneCerta = true;
+    return false;
+}
+
 }  // namespace
 
 // Records the subset or Swordfish finding left in GruppoTrovato, EliminazioniTrovate, ElencoTrovato.
@@ -80,12 +127,74 @@ Passo& RegistraTrovato(Banco& b, const std::string& codice) {
     return p;
 }
 
+namespace {
+
+int Conta(uint16_t m) {
+    return std::popcount(unsigned{m});
+}
+
+// Cell at position i (1..n) of line `linea`: a column when perColonna, else a row.
+uint16_t CifreLinea(const MappaCandidati& m, bool perColonna, int linea, int i) {
+    return perColonna ? m.Cifre[i][linea] : m.Cifre[linea][i];
+}
+
+// Whether some k undecided cells of the line hold exactly k of the digits 1..n between them and
+// those digits occur in another cell of the line: exactly when VerificaMult finds a group there.
+bool HaMultiplo(const MappaCandidati& m, bool perColonna, int linea, int k) {
+    const int n = m.n;
+    const uint16_t tutte = CifreFinoA(n);
+    std::array<uint16_t, 10> cifre{};
+    std::array<int, 10> pos{};
+    int na = 0;
+    for (int i = 1; i <= n; ++i) {
+        const int r = perColonna ? i : linea, c = perColonna ? linea : i;
+        if (m.Indecisa(r, c)) {
+            pos[na] = i;
+            cifre[na++] = m.Cifre[r][c] & tutte;
+        }
+    }
+    if (na < k) return false;
+    // Lexicographic walk over the groups of k cells, pruned as soon as the union exceeds k.
+    std::array<int, 5> scelta{};
+    std::array<uint16_t, 5> unione{};
+    int liv = 0;
+    scelta[0] = -1;
+    while (liv >= 0) {
+        ++scelta[liv];
+        if (scelta[liv] > na - (k - liv)) {
+            --liv;
+            continue;
+        }
+        const uint16_t u = static_cast<uint16_t>((liv ? unione[liv - 1] : 0) | cifre[scelta[liv]]);
+        if (Conta(u) > k) continue;
+        if (liv + 1 < k) {
+            unione[liv] = u;
+            scelta[liv + 1] = scelta[liv];
+            ++liv;
+            continue;
+        }
+        if (Conta(u) != k) continue;
+        uint32_t nelGruppo = 0;
+        for (int g = 0; g < k; ++g) nelGruppo |= 1u << pos[scelta[g]];
+        for (int p = 1; p <= n; ++p)
+            if (!(nelGruppo >> p & 1) && (CifreLinea(m, perColonna, linea, p) & u)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool CercaMultipli(Banco& b, const Tabella& tblS) {
+    return CercaMultipli(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool CercaMultipli(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
     Risolutore& ris = b.ris;
     const int n = b.schema.Sizesc;
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo)
             for (int linea = 1; linea <= n; ++linea) {
+                if (!HaMultiplo(m, tipo == 0, linea, k)) continue;
                 const std::string Tipo = tipo == 0 ? "C" : "R";
                 ris.GruppoTrovato.clear();
                 VerificaMult(b, Tipo, k, 1, linea, 0, "", Contatori{}, tblS);
@@ -102,31 +211,46 @@ bool CercaMultipli(Banco& b, const Tabella& tblS) {
 }
 
 bool CercaSwordfish(Banco& b, const Tabella& tblS) {
+    return CercaSwordfish(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool CercaSwordfish(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
     Risolutore& ris = b.ris;
     const int n = b.schema.Sizesc;
     for (int j = 1; j <= n; ++j)
-        for (int tipo = 0; tipo < 2; ++tipo)
-            for (int linea = 1; linea <= n; ++linea) {
-                // A first line whose undecided cells hold j in other than exactly two positions
-                // can form no pair: skip the search (it would find nothing).
-                const char cj = static_cast<char>('0' + j);
-                int posizioni = 0;
-                for (int i = 1; i <= n && posizioni <= 2; ++i) {
-                    const std::string& cand = tipo == 0 ? tblS[i][linea] : tblS[linea][i];
-                    if (cand.size() > 1 && cand.find(cj) != std::string::npos) ++posizioni;
+        for (int tipo = 0; tipo < 2; ++tipo) {
+            const bool perColonna = tipo == 0;
+            // Per line, the positions of its undecided cells that hold j.
+            std::array<uint16_t, 10> pos{};
+            for (int l = 1; l <= n; ++l)
+                for (int i = 1; i <= n; ++i) {
+                    const int r = perColonna ? i : l, c = perColonna ? l : i;
+                    if (m.Indecisa(r, c) && (m.Cifre[r][c] >> j & 1))
+                        pos[l] |= static_cast<uint16_t>(1u << i);
                 }
-                if (posizioni != 2) continue;
-                const std::string Tipo = tipo == 0 ? "C" : "R";
+            for (int linea = 1; linea <= n; ++linea) {
+                // A pair needs a second line with j in the same two positions, and a third line
+                // that holds j at one of them to strike it from: else VerificaSwf finds nothing.
+                if (Conta(pos[linea]) != 2) continue;
+                bool trovabile = false;
+                for (int l2 = linea + 1; l2 <= n && !trovabile; ++l2) {
+                    if (pos[l2] != pos[linea]) continue;
+                    for (int l3 = 1; l3 <= n && !trovabile; ++l3)
+                        trovabile = l3 != linea && l3 != l2 && (pos[l3] & pos[linea]);
+                }
+                if (!trovabile) continue;
+                const std::string Tipo = perColonna ? "C" : "R";
                 ris.GruppoTrovato.clear();
                 VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);
                 if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraTrovato(b, tipo == 0 ? "SC" : "SR");
+                Passo& p = RegistraTrovato(b, perColonna ? "SC" : "SR");
                 p.Valore = std::to_string(j);
                 ris.NumSwordfish += 1;
                 if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
                 if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
                 return true;
             }
+        }
     return false;
 }
 
@@ -146,15 +270,42 @@ bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
 }
 
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    return Rileva(b, tblS, tblE, MappaCandidati(tblS, b.schema.Sizesc));
+}
+
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE, const MappaCandidati& m) {
     if (CercaCelle(b, tblS, tblE)) return true;
-    if (CercaColonne(b, tblS, tblE)) return true;
-    if (CercaRighe(b, tblS, tblE)) return true;
-    if (CercaSegni(b, tblS)) return true;
+    if (CercaColonne(b, m, tblE)) return true;
+    if (CercaRighe(b, m, tblE)) return true;
+    if (CercaSegni(b, tblS, m)) return true;
     const int attiva = b.imp.AttivaMultipli;
-    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS)) return true;
-    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS)) return true;
+    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS, m)) return true;
+    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS, m)) return true;
     return false;
 }
+
+namespace {
+
+// Brings the masks up to date with the cells a step just carried out may have changed: a
+// placement touches its row and column, a sign step its cell, a subset or Swordfish the cells of
+// its eliminations; a contradiction changes nothing.
+void AggiornaMappa(MappaCandidati& m, const Tabella& tblS, const Passo& p) {
+    const std::string& k = p.Codice;
+    if (k == "I" || k == "T" || k == "U" || k == "R" || k == "C") {
+        if (p.Riga < 1 || p.Riga > m.n || p.Colonna < 1 || p.Colonna > m.n) return;
+        for (int i = 1; i <= m.n; ++i) {
+            m.Ricalcola(tblS, p.Riga, i);
+            m.Ricalcola(tblS, i, p.Colonna);
+        }
+    } else if (k == "MAG" || k == "MIN") {
+        m.Ricalcola(tblS, p.Riga, p.Colonna);
+    } else if (k == "MR" || k == "MC" || k == "SR" || k == "SC") {
+        for (size_t t = 0; t + 2 < p.Eliminazioni.size(); t += 3)
+            m.Ricalcola(tblS, p.Eliminazioni[t] - '0', p.Eliminazioni[t + 1] - '0');
+    }
+}
+
+}  // namespace
 
 void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livello) {
     const int n = b.schema.Sizesc;
@@ -162,6 +313,8 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
     Tabella tblS{}, tblE{};
     CopiaTabella(tblsInp, tblS, n);
     CopiaTabella(tblEInp, tblE, n);
+    // The masks of this level, kept in step with tblS after every step it carries out.
+    MappaCandidati mappa(tblS, n);
 
     for (;;) {
         while (ris.PassoCorrente < ris.NumPassi) {
@@ -181,8 +334,8 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             ris.PassoCorrente += 1;
             b.log.Svuota();
             const bool contraddizione = EseguiPasso(b, tblS, tblE);
-            const auto& righe = b.log.Righe();
-            ris.Trascrizione.insert(ris.Trascrizione.end(), righe.begin(), righe.end());
+            AggiornaMappa(mappa, tblS, PassoInCorso(b));
+            if (!Riferisci(b)) return;
 
             if (ris.MostraLog) {
                 // The step coloured cells of the grid model: let the window paint them.
@@ -195,11 +348,11 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             if (contraddizione) return;
         }
 
-        if (ris.NumPassi >= ris.LimitePassi) {
+        if (SenzaSoluzioneProvata(b)) {
             ris.Esaurito = true;
             return;
         }
-        if (Rileva(b, tblS, tblE)) continue;
+        if (Rileva(b, tblS, tblE, mappa)) continue;
 
         int rt, ct;
         if (!ScegliCellaProva(n, tblS, rt, ct)) {
@@ -208,6 +361,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             return;
         }
         if (Livello >= ris.MaxLivello) {
+            ris.Troncato = true;
             ris.Risolto = false;
             CopiaTabella(tblS, b.schema.tblRisolto, n);
             return;
@@ -221,6 +375,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
         }
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
+            ris.NumProve += 1;
             p.Riga = rt;
             p.Colonna = ct;
             p.Valore = std::string(1, v);
@@ -244,11 +399,16 @@ void RisolviSchema(Banco& b) {
     ris.NumSwordfish = 0;
     b.storia.Azzera();
     ris.Passi.assign(1, Passo{});
+    ris.Base = 0;
     ris.NumPassi = 0;
+    ris.NumProve = 0;
     ris.PassoCorrente = 0;
     ris.Trascrizione.clear();
     ris.Interrotto = false;
     ris.Esaurito = false;
+    ris.SoluzioneCerta = false;
+    ris.Troncato = false;
+    ris.SenzaSoluzione = false;
     ris.GruppoTrovato.clear();
     ris.EliminazioniTrovate.clear();
     ris.ElencoTrovato.clear();
@@ -269,12 +429,11 @@ void RisolviSchema(Banco& b) {
     const int left = b.finestre().LeftPrincipale();
     b.ComandoLog = 3;
     Risolvi(b, A, B, 1);
-    if (ris.Esaurito) {
-        ris.Risolto = false;
-        const std::string frase =
-            "Ricerca interrotta: superato il limite di " + std::to_string(ris.LimitePassi) + " passi";
-        b.log.Aggiungi(frase);
-        ris.Trascrizione.push_back(frase);
+    // An unsolved end of a whole search, or the counter's verdict at the step limit, proves
+    // there is no solution; an interrupt or a refused trial proves nothing.
+    if (!ris.Risolto && !ris.Interrotto && !ris.Troncato) {
+        ris.SenzaSoluzione = true;
+        RiferisciRiga(b, FraseSenzaSoluzione);
     }
     b.finestre().SpostaPrincipale(left);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "banco.h"
+#include "solver/maschere.h"
 
 namespace kelvaro {
 
@@ -17,7 +18,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
 Passo& RegistraPasso(Banco& b, const std::string& codice);
 // The step being carried out.
 inline const Passo& PassoInCorso(const Banco& b) {
-    return b.ris.Passi[b.ris.PassoCorrente];
+    return b.ris.PassoN(b.ris.PassoCorrente);
 }
 
 // Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.
@@ -25,9 +26,14 @@ bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE);
 // One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish);
 // true when it recorded a step.
 bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE);
+// The same with the masks of tblS already made (they must match it).
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE, const MappaCandidati& m);
 // Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
 bool CercaMultipli(Banco& b, const Tabella& tblS);
 bool CercaSwordfish(Banco& b, const Tabella& tblS);
+// The same, looking only where the masks of the pass show a finding.
+bool CercaMultipli(Banco& b, const Tabella& tblS, const MappaCandidati& m);
+bool CercaSwordfish(Banco& b, const Tabella& tblS, const MappaCandidati& m);
 // The trial cell: the undecided cell with the fewest candidates, the first one in row-major order
 // on equal length. False when every cell is decided.
 bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct);
@@ -41,6 +47,9 @@ void SegnalaErrE1(Banco& b, const std::string& Frase);
 bool CercaCelle(Banco& b, const Tabella& tblS, const Tabella& tblE);
 bool CercaColonne(Banco& b, const Tabella& tblS, const Tabella& tblE);
 bool CercaRighe(Banco& b, const Tabella& tblS, const Tabella& tblE);
+// The same on the masks of the pass.
+bool CercaColonne(Banco& b, const MappaCandidati& m, const Tabella& tblE);
+bool CercaRighe(Banco& b, const MappaCandidati& m, const Tabella& tblE);
 
 // --- inequality signs (disuguaglianze.cpp) -----------------------------------------------------
 bool VerificaMaggiore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
@@ -51,6 +60,7 @@ void AggiornaMaggiore(Banco& b, Tabella& tblS);
 void AggiornaMinore(Banco& b, Tabella& tblS);
 // Detection 4: every cell and direction that carries a sign.
 bool CercaSegni(Banco& b, const Tabella& tblS);
+bool CercaSegni(Banco& b, const Tabella& tblS, const MappaCandidati& m);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
 // Marks are indexed 1..9 (index 0 unused).

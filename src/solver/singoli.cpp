@@ -1,6 +1,9 @@
 // Singles: placing a value (givens, trials, singles) and the scans that find single values and
 // contradictions in cells, columns and rows.
+#include <bit>
+
 #include "display/visualizza.h"
+#include "solver/maschere.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -20,10 +23,6 @@ void Elimina(Banco& b, Tabella& tblS, int r, int c, const std::string& v) {
     if (v.empty() || !TogliCifra(tblS[r][c], v[0])) return;
     b.log.Aggiungi("Elimino " + v + " da " + DesCella(r, c));
     ColoraCella(b, r, c, ColoreGiallo);
-}
-
-int Cifra(char ch) {
-    return (ch >= '1' && ch <= '9') ? ch - '0' : 0;
 }
 
 }  // namespace
@@ -71,38 +70,40 @@ bool CercaCelle(Banco& b, const Tabella& tblS, const Tabella& tblE) {
 
 namespace {
 
-// One line (a column when perColonna, else a row): a digit missing from it or fitting one cell.
-bool CercaLinea(Banco& b, const Tabella& tblS, const Tabella& tblE, int linea, bool perColonna) {
+// One line (a column when perColonna, else a row): the first digit, ascending, missing from it or
+// fitting one cell that is not placed yet.
+bool CercaLinea(Banco& b, const MappaCandidati& m, const Tabella& tblE, int linea, bool perColonna) {
     const int n = b.schema.Sizesc;
-    int ContaCifra[10] = {};
-    int UltimaPos[10] = {};
+    uint16_t una = 0, due = 0;
     for (int k = 1; k <= n; ++k) {
-        const std::string& cand = perColonna ? tblS[k][linea] : tblS[linea][k];
-        for (char ch : cand) {
-            const int d = Cifra(ch);
-            ContaCifra[d] += 1;
-            UltimaPos[d] = k;
-        }
+        const uint16_t mk = perColonna ? m.Cifre[k][linea] : m.Cifre[linea][k];
+        due |= una & mk;
+        una |= mk;
     }
-    for (int d = 1; d <= n; ++d) {
+    const uint16_t tutte = CifreFinoA(n);
+    uint16_t vedere = tutte & static_cast<uint16_t>(~due);  // missing or in one cell only
+    while (vedere) {
+        const int d = std::countr_zero(unsigned{vedere});
+        const uint16_t bit = static_cast<uint16_t>(1u << d);
+        vedere ^= bit;
         const std::string v(1, static_cast<char>('0' + d));
-        if (ContaCifra[d] == 0) {
+        if (!(una & bit)) {
             Passo& p = RegistraPasso(b, perColonna ? "EC" : "ER");
             p.Riga = perColonna ? 1 : linea;
             p.Colonna = perColonna ? linea : 1;
             p.Valore = v;
             return true;
         }
-        if (ContaCifra[d] == 1) {
-            const int r = perColonna ? UltimaPos[d] : linea;
-            const int c = perColonna ? linea : UltimaPos[d];
-            if (tblE[r][c].empty()) {
-                Passo& p = RegistraPasso(b, perColonna ? "C" : "R");
-                p.Riga = r;
-                p.Colonna = c;
-                p.Valore = v;
-                return true;
-            }
+        int k = 1;
+        while (!((perColonna ? m.Cifre[k][linea] : m.Cifre[linea][k]) & bit)) ++k;
+        const int r = perColonna ? k : linea;
+        const int c = perColonna ? linea : k;
+        if (tblE[r][c].empty()) {
+            Passo& p = RegistraPasso(b, perColonna ? "C" : "R");
+            p.Riga = r;
+            p.Colonna = c;
+            p.Valore = v;
+            return true;
         }
     }
     return false;
@@ -110,16 +111,24 @@ bool CercaLinea(Banco& b, const Tabella& tblS, const Tabella& tblE, int linea, b
 
 }  // namespace
 
-bool CercaColonne(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+bool CercaColonne(Banco& b, const MappaCandidati& m, const Tabella& tblE) {
     for (int c = 1; c <= b.schema.Sizesc; ++c)
-        if (CercaLinea(b, tblS, tblE, c, true)) return true;
+        if (CercaLinea(b, m, tblE, c, true)) return true;
     return false;
 }
 
-bool CercaRighe(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+bool CercaRighe(Banco& b, const MappaCandidati& m, const Tabella& tblE) {
     for (int r = 1; r <= b.schema.Sizesc; ++r)
-        if (CercaLinea(b, tblS, tblE, r, false)) return true;
+        if (CercaLinea(b, m, tblE, r, false)) return true;
     return false;
+}
+
+bool CercaColonne(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    return CercaColonne(b, MappaCandidati(tblS, b.schema.Sizesc), tblE);
+}
+
+bool CercaRighe(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    return CercaRighe(b, MappaCandidati(tblS, b.schema.Sizesc), tblE);
 }
 
 }  // namespace kelvaro

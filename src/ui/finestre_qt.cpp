@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "solver/risolvi.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"

@@ -51,5 +51,16 @@ TEST(CliVerifica, CheckDiversoEFileErrato) {
         << e.uscita;
 }
 
+// Two equal givens in one row: no solution, and verifica says so beside the counter's 0.
+TEST(CliVerifica, SchemaSenzaSoluzione) {
+    test::CartellaTemporanea tmp;
+    test::ScriviFile(tmp / "doppio.txt",
+                     "<F SIZE='4'><SCHEMA>1010000000000000</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
+                     "<CONSTRAINT></CONSTRAINT>\n<CHECK>662364</CHECK>\n");
+    const Esito e = Esegui("verifica " + (tmp / "doppio.txt"));
+    EXPECT_NE(e.uscita.find("risolto: no\nLo schema non ha soluzione\nsoluzioni: 0\n"), std::string::npos)
+        << e.uscita;
+}
+
 }  // namespace
 }  // namespace kelvaro

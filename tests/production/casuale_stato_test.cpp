@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "production/casuale.h"
+#include "model/casuale.h"
 
 namespace kelvaro {
 namespace {

@@ -87,9 +87,11 @@ TEST_F(Risoluzione, DueDatiUgualiInUnaRiga) {
         (Righe{"Dato iniziale 1 in cella R1C1", "Elimino 1 da R1C2", "Elimino 1 da R1C3", "Elimino 1 da R1C4",
                "Elimino 1 da R2C1", "Elimino 1 da R3C1", "Elimino 1 da R4C1",  //
                "Dato iniziale 1 in cella R1C3", "Elimino 1 da R1C1", "Elimino 1 da R2C3", "Elimino 1 da R3C3",
-               "Elimino 1 da R4C3",  //
-               "Nessun numero possbile in  cella R1C1"}));
+               "Elimino 1 da R4C3",                      //
+               "Nessun numero possbile in  cella R1C1",  //
+               "Lo schema non ha soluzione"}));
     EXPECT_FALSE(b.ris.Risolto);
+    EXPECT_TRUE(b.ris.SenzaSoluzione);
     EXPECT_EQ(b.ris.NumPassi, 3);
     EXPECT_EQ(b.ris.Passi[3].Codice, "E1");
     // Nothing found: the result keeps what it held.

@@ -104,8 +104,9 @@ namespace kelvaro {
 namespace {
 
 // Contradictory givens and signs that no trial order can satisfy: without a bound the search
-// would run for hours and grow its step list without end.
-TEST(RobustezzaRisolutore, RicercaSenzaFineSiFermaAlLimiteDeiPassi) {
+// would run for hours and grow its step list without end. Past the step limit the counter proves
+// there is no solution, and the search stops saying so.
+TEST(RobustezzaRisolutore, RicercaSenzaFineSiFermaQuandoNonCeSoluzione) {
     const std::string testo =
         "<F SIZE='9'><SCHEMA>0020000008200000090009000000008000070005000000000000000030000000000010400000"
         "00005</SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>2122|5269|6792|6766|1674|3246|5363|7978|7677|7172|"
@@ -121,7 +122,8 @@ TEST(RobustezzaRisolutore, RicercaSenzaFineSiFermaAlLimiteDeiPassi) {
     EXPECT_TRUE(b.ris.Esaurito);
     EXPECT_LE(b.ris.NumPassi, 20000 + 10);
     ASSERT_FALSE(b.ris.Trascrizione.empty());
-    EXPECT_EQ(b.ris.Trascrizione.back(), "Ricerca interrotta: superato il limite di 20000 passi");
+    EXPECT_EQ(b.ris.Trascrizione.back(), "Lo schema non ha soluzione");
+    EXPECT_TRUE(b.ris.SenzaSoluzione);
     // The next solve starts afresh.
     auto reale = LeggiSchemaFile(std::string(KELVARO_SORGENTI) + "/bench/schemi/9x_1.txt");
     ASSERT_TRUE(reale.has_value());
@@ -129,6 +131,7 @@ TEST(RobustezzaRisolutore, RicercaSenzaFineSiFermaAlLimiteDeiPassi) {
     RisolviSchema(b);
     EXPECT_TRUE(b.ris.Risolto);
     EXPECT_FALSE(b.ris.Esaurito);
+    EXPECT_FALSE(b.ris.SenzaSoluzione);
 }
 
 }  // namespace

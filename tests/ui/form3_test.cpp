@@ -19,7 +19,7 @@
 #include "display/griglia.h"
 #include "display/log_soluzione.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "solver/risolvi.h"
 #include "ui/cifre_piccole.h"
 #include "ui/finestre_qt.h"

@@ -1,4 +1,4 @@
-#include "production/contatore.h"
+#include "solver/contatore.h"
 
 #include <bit>
 
@@ -21,6 +21,7 @@ struct Contesto {
     int trovate = 0;
     int limite = 2;
     std::array<uint8_t, CelleMax>* soluzione = nullptr;
+    long nodi = 0;
 };
 
 struct Stato {
@@ -118,6 +119,7 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
 }
 
 void Cerca(Contesto& x, Stato& s, Coda& q) {
+    ++x.nodi;
     if (!Propaga(x, s, q)) return;
     int scelta = -1, migliore = 99;
     for (int i = 0; i < x.celle; ++i) {
@@ -202,7 +204,7 @@ std::vector<std::array<uint8_t, 2>> CoppieSegni(const SchemaBit& s) {
     return coppie;
 }
 
-int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione) {
+int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione, long* nodi) {
     if (s.n < 1 || s.n > DimMax || limite < 1) return 0;
     Contesto x;
     x.n = s.n;
@@ -228,6 +230,7 @@ int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>
         q.Aggiungi(i, x.n);
     }
     Cerca(x, st, q);
+    if (nodi) *nodi = x.nodi;
     return x.trovate < limite ? x.trovate : limite;
 }
 

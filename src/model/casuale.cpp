@@ -1,4 +1,4 @@
-#include "production/casuale.h"
+#include "model/casuale.h"
 
 #include <atomic>
 #include <cmath>
