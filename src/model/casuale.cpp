@@ -32,4 +32,12 @@ void RiportaCasualeAllInizio() {
     g_stato.store(Inizio);
 }
 
+uint32_t StatoCasuale() {
+    return g_stato;
+}
+
+void RipristinaCasuale(uint32_t stato) {
+    g_stato = stato & 0xFFFFFFu;
+}
+
 }  // namespace kelvaro

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "model/casuale.h"
+#include "solver/risolvi.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
 
@@ -93,10 +95,41 @@ std::string FinestreQt::Salva(const std::string& nomeProposto) {
     return Percorso(f);
 }
 
+int ContaPassiSoluzione(const Banco& b) {
+    Banco prova;
+    prova.schema = b.schema;
+    prova.imp = b.imp;
+    prova.ris.MaxLivello = b.ris.MaxLivello;
+    prova.ris.LimitePassi = b.ris.LimitePassi;
+    prova.ris.MostraLog = false;
+    prova.storia.RegistraStoria = false;
+    const uint32_t stato = StatoCasuale();
+    RisolviSchema(prova);
+    RipristinaCasuale(stato);
+    return prova.ris.PassoCorrente;
+}
+
+void FinestreQt::IniziaLog() {
+    precedenti_.clear();
+    finoAllaFine_ = false;
+    totalePassi_ = ContaPassiSoluzione(form_.banco());
+}
+
 int FinestreQt::MostraFinestraLog(const LogSoluzione& log, bool nascondiAggiorna) {
+    const Risolutore& ris = form_.banco().ris;
+    // The first showing of every solve comes before its first step.
+    if (ris.PassoCorrente == 0) IniziaLog();
+    if (finoAllaFine_) return 1;
+
     // The step's colours are in the grid model: on screen before the window waits.
     if (GrigliaWidget* g = form_.Griglia()) g->repaint();
-    return Form3::Mostra(&form_, log, nascondiAggiorna, posizioneLog_);
+    bool fine = false;
+    const int comando = Form3::Mostra(&form_, log, nascondiAggiorna, posizioneLog_,
+                                      AvanzamentoLog{ris.PassoCorrente, totalePassi_, &precedenti_}, &fine);
+    // A step's own showing (the pauses on "Situazione aggiornata" carry no step).
+    if (!nascondiAggiorna) precedenti_.push_back(RighePasso{ris.PassoCorrente, log.Righe()});
+    finoAllaFine_ = fine;
+    return comando;
 }
 
 void FinestreQt::PosizionaFormLog() {

@@ -3,9 +3,14 @@
 // Tests derive from it to answer the dialogs themselves.
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "display/finestre.h"
 #include "ui/form3.h"
+
+namespace kelvaro {
+struct Banco;
+}
 
 namespace kelvaro::ui {
 
@@ -40,6 +45,17 @@ private:
     QString ultimaCartella_;
     // Where the next log window goes, as PosizionaFormLog left it.
     PosizioneFormLog posizioneLog_;
+
+    // The step-by-step solve under way: its total of steps (0 when not known), the lines of
+    // the steps already shown, and whether the user asked to run to the end without pauses.
+    void IniziaLog();
+    int totalePassi_ = 0;
+    std::vector<RighePasso> precedenti_;
+    bool finoAllaFine_ = false;
 };
+
+// Steps a solve of b's schema carries out with b's settings, counted by a silent solve on a
+// copy; the random draws are left as they were, so the real solve tries the same values.
+int ContaPassiSoluzione(const Banco& b);
 
 }  // namespace kelvaro::ui

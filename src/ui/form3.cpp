@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -69,7 +70,34 @@ QIcon FiguraInterrompi() {
     return QIcon(pm);
 }
 
+// Two arrows: on to the end.
+QIcon FiguraFine() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (double x0 : {1.0, 7.5}) {
+        QPainterPath freccia;
+        freccia.moveTo(x0, 3);
+        freccia.lineTo(x0 + 7, 8);
+        freccia.lineTo(x0, 13);
+        freccia.closeSubpath();
+        p.fillPath(freccia, QColor(40, 90, 190));
+    }
+    return QIcon(pm);
+}
+
+// Client width: the stored log column, then the column of the earlier steps (twips).
+constexpr int LeftColonnaDestra = 6135;
+constexpr int LarghezzaColonnaDestra = 4800;
+constexpr int LarghezzaClient = LeftColonnaDestra + LarghezzaColonnaDestra + 120;
+
 }  // namespace
+
+QString TestoPasso(int passo, int totale) {
+    if (totale > 0 && passo <= totale) return QStringLiteral("Passo %1 di %2").arg(passo).arg(totale);
+    return QStringLiteral("Passo %1").arg(passo);
+}
 
 // --- PulsanteFigura ----------------------------------------------------------------------------
 
@@ -107,7 +135,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     if (parent) setWindowIcon(parent->windowIcon());
-    setFixedSize(Twips(6270), Twips(4680));
+    setFixedSize(Twips(LarghezzaClient), Twips(4680));
 
     Gm = new QTableWidget(1, 5, this);
     Gm->setObjectName("Gm");
@@ -167,6 +195,50 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
         *d.dove = b;
     }
     CmdContinuaLog->setDefault(true);
+
+    LstPrecedenti = new QTableWidget(0, 2, this);
+    LstPrecedenti->setObjectName("LstPrecedenti");
+    LstPrecedenti->setGeometry(Twips(LeftColonnaDestra), Twips(120), Twips(LarghezzaColonnaDestra),
+                               Twips(3615));
+    LstPrecedenti->setFont(QFont("Arial", 9));
+    LstPrecedenti->setHorizontalHeaderLabels({QStringLiteral("Passo"), QStringLiteral("Passi precedenti")});
+    LstPrecedenti->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LstPrecedenti->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    LstPrecedenti->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    LstPrecedenti->verticalHeader()->hide();
+    // One line per row at a fixed height: hundreds of lines fill at once.
+    LstPrecedenti->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    LstPrecedenti->verticalHeader()->setDefaultSectionSize(QFontMetrics(LstPrecedenti->font()).height() + 4);
+    LstPrecedenti->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LstPrecedenti->setSelectionMode(QAbstractItemView::NoSelection);
+    LstPrecedenti->setFocusPolicy(Qt::NoFocus);
+    LstPrecedenti->setWordWrap(false);
+    LstPrecedenti->setTextElideMode(Qt::ElideRight);
+    LstPrecedenti->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LstPrecedenti->setShowGrid(false);
+
+    FrmFine = new QGroupBox(this);
+    FrmFine->setObjectName("FrmFine");
+    FrmFine->setGeometry(Twips(LeftColonnaDestra), Twips(3840), Twips(LarghezzaColonnaDestra), Twips(735));
+    LblPasso = new QLabel(TestoPasso(0, 0), FrmFine);
+    LblPasso->setObjectName("LblPasso");
+    QFont fontPasso("Arial", 10);
+    fontPasso.setBold(true);
+    LblPasso->setFont(fontPasso);
+    LblPasso->setGeometry(Twips(120), Twips(120), Twips(2640), Twips(495));
+    auto* fine = new PulsanteFigura(QStringLiteral("Fino alla fine"), FrmFine);
+    fine->setObjectName("CmdFine");
+    fine->setFont(fontPulsanti);
+    fine->setIcon(FiguraFine());
+    fine->setIconSize(QSize(16, 16));
+    fine->setAutoDefault(false);
+    fine->setToolTip(QStringLiteral("Continua la soluzione senza altre pause e mostra il risultato"));
+    fine->setGeometry(Twips(2880), Twips(120), Twips(1800), Twips(495));
+    connect(fine, &QPushButton::clicked, this, [this] {
+        finoAllaFine_ = true;
+        Rispondi(1);
+    });
+    CmdFine = fine;
     CmdContinuaLog->setFocus();
 }
 
@@ -189,11 +261,45 @@ void Form3::CaricaLog(const LogSoluzione& log, bool nascondiAggiorna) {
     CmdAggiorna->setVisible(!nascondiAggiorna);
 }
 
+void Form3::CaricaAvanzamento(const AvanzamentoLog& av) {
+    LblPasso->setText(TestoPasso(av.Passo, av.Totale));
+    if (!av.Precedenti) return;
+    int righe = 0;
+    for (const RighePasso& p : *av.Precedenti) righe += static_cast<int>(p.Righe.size());
+    LstPrecedenti->setUpdatesEnabled(false);
+    LstPrecedenti->setRowCount(righe);
+    // Alternate steps on a light band, so that each step's lines read as one group.
+    const QColor banda(236, 240, 250);
+    int i = 0;
+    bool pari = false;
+    for (const RighePasso& p : *av.Precedenti) {
+        for (size_t k = 0; k < p.Righe.size(); ++k, ++i) {
+            const QString riga = QString::fromUtf8(p.Righe[k].c_str());
+            auto* numero = new QTableWidgetItem(k == 0 ? QString::number(p.Passo) : QString());
+            auto* testo = new QTableWidgetItem(riga);
+            numero->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            testo->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            testo->setToolTip(riga);
+            for (QTableWidgetItem* it : {numero, testo}) {
+                it->setFlags(Qt::ItemIsEnabled);
+                if (pari) it->setBackground(banda);
+            }
+            LstPrecedenti->setItem(i, 0, numero);
+            LstPrecedenti->setItem(i, 1, testo);
+        }
+        pari = !pari;
+    }
+    LstPrecedenti->setUpdatesEnabled(true);
+    LstPrecedenti->scrollToBottom();
+}
+
 void Form3::Posiziona(const PosizioneFormLog& pos) {
     if (!pos.Valida) return;
     move(pos.Angolo);
     if (pos.GmAltezza > 0) Gm->setGeometry(Gm->x(), pos.GmTop, Gm->width(), pos.GmAltezza);
     FrmMess->move(Gm->x(), Gm->y() + Gm->height() + Twips(MmToTwips(1)));
+    LstPrecedenti->setGeometry(LstPrecedenti->x(), Gm->y(), LstPrecedenti->width(), Gm->height());
+    FrmFine->move(LstPrecedenti->x(), FrmMess->y());
     // Never cut the buttons off, whatever the main window's height.
     setFixedHeight(std::max(pos.AltezzaClient, FrmMess->y() + FrmMess->height() + Twips(120)));
 }
@@ -204,11 +310,13 @@ void Form3::Rispondi(int comando) {
 }
 
 int Form3::Mostra(QWidget* principale, const LogSoluzione& log, bool nascondiAggiorna,
-                  const PosizioneFormLog& pos) {
+                  const PosizioneFormLog& pos, const AvanzamentoLog& av, bool* finoAllaFine) {
     Form3 f(principale);
     f.CaricaLog(log, nascondiAggiorna);
+    f.CaricaAvanzamento(av);
     f.Posiziona(pos);
     f.exec();
+    if (finoAllaFine) *finoAllaFine = f.finoAllaFine_;
     return f.comando_ == 0 ? 1 : f.comando_;
 }
 

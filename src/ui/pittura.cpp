@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include "display/visualizza.h"
+#include "ui/cifre_piccole.h"
 
 namespace kelvaro::ui {
 
@@ -137,8 +138,12 @@ void DipingiGriglia(QPainter& p, const Griglia& gr, double pptX, double pptY) {
                 p.drawRect(r.adjusted(m, m, -m, -m));
             }
             if (c.Testo.empty()) continue;
+            MascheraCifre candidati = 0;
             if (ESegno(c))
                 DipingiSegno(p, r, c, pptX, pptY);
+            else if (c.FontSize < 16 && MascheraDaTesto(c.Testo, candidati))
+                // Candidates (a cell not yet decided): the 3 x 3 layout of small digits.
+                DisegnaCifrePiccole(p, r, candidati, ColoreQt(c.CellForeColor));
             else
                 DipingiTesto(p, r, c, pptY);
         }
