@@ -8,6 +8,7 @@
 
 #include "display/gioco.h"
 #include "display/visualizza.h"
+#include "ui/cifre_piccole.h"
 #include "ui/pittura.h"
 
 namespace kelvaro::ui {

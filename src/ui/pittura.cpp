@@ -158,34 +158,6 @@ void DipingiGriglia(QPainter& p, const Griglia& gr, double pptX, double pptY) {
     p.restore();
 }
 
-void DisegnaCifrePiccole(QPainter& p, const QRectF& cella, unsigned maschera, const QColor& colore) {
-    if ((maschera & 0x3FE) == 0) return;
-    p.save();
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    // A small inset keeps the digits off the cell's edge; each third of what is left holds one.
-    const QRectF dentro = cella.adjusted(cella.width() * 0.06, cella.height() * 0.06, -cella.width() * 0.06,
-                                         -cella.height() * 0.06);
-    const double w = dentro.width() / 3, h = dentro.height() / 3;
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(6, static_cast<int>(h * 0.82)));
-    p.setFont(f);
-    p.setPen(colore);
-    for (int d = 1; d <= 9; ++d) {
-        if (!(maschera & (1u << d))) continue;
-        const QRectF r(dentro.left() + ((d - 1) % 3) * w, dentro.top() + ((d - 1) / 3) * h, w, h);
-        p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, QString::number(d));
-    }
-    p.restore();
-}
-
-void DisegnaCifrePiccole(QPainter& p, const QRectF& cella, const std::string& cifre, const QColor& colore) {
-    unsigned m = 0;
-    for (char c : cifre)
-        if (c >= '1' && c <= '9') m |= 1u << (c - '0');
-    DisegnaCifrePiccole(p, cella, m, colore);
-}
-
 bool PosizioneDaPunto(const Griglia& gr, double x, double y, int& riga, int& colonna) {
     riga = colonna = -1;
     double t = MargineGriglia;

@@ -20,11 +20,6 @@ QColor ColoreQt(long colore);
 // pixelPerTwip converts the grid's twips (and its font points, 20 twips each) to device pixels.
 void DipingiGriglia(QPainter& p, const Griglia& gr, double pixelPerTwipX, double pixelPerTwipY);
 
-// Small digits inside a cell, each at its place in a 3 x 3 layout (1 2 3 on top, 7 8 9 at the
-// bottom), sized to the cell: the player's notes, and the candidates of a cell. cifre holds the
-// digits as text ("245"); maschera as bits (bit d = digit d).
-void DisegnaCifrePiccole(QPainter& p, const QRectF& cella, const std::string& cifre, const QColor& colore);
-void DisegnaCifrePiccole(QPainter& p, const QRectF& cella, unsigned maschera, const QColor& colore);
 
 // Position under a point given in twips from the grid's top-left corner; false outside every
 // row or column.

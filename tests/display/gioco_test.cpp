@@ -98,7 +98,9 @@ TEST_F(Gioco, GrigliaRisoltaSoloPienaEGiusta) {
     EXPECT_FALSE(GrigliaRisolta(b));
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
-            if (b.schema.tblSchema[r][c] == "0") ASSERT_TRUE(ScriviCella(b, r, c, Soluzione[r - 1][c - 1]));
+            if (b.schema.tblSchema[r][c] == "0") {
+                ASSERT_TRUE(ScriviCella(b, r, c, Soluzione[r - 1][c - 1]));
+            }
     EXPECT_TRUE(GrigliaRisolta(b));
     // Swapping R1C2 and R1C3 keeps rows and columns whole but breaks the sign.
     ScriviCella(b, 1, 2, 1);
