@@ -358,6 +358,7 @@ void Form1::ComandoRisolvi() {
     RisolviSchema(b_);
     b_.storia.RegistraStoria = false;
     VisualizzaGrid(b_, b_.schema.tblRisolto, b_.schema.tblRisolto);
+    AvvisaSenzaSoluzione();
     if (QLabel* p1 = Pannello("p1"))
         p1->setText(QStringLiteral("%1 %2 %3")
                         .arg(b_.ris.TecnicheUsate)
@@ -386,6 +387,7 @@ void Form1::ComandoMostra() {
     b_.ris.MostraLog = true;
     RisolviSchema(b_);
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+    AvvisaSenzaSoluzione();
     SvuotaMosse(b_);
     // The givens again: a fresh game.
     b_.modifica.InGioco = true;
@@ -393,6 +395,13 @@ void Form1::ComandoMostra() {
     AggiornaUndo();
     AggiornaGriglia();
     AggiornaStatoGioco();
+}
+
+// A solve that proved there is no solution says so plainly, in the status bar and once aloud.
+void Form1::AvvisaSenzaSoluzione() {
+    if (!b_.ris.SenzaSoluzione) return;
+    statusBar()->showMessage(QString::fromUtf8(FraseSenzaSoluzione));
+    b_.finestre().Messaggio(FraseSenzaSoluzione);
 }
 
 void Form1::ComandoRicomincia() {

@@ -58,6 +58,7 @@ public slots:
     void ComandoSalva();
     void ComandoRisolvi();
     void ComandoMostra();
+    void AvvisaSenzaSoluzione();
     void ComandoRicomincia();  // "UndoAll"
     void ComandoAnnulla();     // "Undo"
     void ComandoStampa();

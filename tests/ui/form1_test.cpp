@@ -153,6 +153,7 @@ private slots:
     void apriAnnullatoOErratoNonCambiaNulla();
     void risolviMostraSoluzioneEContatori();
     void risolviPrimaDiAprireNonFaNulla();
+    void risolviSenzaSoluzioneLoDice();
     void mostraRiportaIDati();
     void paletteScriveCancellaEAnnulla();
     void paletteSoloSulleCelleModificabili();
@@ -313,6 +314,25 @@ void Form1Test::risolviMostraSoluzioneEContatori() {
     // The automatic name: size, level digits, date.
     QVERIFY2(QString::fromStdString(b->file.NomeFile).contains(QRegularExpression("^7_0101_\\d{12}\\.TXT$")),
              b->file.NomeFile.c_str());
+}
+
+// Two equal givens in one row: Risolvi says there is no solution.
+void Form1Test::risolviSenzaSoluzioneLoDice() {
+    QTemporaryDir cartella;
+    const QString doppio = cartella.filePath("doppio.txt");
+    QFile f(doppio);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<F SIZE='4'><SCHEMA>1010000000000000</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
+            "<CONSTRAINT></CONSTRAINT>\n<CHECK>662364</CHECK>\n");
+    f.close();
+    fin->fileDaAprire.push_back(doppio.toStdString());
+    form->ClickToolbar("Apri");
+    QVERIFY(fin->messaggi.empty());
+    form->ClickToolbar("Risolvi");
+    QVERIFY(!b->ris.Risolto);
+    QCOMPARE(fin->messaggi.size(), size_t(1));
+    QCOMPARE(fin->messaggi[0], std::string("Lo schema non ha soluzione|"));
+    QCOMPARE(form->statusBar()->currentMessage(), QString("Lo schema non ha soluzione"));
 }
 
 void Form1Test::risolviPrimaDiAprireNonFaNulla() {
