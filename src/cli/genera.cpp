@@ -27,8 +27,9 @@ constexpr const char* UsoGenera =
     "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
     "                   swordfish (almeno un passo Swordfish), entrambe\n"
     "  --avanzamento    scrive l'avanzamento su stderr\n"
-    "  --riepilogo      scrive il riepilogo anche nella cartella, come riepilogo_AAMMGGHHMMSS.csv\n"
-    "Alla fine stampa un riepilogo per dimensione e livello.\n";
+    "  --senza-riepilogo  non scrive il riepilogo nella cartella\n"
+    "Alla fine stampa un riepilogo per dimensione e livello e lo scrive anche nella cartella,\n"
+    "come riepilogo_AAMMGGHHMMSS.csv.\n";
 
 bool LeggiIntero(const std::string& testo, int& valore) {
     if (testo.empty() || testo.size() > 9) return false;
@@ -54,8 +55,9 @@ int Genera(const Argomenti& args) {
     int tecniche = 3;
     std::string cartella = ".";
     bool avanzamento = false;
-    // Opt-in: a folder of genera holds schema files only, unless the CSV is asked for.
-    bool riepilogo = false;
+    // The batch report goes beside the schemas, as /prod writes it; scripts that want schema files
+    // only in the folder say so.
+    bool riepilogo = true;
     const std::map<std::string, int*> numeri = {
         {"--dimensione", &r.SIZESC}, {"--numero", &r.SCHEMI},         {"--celle", &r.CELLEINIZIALI},
         {"--tecniche", &tecniche},   {"--soglia", &r.SOGLIA},         {"--cicli1", &r.MAXCICLO1},
@@ -67,8 +69,8 @@ int Genera(const Argomenti& args) {
             avanzamento = true;
             continue;
         }
-        if (a == "--riepilogo") {
-            riepilogo = true;
+        if (a == "--riepilogo" || a == "--senza-riepilogo") {
+            riepilogo = a == "--riepilogo";
             continue;
         }
         if (a == "--help" || a == "-h") {

@@ -46,8 +46,8 @@ TEST(CliGenera, ScriveGliSchemiNellaCartella) {
     EXPECT_EQ(u.stato, 0);
     EXPECT_EQ(UltimaRiga(u.testo), "schemi scritti: 4 in " + dir);
     int file = 0;
-    // schema files only: the CSV report is written when asked for
     for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() == ".csv") continue;  // the batch report beside the schemas
         ++file;
         EXPECT_EQ(e.path().filename().string().substr(0, 2), "6_");
         const Uscita v = Cli("verifica " + e.path().string());
@@ -154,10 +154,26 @@ std::vector<std::string> Righe(const std::string& t) {
     return r;
 }
 
+// Asked to leave the folder to the schemas, genera still prints its report but writes no CSV.
+TEST(CliGenera, SenzaRiepilogoSoloSchemi) {
+    test::CartellaTemporanea tmp;
+    const std::string dir = tmp / "s";
+    const Uscita u = Cli("genera --dimensione 4 --numero 3 --senza-riepilogo --cartella " + dir);
+    ASSERT_EQ(u.stato, 0);
+    EXPECT_EQ(u.testo.rfind("Riepilogo: 3 schemi\n", 0), 0u) << u.testo;
+    EXPECT_EQ(u.testo.find("riepilogo: "), std::string::npos) << u.testo;
+    int file = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        ++file;
+        EXPECT_EQ(e.path().extension(), ".TXT") << e.path();
+    }
+    EXPECT_EQ(file, 3);
+}
+
 TEST(CliGenera, RiepilogoCsvNellaCartella) {
     test::CartellaTemporanea tmp;
     const std::string dir = tmp / "r";
-    const Uscita u = Cli("genera --dimensione 6 --numero 8 --riepilogo --cartella " + dir);
+    const Uscita u = Cli("genera --dimensione 6 --numero 8 --cartella " + dir);
     ASSERT_EQ(u.stato, 0);
     EXPECT_EQ(u.testo.rfind("Riepilogo: 8 schemi\n", 0), 0u) << u.testo;
     std::string csv;
