@@ -1,34 +1,37 @@
 #pragma once
-// The candidate table as bit masks, made once per detection pass: the scans decide on the masks
-// and go back to the strings only to record what they found, so the strings and sentences are
-// made only for a finding.
+// One solver level's tables as bit masks: the candidates of every cell (what the log window shows
+// as strings of digits, tblS) and the digits placed so far (tblE). The strings are made only where
+// someone reads them: the log window, the step history, the result of a solve.
 //
-//   bit d (1..9) of Cifre[r][c]  set when digit d is among the candidates of (r, c)
-//   Lunghezza[r][c]              characters of the candidate string (> 1: undecided)
+// Indexed 1..n like the string tables; rows and columns 0 and n + 1 stay empty, so a sign whose
+// neighbour lies outside the grid reads a cell without candidates, as the strings read "".
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/tabelle.h"
+#include "solver/tecniche.h"
 
 namespace kelvaro {
 
-struct MappaCandidati {
+struct Tavola {
     int n = 0;
-    std::array<std::array<uint16_t, 10>, 10> Cifre{};
-    std::array<std::array<uint8_t, 10>, 10> Lunghezza{};
-    // Every candidate string holds only digits 1..9, ascending, each once: then the masks say
-    // all the strings say, and a scan may decide on them alone.
-    bool Regolare = true;
+    std::array<std::array<Maschera, DimMax + 2>, DimMax + 2> S{};  // candidates, bit v - 1 = digit v
+    std::array<std::array<uint8_t, DimMax + 2>, DimMax + 2> E{};   // placed digit, 0 = none
 
-    MappaCandidati(const Tabella& tblS, int dim);
-    // Reads cell (r, c) again after a change; cells outside 1..n are ignored.
-    void Ricalcola(const Tabella& tblS, int r, int c);
-    bool Indecisa(int r, int c) const { return Lunghezza[r][c] > 1; }
+    Tavola() = default;
+    // Every cell holds every digit, nothing is placed.
+    explicit Tavola(int dim);
+    // From the string tables; a character other than 1..9 holds no digit.
+    Tavola(const Tabella& tblS, const Tabella& tblE, int dim);
+    // Back to strings: candidates ascending, "" for nothing placed.
+    void Scrivi(Tabella& tblS, Tabella& tblE) const;
+    void ScriviCandidati(Tabella& tblS) const;
 };
 
-// Digits 1..n as a mask (bits 1..n).
-inline uint16_t CifreFinoA(int n) {
-    return static_cast<uint16_t>(((1u << n) - 1) << 1);
-}
+// The digits of a mask, ascending ("135").
+std::string CifreDi(Maschera m);
+// The mask of the digits 1..9 in a string.
+Maschera MascheraDi(const std::string& s);
 
 }  // namespace kelvaro
