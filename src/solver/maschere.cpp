@@ -61,14 +61,16 @@ void Tavola::Tocca(int r, int c, Maschera prima) {
     if (r >= 1 && r <= n && c >= 1 && c <= n && prima != m) {
         for (const int l : {r, Colonna(c)}) {
             auto& quante = Quante[l];
-            for (Maschera via = prima & static_cast<Maschera>(~m); via; via &= static_cast<Maschera>(via - 1)) {
+            for (Maschera via = prima & static_cast<Maschera>(~m); via;
+                 via &= static_cast<Maschera>(via - 1)) {
                 const int d = std::countr_zero(unsigned{via});
                 const Maschera bit = static_cast<Maschera>(1u << d);
                 const uint8_t q = --quante[d];
                 if (q == 1) Due[l] &= static_cast<Maschera>(~bit);
                 if (q == 0) Una[l] &= static_cast<Maschera>(~bit);
             }
-            for (Maschera piu = m & static_cast<Maschera>(~prima); piu; piu &= static_cast<Maschera>(piu - 1)) {
+            for (Maschera piu = m & static_cast<Maschera>(~prima); piu;
+                 piu &= static_cast<Maschera>(piu - 1)) {
                 const int d = std::countr_zero(unsigned{piu});
                 const Maschera bit = static_cast<Maschera>(1u << d);
                 const uint8_t q = ++quante[d];
