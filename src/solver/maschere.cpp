@@ -5,12 +5,25 @@
 namespace kelvaro {
 
 Tavola::Tavola(int dim) : n(dim) {
+    if (n < 1 || n > DimMax) {
+        n = 0;
+        return;
+    }
     const Maschera tutte = TutteLeCifre(n);
     for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) Imposta(r, c, tutte, 0);
+        for (int c = 1; c <= n; ++c) S[r][c] = tutte;
+    // Every line holds every digit n times; with one digit each cell is a single not yet placed.
+    for (int k = 1; k <= n; ++k)
+        for (const int l : {k, Colonna(k)}) {
+            Una[l] = tutte;
+            Due[l] = n > 1 ? tutte : Maschera{0};
+            for (int d = 0; d < n; ++d) Quante[l][d] = static_cast<uint8_t>(n);
+        }
+    if (n == 1) Pronte[1] = 1u << 1;
 }
 
 Tavola::Tavola(const Tabella& tblS, const Tabella& tblE, int dim) : n(dim) {
+    if (n < 1 || n > DimMax) n = 0;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             S[r][c] = MascheraDi(tblS[r][c]);

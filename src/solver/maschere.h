@@ -20,7 +20,7 @@ namespace kelvaro {
 // neighbours for a sign, every line for a digit's Swordfish), so what it found nothing in stays
 // without finding until one of those cells changes.
 struct Quiete {
-    std::array<std::array<uint16_t, 2>, 5> Multipli{};  // [k][0 columns, 1 rows]: no group of k
+    std::array<std::array<uint16_t, 2>, 3> Multipli{};  // [k - 2][0 columns, 1 rows]: no group of k
     std::array<Maschera, 2> Swordfish{};                // [0 columns, 1 rows]: digits without a pair
     std::array<uint16_t, DimMax + 2> Segni{};           // bit c of row r: no sign of the cell strikes
     // Bit c of row r: the cell carries a sign (read from the schema at the first sign search).

@@ -21,7 +21,7 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo) {
             const bool riga = tipo == 1;  // columns first
-            uint16_t& quiete = t.quiete.Multipli[k][tipo];
+            uint16_t& quiete = t.quiete.Multipli[k - 2][tipo];
             for (int linea = 1; linea <= n; ++linea) {
                 const uint16_t bit = static_cast<uint16_t>(1u << linea);
                 if (quiete & bit) continue;

@@ -249,11 +249,10 @@ void Risolvi(Banco& b, const Tavola& inp, int Livello) {
         }
         std::string valori = CifreDi(t.S[rt][ct]);
         const double L = static_cast<double>(valori.size());
-        for (int k = 0; k < 30; ++k) {
-            const int a = static_cast<int>(GeneraCasuale(L));
-            const int bpos = static_cast<int>(GeneraCasuale(L));
-            std::swap(valori[a - 1], valori[bpos - 1]);
-        }
+        // Thirty swaps of two drawn positions.
+        std::array<int, 60> estratti;
+        GeneraCasuali(L, estratti.data(), 60);
+        for (int k = 0; k < 60; k += 2) std::swap(valori[estratti[k] - 1], valori[estratti[k + 1] - 1]);
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
             ris.NumProve += 1;
