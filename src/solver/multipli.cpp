@@ -26,9 +26,15 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
                 const uint16_t bit = static_cast<uint16_t>(1u << linea);
                 if (quiete & bit) continue;
                 std::array<Maschera, DimMax> celle{};
-                for (int i = 1; i <= n; ++i) celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
+                int indecise = 0;
+                for (int i = 1; i <= n; ++i) {
+                    celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
+                    indecise += Indecisa(celle[i - 1]);
+                }
+                // On a table the solver made, the line's decided cells are placed and their digits
+                // are gone from the rest of it: a group needs another undecided cell to strike from.
                 Gruppo g;
-                if (!VerificaMult(celle.data(), n, k, g)) {
+                if ((t.Coerente && indecise <= k) || !VerificaMult(celle.data(), n, k, g)) {
                     quiete |= bit;
                     continue;
                 }
