@@ -22,11 +22,18 @@ struct Contesto {
     int limite = 2;
     std::array<uint8_t, CelleMax>* soluzione = nullptr;
     long nodi = 0;
+    ModoConteggio modo = ModoConteggio::Adattivo;
+    bool intervalli = false;  // Hall intervals on the lines, from now on
 };
+
+// Nodes after which the adaptive counter turns Hall intervals on: the easy schemas are settled
+// well before it by singles and signs alone, which cost far less per node.
+constexpr long SogliaIntervalli = 300;
 
 struct Stato {
     std::array<Maschera, CelleMax> c;
     std::array<uint64_t, 2> posti{};  // cells whose digit has been struck from their lines
+    bool intervalli = false;          // propagated to the end with Hall intervals on every line
 
     bool Posto(int i) const { return (posti[i >> 6] >> (i & 63)) & 1; }
     void Poni(int i) { posti[i >> 6] |= uint64_t{1} << (i & 63); }
@@ -41,7 +48,17 @@ struct Coda {
     std::array<uint8_t, CelleMax> celle;
     std::array<bool, CelleMax> dentro{};
     unsigned inizio = 0, fine = 0;
-    uint32_t righe = 0, colonne = 0;
+    uint32_t righe = 0, colonne = 0;  // lines to scan for hidden singles
+    uint32_t linee = 0;               // lines to scan for Hall intervals (rows, then columns)
+
+    // Cell i went from `prima` to the smaller set `dopo`. Hall intervals look only at the lowest
+    // and highest digit of each cell, so a line waits for them only when one of those changed.
+    void Ristretta(int i, int n, Maschera prima, Maschera dopo) {
+        Aggiungi(i, n);
+        const auto estremi =
+            static_cast<Maschera>((prima & -prima) | (1u << (std::bit_width(unsigned{prima}) - 1)));
+        if ((dopo & estremi) != estremi) linee |= (1u << (i / n)) | (1u << (n + i % n));
+    }
 
     void Aggiungi(int i, int n) {
         righe |= 1u << (i / n);
@@ -53,15 +70,51 @@ struct Coda {
     }
 };
 
-// Singles (naked and hidden) and sign bounds from the cells that changed, until nothing changes;
-// false on a contradiction.
+// Hall intervals of one line: k cells whose digits all lie within k consecutive digits take
+// those digits, which leave every other cell of the line; more than k such cells cannot be.
+// Stronger than bounds on the cells, as the whole interval leaves the other cells.
+bool Intervalli(const Contesto& x, Stato& s, Coda& q, const std::array<uint8_t, DimMax>& linea) {
+    const int n = x.n;
+    std::array<std::array<uint8_t, DimMax>, DimMax> quante{};  // cells by (lowest, highest) digit
+    int libere = 0;
+    for (int k = 0; k < n; ++k) {
+        const Maschera m = s.c[linea[k]];
+        if (!Singolo(m)) ++libere;
+        ++quante[std::countr_zero(unsigned{m})][std::bit_width(unsigned{m}) - 1];
+    }
+    if (libere < 3) return true;          // singles and pairs are the naked singles' and signs' work
+    std::array<uint8_t, DimMax> sopra{};  // cells with lowest digit >= a, by highest digit
+    for (int a = n - 1; a >= 0; --a) {
+        int dentro = 0;
+        for (int b = a; b < n; ++b) {
+            sopra[b] = static_cast<uint8_t>(sopra[b] + quante[a][b]);
+            dentro += sopra[b];
+            const int k = b - a + 1;
+            if (dentro > k) return false;
+            if (dentro < k || k == 1 || k == n) continue;  // a single is already struck
+            const auto intervallo = static_cast<Maschera>(((1u << (b + 1)) - 1) & ~((1u << a) - 1));
+            for (int j = 0; j < n; ++j) {
+                const int i = linea[j];
+                const Maschera m = s.c[i];
+                if ((m & intervallo) && (m & static_cast<Maschera>(~intervallo))) {
+                    s.c[i] = m & static_cast<Maschera>(~intervallo);
+                    q.Ristretta(i, n, m, s.c[i]);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// Singles (naked and hidden) and sign bounds from the cells that changed, until nothing changes,
+// then Hall intervals on the lines that changed when they are on; false on a contradiction.
 bool Propaga(const Contesto& x, Stato& s, Coda& q) {
     const int n = x.n;
     auto restringi = [&](int i, Maschera nuova) {
         if (nuova == s.c[i]) return true;
         if (nuova == 0) return false;
+        q.Ristretta(i, n, s.c[i], nuova);
         s.c[i] = nuova;
-        q.Aggiungi(i, n);
         return true;
     };
     for (;;) {
@@ -92,7 +145,15 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
                 if (!restringi(l.altra, nuova)) return false;
             }
         }
-        if (!q.righe && !q.colonne) return true;
+        if (!q.righe && !q.colonne) {
+            if (!x.intervalli || !q.linee) return true;
+            const uint32_t linee = q.linee;
+            q.linee = 0;
+            for (int l = 0; l < 2 * n; ++l)
+                if ((linee >> l & 1) && !Intervalli(x, s, q, x.linee[l])) return false;
+            if (q.inizio == q.fine) return true;
+            continue;
+        }
         const uint32_t righe = q.righe, colonne = q.colonne;
         q.righe = q.colonne = 0;
         for (int l = 0; l < 2 * n; ++l) {
@@ -120,6 +181,11 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
 
 void Cerca(Contesto& x, Stato& s, Coda& q) {
     ++x.nodi;
+    if (x.modo == ModoConteggio::Adattivo && x.nodi > SogliaIntervalli) x.intervalli = true;
+    if (x.intervalli && !s.intervalli) {  // a state left from before they were on
+        q.linee = (1u << (2 * x.n)) - 1;
+        s.intervalli = true;
+    }
     if (!Propaga(x, s, q)) return;
     int scelta = -1, migliore = 99;
     for (int i = 0; i < x.celle; ++i) {
@@ -143,7 +209,7 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
         Stato t = s;
         t.c[scelta] = bit;
         Coda nuova;
-        nuova.Aggiungi(scelta, x.n);
+        nuova.Ristretta(scelta, x.n, s.c[scelta], bit);
         Cerca(x, t, nuova);
     }
 }
@@ -205,8 +271,16 @@ std::vector<std::array<uint8_t, 2>> CoppieSegni(const SchemaBit& s) {
 }
 
 int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione, long* nodi) {
+    return ContaSoluzioni(s, limite, ModoConteggio::Adattivo, soluzione, nodi);
+}
+
+int ContaSoluzioni(const SchemaBit& s, int limite, ModoConteggio modo,
+                   std::array<uint8_t, CelleMax>* soluzione, long* nodi) {
+    if (nodi) *nodi = 0;
     if (s.n < 1 || s.n > DimMax || limite < 1) return 0;
     Contesto x;
+    x.modo = modo;
+    x.intervalli = modo == ModoConteggio::Intervalli;
     x.n = s.n;
     x.celle = s.n * s.n;
     x.tutte = static_cast<Maschera>((1u << s.n) - 1);
