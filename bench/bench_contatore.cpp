@@ -1,7 +1,7 @@
 // The exact solution counter on the hardest sets: proving uniqueness (counting up to 2) of the
 // extreme 9 x 9 schemas of bench/schemi/, of the schemas made by Debian's sgt-unequal in
 // bench/unequal/ (made with bench/da_unequal.py) and of the worst ones found in bench/difficili/.
-// Each set is timed with the default (adaptive) counter and with singles and signs only
+// Each set is timed with the default counter (Hall intervals) and with singles and signs only
 // ("Semplice", the counter as it was before Hall intervals); the recursive and the worst schemas
 // are also timed one by one. "nodi" is the mean of search nodes per schema.
 #include <benchmark/benchmark.h>
@@ -39,7 +39,7 @@ void Conta(benchmark::State& state, const std::vector<SchemaBit>& schemi, ModoCo
 const int registrati = [] {
     for (const auto& ins : bench::Insiemi) {
         const std::vector<SchemaBit> schemi = bench::Schemi(ins.cartella, ins.prefisso);
-        for (const auto& [modo, nome] : {std::pair{ModoConteggio::Adattivo, "BM_Contatore_"},
+        for (const auto& [modo, nome] : {std::pair{ModoConteggio::Intervalli, "BM_Contatore_"},
                                          std::pair{ModoConteggio::Semplice, "BM_ContatoreSemplice_"}})
             benchmark::RegisterBenchmark((nome + std::string(ins.nome)).c_str(), [schemi, modo = modo](
                                                                                      benchmark::State& st) {
@@ -51,7 +51,7 @@ const int registrati = [] {
         for (const auto& [nome, s] : bench::SchemiNominati(cartella, prefisso))
             benchmark::RegisterBenchmark(("BM_Contatore_Schema/" + nome).c_str(), [s = s](
                                                                                       benchmark::State& st) {
-                Conta(st, {s}, ModoConteggio::Adattivo);
+                Conta(st, {s}, ModoConteggio::Intervalli);
             })->Unit(benchmark::kMillisecond);
     return 0;
 }();

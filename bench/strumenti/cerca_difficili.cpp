@@ -1,7 +1,7 @@
 // Finds schemas that are hard for the exact counter, and reports its nodes on given schemas.
-//   cerca_difficili nodi [--modo a|s|i] FILE...
+//   cerca_difficili nodi [--modo i|s] FILE...
 //       count (limit 2), search nodes and microseconds of each schema
-//   cerca_difficili scava [--modo a|s|i] FILE SEME PASSI USCITA
+//   cerca_difficili scava [--modo i|s] FILE SEME PASSI USCITA
 //       hill-climbing from a schema with one solution: takes away givens and signs (or swaps one
 //       for a sign the solution allows) while the solution stays the only one, keeping the schema
 //       whose count needs the most nodes; writes it to USCITA
@@ -76,9 +76,7 @@ bool Leggi(const std::string& nome, SchemaBit& out) {
 }
 
 ModoConteggio Modo(const std::string& m) {
-    return m == "s"   ? ModoConteggio::Semplice
-           : m == "i" ? ModoConteggio::Intervalli
-                      : ModoConteggio::Adattivo;
+    return m == "s" ? ModoConteggio::Semplice : ModoConteggio::Intervalli;
 }
 
 int Nodi(int argc, char** argv, ModoConteggio modo) {
@@ -102,7 +100,7 @@ int Scava(const std::string& file, unsigned seme, int passi, const std::string& 
     SchemaBit s;
     if (!Leggi(file, s)) return 1;
     std::array<uint8_t, CelleMax> sol{};
-    if (ContaSoluzioni(s, 2, ModoConteggio::Adattivo, &sol) != 1) {
+    if (ContaSoluzioni(s, 2, ModoConteggio::Intervalli, &sol) != 1) {
         std::fprintf(stderr, "%s: non ha una sola soluzione\n", file.c_str());
         return 1;
     }
@@ -151,13 +149,13 @@ int Scava(const std::string& file, unsigned seme, int passi, const std::string& 
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
-                     "Uso: %s nodi [--modo a|s|i] FILE... | scava [--modo a|s|i] FILE SEME PASSI USCITA\n",
+                     "Uso: %s nodi [--modo i|s] FILE... | scava [--modo i|s] FILE SEME PASSI USCITA\n",
                      argv[0]);
         return 2;
     }
     const std::string comando = argv[1];
     int k = 2;
-    ModoConteggio modo = ModoConteggio::Adattivo;
+    ModoConteggio modo = ModoConteggio::Intervalli;
     if (std::string(argv[k]) == "--modo" && k + 1 < argc) {
         modo = Modo(argv[k + 1]);
         k += 2;

@@ -12,28 +12,32 @@ struct Legame {
     bool maggiore;  // this cell is the greater one: the other stays below its largest digit
 };
 
+// The signs of one cell: at most two per neighbour (a sign and its opposite, set by hand).
+struct Legami {
+    std::array<Legame, 8> l{};
+    uint8_t quanti = 0;
+
+    const Legame* begin() const { return l.data(); }
+    const Legame* end() const { return l.data() + quanti; }
+};
+
 struct Contesto {
     int n = 0;
     int celle = 0;
     Maschera tutte = 0;
     std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
-    std::array<std::vector<Legame>, CelleMax> legami;
+    std::array<Legami, CelleMax> legami{};
+    std::array<uint8_t, CelleMax> riga{}, colonna{};  // of each cell: no division on the hot path
     int trovate = 0;
     int limite = 2;
     std::array<uint8_t, CelleMax>* soluzione = nullptr;
     long nodi = 0;
-    ModoConteggio modo = ModoConteggio::Adattivo;
-    bool intervalli = false;  // Hall intervals on the lines, from now on
+    bool intervalli = true;  // Hall intervals and the dom/deg choice, or the plain counter
 };
-
-// Nodes after which the adaptive counter turns Hall intervals on: the easy schemas are settled
-// well before it by singles and signs alone, which cost far less per node.
-constexpr long SogliaIntervalli = 300;
 
 struct Stato {
     std::array<Maschera, CelleMax> c;
     std::array<uint64_t, 2> posti{};  // cells whose digit has been struck from their lines
-    bool intervalli = false;          // propagated to the end with Hall intervals on every line
 
     bool Posto(int i) const { return (posti[i >> 6] >> (i & 63)) & 1; }
     void Poni(int i) { posti[i >> 6] |= uint64_t{1} << (i & 63); }
@@ -53,16 +57,16 @@ struct Coda {
 
     // Cell i went from `prima` to the smaller set `dopo`. Hall intervals look only at the lowest
     // and highest digit of each cell, so a line waits for them only when one of those changed.
-    void Ristretta(int i, int n, Maschera prima, Maschera dopo) {
-        Aggiungi(i, n);
+    void Ristretta(const Contesto& x, int i, Maschera prima, Maschera dopo) {
+        Aggiungi(x, i);
         const auto estremi =
             static_cast<Maschera>((prima & -prima) | (1u << (std::bit_width(unsigned{prima}) - 1)));
-        if ((dopo & estremi) != estremi) linee |= (1u << (i / n)) | (1u << (n + i % n));
+        if ((dopo & estremi) != estremi) linee |= (1u << x.riga[i]) | (1u << (x.n + x.colonna[i]));
     }
 
-    void Aggiungi(int i, int n) {
-        righe |= 1u << (i / n);
-        colonne |= 1u << (i % n);
+    void Aggiungi(const Contesto& x, int i) {
+        righe |= 1u << x.riga[i];
+        colonne |= 1u << x.colonna[i];
         if (!dentro[i]) {
             dentro[i] = true;
             celle[fine++ % CelleMax] = static_cast<uint8_t>(i);
@@ -75,31 +79,40 @@ struct Coda {
 // Stronger than bounds on the cells, as the whole interval leaves the other cells.
 bool Intervalli(const Contesto& x, Stato& s, Coda& q, const std::array<uint8_t, DimMax>& linea) {
     const int n = x.n;
-    std::array<std::array<uint8_t, DimMax>, DimMax> quante{};  // cells by (lowest, highest) digit
+    // Bit k of dove[v]: digit v + 1 still fits the line's k-th cell.
+    std::array<uint16_t, DimMax + 1> dove{};
     int libere = 0;
     for (int k = 0; k < n; ++k) {
-        const Maschera m = s.c[linea[k]];
-        if (!Singolo(m)) ++libere;
-        ++quante[std::countr_zero(unsigned{m})][std::bit_width(unsigned{m}) - 1];
+        Maschera m = s.c[linea[k]];
+        libere += !Singolo(m);
+        for (; m; m &= static_cast<Maschera>(m - 1))
+            dove[std::countr_zero(unsigned{m})] |= static_cast<uint16_t>(1u << k);
     }
-    if (libere < 3) return true;          // singles and pairs are the naked singles' and signs' work
-    std::array<uint8_t, DimMax> sopra{};  // cells with lowest digit >= a, by highest digit
-    for (int a = n - 1; a >= 0; --a) {
-        int dentro = 0;
-        for (int b = a; b < n; ++b) {
-            sopra[b] = static_cast<uint8_t>(sopra[b] + quante[a][b]);
-            dentro += sopra[b];
+    if (libere < 3) return true;  // singles and pairs are the naked singles' and signs' work
+    // Cells where some digit below a fits, and where some digit above b fits.
+    std::array<uint16_t, DimMax + 1> sotto{}, sopra{};
+    for (int v = 0; v < n; ++v) sotto[v + 1] = sotto[v] | dove[v];
+    for (int v = n - 1; v >= 0; --v) sopra[v] = sopra[v + 1] | dove[v];
+    const auto celle = static_cast<uint16_t>((1u << n) - 1);
+    for (int a = 0; a + 1 < n; ++a) {
+        uint16_t tocca = dove[a];  // cells where a digit of [a, b] fits
+        for (int b = a + 1; b < n; ++b) {
+            tocca |= dove[b];
             const int k = b - a + 1;
-            if (dentro > k) return false;
-            if (dentro < k || k == 1 || k == n) continue;  // a single is already struck
+            if (k == n) break;
+            const auto dentro =
+                static_cast<uint16_t>(celle & ~(sotto[a] | sopra[b + 1]));  // only [a, b] fits
+            const int quante = ContaCifre(dentro);
+            if (quante > k) return false;
+            if (quante < k) continue;
             const auto intervallo = static_cast<Maschera>(((1u << (b + 1)) - 1) & ~((1u << a) - 1));
-            for (int j = 0; j < n; ++j) {
-                const int i = linea[j];
+            for (auto via = static_cast<uint16_t>(tocca & ~dentro); via;
+                 via &= static_cast<uint16_t>(via - 1)) {
+                const int i = linea[std::countr_zero(unsigned{via})];
                 const Maschera m = s.c[i];
-                if ((m & intervallo) && (m & static_cast<Maschera>(~intervallo))) {
-                    s.c[i] = m & static_cast<Maschera>(~intervallo);
-                    q.Ristretta(i, n, m, s.c[i]);
-                }
+                if (!(m & intervallo)) continue;  // already struck by an interval before
+                s.c[i] = m & static_cast<Maschera>(~intervallo);
+                q.Ristretta(x, i, m, s.c[i]);
             }
         }
     }
@@ -113,7 +126,7 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
     auto restringi = [&](int i, Maschera nuova) {
         if (nuova == s.c[i]) return true;
         if (nuova == 0) return false;
-        q.Ristretta(i, n, s.c[i], nuova);
+        q.Ristretta(x, i, s.c[i], nuova);
         s.c[i] = nuova;
         return true;
     };
@@ -125,7 +138,7 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
             if (Singolo(m) && !s.Posto(j)) {
                 s.Poni(j);
                 const Maschera via = static_cast<Maschera>(~m);
-                const int r = j / n, col = j % n;
+                const int r = x.riga[j], col = x.colonna[j];
                 for (int k = 0; k < n; ++k) {
                     const int tr = r * n + k, tc = k * n + col;
                     if (tr != j && (s.c[tr] & m) && !restringi(tr, s.c[tr] & via)) return false;
@@ -179,14 +192,8 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
     }
 }
 
-void Cerca(Contesto& x, Stato& s, Coda& q) {
-    ++x.nodi;
-    if (x.modo == ModoConteggio::Adattivo && x.nodi > SogliaIntervalli) x.intervalli = true;
-    if (x.intervalli && !s.intervalli) {  // a state left from before they were on
-        q.linee = (1u << (2 * x.n)) - 1;
-        s.intervalli = true;
-    }
-    if (!Propaga(x, s, q)) return;
+// The first cell with the fewest digits (the first with two, if any).
+int PrimaPiuStretta(const Contesto& x, const Stato& s) {
     int scelta = -1, migliore = 99;
     for (int i = 0; i < x.celle; ++i) {
         const int k = ContaCifre(s.c[i]);
@@ -196,6 +203,41 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
             if (k == 2) break;
         }
     }
+    return scelta;
+}
+
+// Digits of a cell per sign towards an undecided cell, scaled to integers: the lower, the more a
+// choice there settles ("dom/deg"). Signs cut far more than the lines, which every cell has alike.
+inline constexpr auto TabellaPeso = [] {
+    std::array<std::array<uint16_t, 9>, DimMax + 1> t{};
+    for (int k = 0; k <= DimMax; ++k)
+        for (int d = 0; d < 9; ++d) t[k][d] = static_cast<uint16_t>(k * 256 / (1 + d));
+    return t;
+}();
+
+// The undecided cell of least weight, the first of them in row order.
+int PiuLegata(const Contesto& x, const Stato& s) {
+    int scelta = -1;
+    unsigned migliore = ~0u;
+    for (int i = 0; i < x.celle; ++i) {
+        const Maschera m = s.c[i];
+        if (Singolo(m)) continue;
+        const int k = ContaCifre(m);
+        if (TabellaPeso[k][x.legami[i].quanti] >= migliore) continue;  // cannot do better
+        int d = 0;
+        for (const Legame& l : x.legami[i]) d += !Singolo(s.c[l.altra]);
+        if (TabellaPeso[k][d] < migliore) {
+            migliore = TabellaPeso[k][d];
+            scelta = i;
+        }
+    }
+    return scelta;
+}
+
+void Cerca(Contesto& x, Stato& s, Coda& q) {
+    ++x.nodi;
+    if (!Propaga(x, s, q)) return;
+    const int scelta = x.intervalli ? PiuLegata(x, s) : PrimaPiuStretta(x, s);
     if (scelta < 0) {
         if (x.trovate++ == 0 && x.soluzione)
             for (int i = 0; i < x.celle; ++i)
@@ -209,7 +251,7 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
         Stato t = s;
         t.c[scelta] = bit;
         Coda nuova;
-        nuova.Ristretta(scelta, x.n, s.c[scelta], bit);
+        nuova.Ristretta(x, scelta, s.c[scelta], bit);
         Cerca(x, t, nuova);
     }
 }
@@ -271,7 +313,7 @@ std::vector<std::array<uint8_t, 2>> CoppieSegni(const SchemaBit& s) {
 }
 
 int ContaSoluzioni(const SchemaBit& s, int limite, std::array<uint8_t, CelleMax>* soluzione, long* nodi) {
-    return ContaSoluzioni(s, limite, ModoConteggio::Adattivo, soluzione, nodi);
+    return ContaSoluzioni(s, limite, ModoConteggio::Intervalli, soluzione, nodi);
 }
 
 int ContaSoluzioni(const SchemaBit& s, int limite, ModoConteggio modo,
@@ -279,19 +321,24 @@ int ContaSoluzioni(const SchemaBit& s, int limite, ModoConteggio modo,
     if (nodi) *nodi = 0;
     if (s.n < 1 || s.n > DimMax || limite < 1) return 0;
     Contesto x;
-    x.modo = modo;
     x.intervalli = modo == ModoConteggio::Intervalli;
     x.n = s.n;
     x.celle = s.n * s.n;
     x.tutte = static_cast<Maschera>((1u << s.n) - 1);
+    for (int i = 0; i < x.celle; ++i) {
+        x.riga[i] = static_cast<uint8_t>(i / s.n);
+        x.colonna[i] = static_cast<uint8_t>(i % s.n);
+    }
     for (int a = 0; a < s.n; ++a)
         for (int k = 0; k < s.n; ++k) {
             x.linee[a][k] = static_cast<uint8_t>(a * s.n + k);
             x.linee[s.n + a][k] = static_cast<uint8_t>(k * s.n + a);
         }
     for (const auto& [magg, min] : CoppieSegni(s)) {
-        x.legami[magg].push_back({min, true});
-        x.legami[min].push_back({magg, false});
+        Legami& a = x.legami[magg];
+        Legami& b = x.legami[min];
+        a.l[a.quanti++] = {min, true};
+        b.l[b.quanti++] = {magg, false};
     }
     x.limite = limite;
     x.soluzione = soluzione;
@@ -301,8 +348,9 @@ int ContaSoluzioni(const SchemaBit& s, int limite, ModoConteggio modo,
         const int d = s.dato[i];
         if (d > s.n) return 0;
         st.c[i] = d ? static_cast<Maschera>(1u << (d - 1)) : x.tutte;
-        q.Aggiungi(i, x.n);
+        q.Aggiungi(x, i);
     }
+    q.linee = (1u << (2 * s.n)) - 1;
     Cerca(x, st, q);
     if (nodi) *nodi = x.nodi;
     return x.trovate < limite ? x.trovate : limite;

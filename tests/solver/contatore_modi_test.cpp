@@ -1,4 +1,4 @@
-// The counter's three ways of propagating must agree: same count, same solution when it is the
+// The counter's two ways of propagating must agree: same count, same solution when it is the
 // only one. Checked on every schema of the repository and on random partial schemas, against a
 // plain enumeration where the grid is small enough.
 #include <gtest/gtest.h>
@@ -14,8 +14,7 @@
 namespace kelvaro {
 namespace {
 
-constexpr ModoConteggio Modi[] = {ModoConteggio::Semplice, ModoConteggio::Intervalli,
-                                  ModoConteggio::Adattivo};
+constexpr ModoConteggio Modi[] = {ModoConteggio::Semplice, ModoConteggio::Intervalli};
 
 struct Esito {
     int conta;
@@ -28,7 +27,7 @@ Esito Conta(const SchemaBit& s, int limite, ModoConteggio modo) {
     return e;
 }
 
-// Every mode against singles and signs only; the solution is compared when it is the only one.
+// Hall intervals against singles and signs only; the solution is compared when it is the only one.
 void StessiEsiti(const SchemaBit& s, int limite, const std::string& nome) {
     const Esito base = Conta(s, limite, ModoConteggio::Semplice);
     for (const ModoConteggio modo : Modi) {
@@ -167,8 +166,7 @@ TEST(ContatoreModi, SchemiACasoComeLEnumerazione) {
 }
 
 TEST(ContatoreModi, SchemiGrandiACasoStessiEsiti) {
-    // Sparse 7 x 7 to 9 x 9, some counted up to 400: long searches, where the adaptive counter
-    // switches on the way.
+    // Sparse 7 x 7 to 9 x 9, some counted up to 400: long searches, many solutions.
     std::mt19937 g(7);
     int una = 0, lunghe = 0;
     for (int prova = 0; prova < 150; ++prova) {
