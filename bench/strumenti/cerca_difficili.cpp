@@ -1,10 +1,10 @@
 // Finds schemas that are hard for the exact counter, and reports its nodes on given schemas.
-//   cerca_difficili nodi [--modo i|s] FILE...
-//       count (limit 2), search nodes and microseconds of each schema
+//   cerca_difficili nodi [--modo i|s] [--ripeti N] FILE...
+//       count (limit 2), search nodes and microseconds of each schema (mean of N counts)
 //   cerca_difficili scava [--modo i|s] FILE SEME PASSI USCITA
 //       hill-climbing from a schema with one solution: takes away givens and signs (or swaps one
 //       for a sign the solution allows) while the solution stays the only one, keeping the schema
-//       whose count needs the most nodes; writes it to USCITA
+//       whose count needs the most nodes; writes it to USCITA at each gain
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -79,19 +79,24 @@ ModoConteggio Modo(const std::string& m) {
     return m == "s" ? ModoConteggio::Semplice : ModoConteggio::Intervalli;
 }
 
-int Nodi(int argc, char** argv, ModoConteggio modo) {
+// Each schema is read once and counted `ripeti` times (at least once when ripeti is 1 or more);
+// the figure is the mean per count. With ripeti 0 only the reading is done: a whole-process
+// baseline.
+int Nodi(int argc, char** argv, ModoConteggio modo, int ripeti) {
     for (int k = 0; k < argc; ++k) {
         SchemaBit s;
         if (!Leggi(argv[k], s)) {
             std::fprintf(stderr, "%s: schema non leggibile\n", argv[k]);
             continue;
         }
+        if (ripeti == 0) continue;
         long nodi = 0;
+        int c = 0;
         const auto t0 = std::chrono::steady_clock::now();
-        const int c = ContaSoluzioni(s, 2, modo, nullptr, &nodi);
+        for (int r = 0; r < ripeti; ++r) c = ContaSoluzioni(s, 2, modo, nullptr, &nodi);
         const auto us =
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
-        std::printf("%s soluzioni %d nodi %ld us %.0f\n", argv[k], c, nodi, us);
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count() / ripeti;
+        std::printf("%s soluzioni %d nodi %ld us %.1f\n", argv[k], c, nodi, us);
     }
     return 0;
 }
@@ -133,11 +138,14 @@ int Scava(const std::string& file, unsigned seme, int passi, const std::string& 
         }
         const long c = costo(y);
         if (c >= migliore) {
-            if (c > migliore)
-                std::fprintf(stderr, "passo %d: %zu dati, %zu segni, nodi %ld\n", p, y.dati.size(),
-                             y.coppie.size(), c);
+            const bool meglio = c > migliore;
             migliore = c;
             z = std::move(y);
+            if (meglio) {  // written at once, so a search cut short keeps its best
+                std::fprintf(stderr, "passo %d: %zu dati, %zu segni, nodi %ld\n", p, z.dati.size(),
+                             z.coppie.size(), c);
+                if (!Scrivi(z, uscita)) return 1;
+            }
         }
     }
     std::printf("%s nodi %ld dati %zu segni %zu\n", uscita.c_str(), migliore, z.dati.size(), z.coppie.size());
@@ -148,9 +156,10 @@ int Scava(const std::string& file, unsigned seme, int passi, const std::string& 
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr,
-                     "Uso: %s nodi [--modo i|s] FILE... | scava [--modo i|s] FILE SEME PASSI USCITA\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "Uso: %s nodi [--modo i|s] [--ripeti N] FILE... | scava [--modo i|s] FILE SEME PASSI USCITA\n",
+            argv[0]);
         return 2;
     }
     const std::string comando = argv[1];
@@ -160,7 +169,12 @@ int main(int argc, char** argv) {
         modo = Modo(argv[k + 1]);
         k += 2;
     }
-    if (comando == "nodi") return Nodi(argc - k, argv + k, modo);
+    int ripeti = 1;
+    if (comando == "nodi" && k + 1 < argc && std::string(argv[k]) == "--ripeti") {
+        ripeti = std::max(0, std::atoi(argv[k + 1]));
+        k += 2;
+    }
+    if (comando == "nodi") return Nodi(argc - k, argv + k, modo, ripeti);
     if (comando == "scava" && argc - k == 4)
         return Scava(argv[k], static_cast<unsigned>(std::atoi(argv[k + 1])), std::atoi(argv[k + 2]),
                      argv[k + 3], modo);
