@@ -74,43 +74,48 @@ struct Coda {
     }
 };
 
-// Hall intervals of one line: k cells whose digits all lie within k consecutive digits take
-// those digits, which leave every other cell of the line; more than k such cells cannot be.
-// Stronger than bounds on the cells, as the whole interval leaves the other cells.
+// Hall intervals of one line: k undecided cells whose digits all lie within an interval holding k
+// digits not yet placed take those digits, which leave every other cell of the line; more than k
+// such cells cannot be. Digits placed (and struck from the line) are left out, so an interval may
+// hold holes. Stronger than bounds on the cells, as the whole interval leaves the other cells.
 bool Intervalli(const Contesto& x, Stato& s, Coda& q, const std::array<uint8_t, DimMax>& linea) {
     const int n = x.n;
-    // Bit k of dove[v]: digit v + 1 still fits the line's k-th cell.
-    std::array<uint16_t, DimMax + 1> dove{};
-    int libere = 0;
+    // Bit k of basso[v] / alto[v]: the line's k-th cell has v + 1 as its lowest / highest digit.
+    std::array<uint16_t, DimMax + 1> basso{}, alto{};
+    unsigned libere = 0;   // the cells still open, by position
+    unsigned restano = 0;  // digits not placed in the line
     for (int k = 0; k < n; ++k) {
-        Maschera m = s.c[linea[k]];
-        libere += !Singolo(m);
-        for (; m; m &= static_cast<Maschera>(m - 1))
-            dove[std::countr_zero(unsigned{m})] |= static_cast<uint16_t>(1u << k);
+        const int i = linea[k];
+        if (s.Posto(i)) continue;
+        const unsigned m = s.c[i];
+        restano |= m;
+        libere |= 1u << k;
+        basso[std::countr_zero(m)] |= static_cast<uint16_t>(1u << k);
+        alto[std::bit_width(m) - 1] |= static_cast<uint16_t>(1u << k);
     }
-    if (libere < 3) return true;  // singles and pairs are the naked singles' and signs' work
-    // Cells where some digit below a fits, and where some digit above b fits.
+    const int aperte = ContaCifre(static_cast<Maschera>(libere));
+    if (aperte < 3) return true;  // one or two open cells: the singles' work
+    // Open cells with a digit below a (sotto[a]), and with a digit above b (sopra[b + 1]).
     std::array<uint16_t, DimMax + 1> sotto{}, sopra{};
-    for (int v = 0; v < n; ++v) sotto[v + 1] = sotto[v] | dove[v];
-    for (int v = n - 1; v >= 0; --v) sopra[v] = sopra[v + 1] | dove[v];
-    const auto celle = static_cast<uint16_t>((1u << n) - 1);
+    for (int v = 0; v < n; ++v) sotto[v + 1] = sotto[v] | basso[v];
+    for (int v = n - 1; v >= 0; --v) sopra[v] = sopra[v + 1] | alto[v];
     for (int a = 0; a + 1 < n; ++a) {
-        uint16_t tocca = dove[a];  // cells where a digit of [a, b] fits
+        if (!basso[a]) continue;  // a tight interval starts at some cell's lowest digit
         for (int b = a + 1; b < n; ++b) {
-            tocca |= dove[b];
-            const int k = b - a + 1;
-            if (k == n) break;
+            if (!alto[b]) continue;  // and ends at some cell's highest digit
+            const auto intervallo = static_cast<Maschera>(((1u << (b + 1)) - 1) & ~((1u << a) - 1));
+            const int k = ContaCifre(static_cast<Maschera>(intervallo & restano));
+            if (k >= aperte) break;
             const auto dentro =
-                static_cast<uint16_t>(celle & ~(sotto[a] | sopra[b + 1]));  // only [a, b] fits
+                static_cast<uint16_t>(libere & ~(sotto[a] | sopra[b + 1]));  // only [a, b] fits
             const int quante = ContaCifre(dentro);
             if (quante > k) return false;
             if (quante < k) continue;
-            const auto intervallo = static_cast<Maschera>(((1u << (b + 1)) - 1) & ~((1u << a) - 1));
-            for (auto via = static_cast<uint16_t>(tocca & ~dentro); via;
-                 via &= static_cast<uint16_t>(via - 1)) {
-                const int i = linea[std::countr_zero(unsigned{via})];
+            for (auto fuori = static_cast<uint16_t>(libere & ~dentro); fuori;
+                 fuori &= static_cast<uint16_t>(fuori - 1)) {
+                const int i = linea[std::countr_zero(unsigned{fuori})];
                 const Maschera m = s.c[i];
-                if (!(m & intervallo)) continue;  // already struck by an interval before
+                if (!(m & intervallo)) continue;
                 s.c[i] = m & static_cast<Maschera>(~intervallo);
                 q.Ristretta(x, i, m, s.c[i]);
             }
@@ -172,18 +177,19 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
         for (int l = 0; l < 2 * n; ++l) {
             if (!(l < n ? righe >> l & 1 : colonne >> (l - n) & 1)) continue;
             const auto& linea = x.linee[l];
-            Maschera una = 0, due = 0;
+            Maschera una = 0, due = 0, decise = 0;
             for (int k = 0; k < n; ++k) {
                 const Maschera m = s.c[linea[k]];
                 due |= una & m;
                 una |= m;
+                decise |= Singolo(m) ? m : Maschera{0};
             }
             if (una != x.tutte) return false;
-            const Maschera uniche = una & static_cast<Maschera>(~due);
+            const Maschera uniche = una & static_cast<Maschera>(~(due | decise));  // digits not yet placed
             if (!uniche) continue;
             for (int k = 0; k < n; ++k) {
                 const Maschera m = s.c[linea[k]];
-                if (!(m & uniche) || Singolo(m)) continue;
+                if (!(m & uniche)) continue;
                 const Maschera nuova = m & uniche;
                 if (!Singolo(nuova)) return false;  // two digits that both fit only here
                 restringi(linea[k], nuova);
