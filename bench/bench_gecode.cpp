@@ -2,8 +2,6 @@
 // Gecode: one variable per cell, bounds-consistent distinct on every row and column, a relation
 // per sign, the givens, first-fail branching on the smallest domain, smallest value first. Only a
 // yardstick for the counter: built when Gecode is installed, never part of the program.
-#include <benchmark/benchmark.h>
-
 #include <gecode/int.hh>
 #include <gecode/search.hh>
 #include <memory>
@@ -55,37 +53,8 @@ int ContaGecode(const SchemaBit& s, long& nodi) {
     return trovate;
 }
 
-void Conta(benchmark::State& state, const std::vector<SchemaBit>& schemi) {
-    if (schemi.empty()) {
-        state.SkipWithError("nessuno schema trovato");
-        return;
-    }
-    long nodi = 0;
-    for (auto _ : state) {
-        nodi = 0;
-        for (const SchemaBit& s : schemi) {
-            long n = 0;
-            if (ContaGecode(s, n) != 1) state.SkipWithError("uno schema non ha una sola soluzione");
-            nodi += n;
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(schemi.size()));
-    state.counters["schemi"] = static_cast<double>(schemi.size());
-    state.counters["nodi"] = static_cast<double>(nodi) / static_cast<double>(schemi.size());
-}
-
 const int registrati = [] {
-    for (const auto& ins : bench::Insiemi) {
-        const std::vector<SchemaBit> schemi = bench::Schemi(ins.cartella, ins.prefisso);
-        benchmark::RegisterBenchmark(("BM_Gecode_" + std::string(ins.nome)).c_str(),
-                                     [schemi](benchmark::State& st) { Conta(st, schemi); })
-            ->Unit(benchmark::kMillisecond);
-    }
-    for (const auto& [cartella, prefisso] : {std::pair{"unequal", "9r"}, std::pair{"difficili", ""}})
-        for (const auto& [nome, s] : bench::SchemiNominati(cartella, prefisso))
-            benchmark::RegisterBenchmark(("BM_Gecode_Schema/" + nome).c_str(), [s = s](benchmark::State& st) {
-                Conta(st, {s});
-            })->Unit(benchmark::kMillisecond);
+    bench::RegistraInsiemi("BM_Gecode", ContaGecode, true);
     return 0;
 }();
 

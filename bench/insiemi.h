@@ -1,6 +1,8 @@
 #pragma once
-// The schema sets the counter's benchmarks share: files of a bench/ folder whose names start
-// with a prefix, sorted by name, in the counter's bit form.
+// The schema sets the counter's benchmarks share (files of a bench/ folder whose names start with
+// a prefix, sorted by name, in the counter's bit form), and how a counter is timed on them.
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -53,5 +55,48 @@ inline constexpr Insieme Insiemi[] = {
     {"Unequal9Ricorsivi", "unequal", "9r"},
     {"Difficili", "difficili", ""},
 };
+
+// One pass over the whole set per iteration. `conta(schema, nodi)` returns the number of solutions
+// up to 2 and sets the search nodes; the counter "nodi" is their mean per schema.
+template <class Conta>
+void ContaInsieme(benchmark::State& state, const std::vector<SchemaBit>& schemi, Conta conta) {
+    if (schemi.empty()) {
+        state.SkipWithError("nessuno schema trovato");
+        return;
+    }
+    long nodi = 0;
+    for (auto _ : state) {
+        nodi = 0;
+        for (const SchemaBit& s : schemi) {
+            long n = 0;
+            if (conta(s, n) != 1) state.SkipWithError("uno schema non ha una sola soluzione");
+            nodi += n;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(schemi.size()));
+    state.counters["schemi"] = static_cast<double>(schemi.size());
+    state.counters["nodi"] = static_cast<double>(nodi) / static_cast<double>(schemi.size());
+}
+
+// Registers PREFISSO_<set> for every set and, with unoPerUno, PREFISSO_Schema/<file> for each of
+// the recursive 9 x 9 and the hardest schemas.
+template <class Conta>
+void RegistraInsiemi(const std::string& prefisso, Conta conta, bool unoPerUno) {
+    for (const auto& ins : Insiemi) {
+        const std::vector<SchemaBit> schemi = Schemi(ins.cartella, ins.prefisso);
+        benchmark::RegisterBenchmark((prefisso + "_" + ins.nome).c_str(), [schemi,
+                                                                           conta](benchmark::State& st) {
+            ContaInsieme(st, schemi, conta);
+        })->Unit(benchmark::kMillisecond);
+    }
+    if (!unoPerUno) return;
+    for (const auto& [cartella, iniziale] : {std::pair{"unequal", "9r"}, std::pair{"difficili", ""}})
+        for (const auto& [nome, s] : SchemiNominati(cartella, iniziale))
+            benchmark::RegisterBenchmark((prefisso + "_Schema/" + nome).c_str(),
+                                         [uno = std::vector<SchemaBit>{s}, conta](benchmark::State& st) {
+                                             ContaInsieme(st, uno, conta);
+                                         })
+                ->Unit(benchmark::kMillisecond);
+}
 
 }  // namespace kelvaro::bench
