@@ -1,25 +1,120 @@
 #include "solver/maschere.h"
 
+#include <bit>
+
 namespace kelvaro {
 
-MappaCandidati::MappaCandidati(const Tabella& tblS, int dim) : n(dim) {
+Tavola::Tavola(int dim) : n(dim) {
+    const Maschera tutte = TutteLeCifre(n);
     for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) Ricalcola(tblS, r, c);
+        for (int c = 1; c <= n; ++c) Imposta(r, c, tutte, 0);
 }
 
-void MappaCandidati::Ricalcola(const Tabella& tblS, int r, int c) {
-    if (r < 1 || r > n || c < 1 || c > n) return;
-    const std::string& s = tblS[r][c];
-    uint16_t m = 0;
-    char prima = '0';
-    for (char ch : s) {
-        if (ch >= '1' && ch <= '9') m |= static_cast<uint16_t>(1u << (ch - '0'));
-        // Once irregular, the sign scan keeps asking the strings: cheaper than tracking it back.
-        if (ch <= prima || ch > '9') Regolare = false;
-        prima = ch;
+Tavola::Tavola(const Tabella& tblS, const Tabella& tblE, int dim) : n(dim) {
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            S[r][c] = MascheraDi(tblS[r][c]);
+            const std::string& e = tblE[r][c];
+            E[r][c] = e.size() == 1 && e[0] >= '1' && e[0] <= '9' ? static_cast<uint8_t>(e[0] - '0') : 0;
+            const Maschera m = S[r][c];
+            S[r][c] = 0;
+            Imposta(r, c, m, E[r][c]);
+            if (E[r][c] && m != BitCifra(E[r][c])) Coerente = false;
+        }
+}
+
+void Tavola::Imposta(int r, int c, Maschera candidati, uint8_t posto) {
+    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return;
+    const Maschera prima = S[r][c];
+    const uint8_t primo = E[r][c];
+    S[r][c] = candidati;
+    E[r][c] = posto;
+    Tocca(r, c, prima);
+    if (primo != posto && r >= 1 && r <= n && c >= 1 && c <= n) {
+        // Placed digits of the two lines, read again.
+        Maschera riga = 0, colonna = 0;
+        for (int k = 1; k <= n; ++k) {
+            riga |= BitCifra(E[r][k]);
+            colonna |= BitCifra(E[k][c]);
+        }
+        Posti[r] = riga;
+        Posti[Colonna(c)] = colonna;
     }
-    Cifre[r][c] = m;
-    Lunghezza[r][c] = static_cast<uint8_t>(s.size() > 255 ? 255 : s.size());
+}
+
+bool Tavola::Togli(int r, int c, Maschera via) {
+    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return false;
+    const Maschera prima = S[r][c];
+    if (!(prima & via)) return false;
+    S[r][c] = static_cast<Maschera>(prima & ~via);
+    Tocca(r, c, prima);
+    return true;
+}
+
+void Tavola::Tocca(int r, int c, Maschera prima) {
+    const Maschera m = S[r][c];
+    const uint16_t bitC = static_cast<uint16_t>(1u << c), bitR = static_cast<uint16_t>(1u << r);
+    if (m == 0 || (!Indecisa(m) && E[r][c] == 0))
+        Pronte[r] |= bitC;
+    else
+        Pronte[r] &= static_cast<uint16_t>(~bitC);
+    if (r >= 1 && r <= n && c >= 1 && c <= n && prima != m) {
+        for (const int l : {r, Colonna(c)}) {
+            auto& quante = Quante[l];
+            for (Maschera via = prima & static_cast<Maschera>(~m); via;
+                 via &= static_cast<Maschera>(via - 1)) {
+                const int d = std::countr_zero(unsigned{via});
+                const Maschera bit = static_cast<Maschera>(1u << d);
+                const uint8_t q = --quante[d];
+                if (q == 1) Due[l] &= static_cast<Maschera>(~bit);
+                if (q == 0) Una[l] &= static_cast<Maschera>(~bit);
+            }
+            for (Maschera piu = m & static_cast<Maschera>(~prima); piu;
+                 piu &= static_cast<Maschera>(piu - 1)) {
+                const int d = std::countr_zero(unsigned{piu});
+                const Maschera bit = static_cast<Maschera>(1u << d);
+                const uint8_t q = ++quante[d];
+                if (q == 1) Una[l] |= bit;
+                if (q == 2) Due[l] |= bit;
+            }
+        }
+    }
+    for (auto& k : quiete.Multipli) {
+        k[0] &= static_cast<uint16_t>(~bitC);
+        k[1] &= static_cast<uint16_t>(~bitR);
+    }
+    const Maschera cifre = prima | m;
+    quiete.Swordfish[0] &= static_cast<Maschera>(~cifre);
+    quiete.Swordfish[1] &= static_cast<Maschera>(~cifre);
+    // The signs of the cell and of its four neighbours read it.
+    quiete.Segni[r] &= static_cast<uint16_t>(~(bitC | bitC << 1 | bitC >> 1));
+    if (r > 0) quiete.Segni[r - 1] &= static_cast<uint16_t>(~bitC);
+    if (r <= DimMax) quiete.Segni[r + 1] &= static_cast<uint16_t>(~bitC);
+}
+
+void Tavola::ScriviCandidati(Tabella& tblS) const {
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) tblS[r][c] = CifreDi(S[r][c]);
+}
+
+void Tavola::Scrivi(Tabella& tblS, Tabella& tblE) const {
+    ScriviCandidati(tblS);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            tblE[r][c] = E[r][c] ? std::string(1, static_cast<char>('0' + E[r][c])) : std::string();
+}
+
+std::string CifreDi(Maschera m) {
+    std::string s;
+    for (int v = 1; v <= 9; ++v)
+        if (m >> (v - 1) & 1) s += static_cast<char>('0' + v);
+    return s;
+}
+
+Maschera MascheraDi(const std::string& s) {
+    Maschera m = 0;
+    for (char ch : s) m |= BitCifra(ch - '0');
+    return m;
 }
 
 }  // namespace kelvaro

@@ -1,5 +1,7 @@
 // Naked subsets: k undecided cells of a line whose candidates together are exactly k values take
 // those values, which leave the line's other cells.
+#include <bit>
+
 #include "display/visualizza.h"
 #include "solver/risolvi.h"
 
@@ -7,70 +9,84 @@ namespace kelvaro {
 
 namespace {
 
-std::string Cifra(int d) {
-    return std::string(1, static_cast<char>('0' + d));
-}
-
-const std::string& CellaLinea(const Tabella& tblS, bool riga, int linea, int pos) {
-    return riga ? tblS[linea][pos] : tblS[pos][linea];
+char Cifra(int d) {
+    return static_cast<char>('0' + d);
 }
 
 }  // namespace
 
-void VerificaMult(Banco& b, const std::string& Tipo, int Livmax, int Liv, int rc, int rcAtt,
-                  const std::string& RcPrec, const Contatori& ContaPrec, const Tabella& tblS) {
-    const int n = b.schema.Sizesc;
-    const bool riga = Tipo == "R";
+bool CercaMultipli(Banco& b, const Tavola& t) {
     Risolutore& ris = b.ris;
-    for (int i = rcAtt + 1; i <= n; ++i) {
-        const std::string& cand = CellaLinea(tblS, riga, rc, i);
-        if (cand.size() <= 1) continue;
-        Contatori segni = ContaPrec;
-        int valori = 0;
-        for (char ch : cand)
-            if (ch >= '1' && ch <= '9') segni[ch - '0'] = 1;
-        for (int v = 1; v <= n; ++v) valori += segni[v] != 0;
-        // Marks only grow with depth: a partial group already over k values cannot become one.
-        if (valori > Livmax) continue;
-        const std::string gruppo = RcPrec + Cifra(i);
-        if (Liv < Livmax) {
-            VerificaMult(b, Tipo, Livmax, Liv + 1, rc, i, gruppo, segni, tblS);
-            if (!ris.GruppoTrovato.empty()) return;
-            continue;
+    const int n = t.n;
+    for (int k = 2; k <= 4; ++k)
+        for (int tipo = 0; tipo < 2; ++tipo) {
+            const bool riga = tipo == 1;  // columns first
+            uint16_t& quiete = t.quiete.Multipli[k][tipo];
+            for (int linea = 1; linea <= n; ++linea) {
+                const uint16_t bit = static_cast<uint16_t>(1u << linea);
+                if (quiete & bit) continue;
+                std::array<Maschera, DimMax> celle{};
+                for (int i = 1; i <= n; ++i) celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
+                Gruppo g;
+                if (!VerificaMult(celle.data(), n, k, g)) {
+                    quiete |= bit;
+                    continue;
+                }
+                std::string gruppo, eliminazioni;
+                for (int p = 1; p <= n; ++p) {
+                    if (g.Posizioni >> (p - 1) & 1) {
+                        gruppo += Cifra(p);
+                        continue;
+                    }
+                    for (Maschera via = celle[p - 1] & g.Cifre; via; via &= static_cast<Maschera>(via - 1)) {
+                        const int v = std::countr_zero(unsigned{via}) + 1;
+                        eliminazioni += Cifra(riga ? linea : p);
+                        eliminazioni += Cifra(riga ? p : linea);
+                        eliminazioni += Cifra(v);
+                    }
+                }
+                ris.GruppoTrovato = gruppo;
+                ris.EliminazioniTrovate = eliminazioni;
+                ris.ElencoTrovato = CifreDi(g.Cifre);
+                Passo& p = RegistraTrovato(b, riga ? "MR" : "MC");
+                p.Riga = riga ? linea : 0;
+                p.Colonna = riga ? 0 : linea;
+                ris.NumMultipli += 1;
+                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 1;
+                if (ris.TecnicheUsate == 2) ris.TecnicheUsate = 3;
+                return true;
+            }
         }
-        if (valori != Livmax) continue;
-        std::string elenco;
-        for (int v = 1; v <= n; ++v)
-            if (segni[v]) elenco += Cifra(v);
-        std::string eliminazioni;
-        for (int p = 1; p <= n; ++p) {
-            if (gruppo.find(static_cast<char>('0' + p)) != std::string::npos) continue;
-            const std::string& altra = CellaLinea(tblS, riga, rc, p);
-            for (char v : elenco)
-                if (altra.find(v) != std::string::npos)
-                    eliminazioni += Cifra(riga ? rc : p) + Cifra(riga ? p : rc) + v;
-        }
-        ris.EliminazioniTrovate = eliminazioni;
-        ris.ElencoTrovato = elenco;
-        if (!eliminazioni.empty()) {
-            ris.GruppoTrovato = gruppo;
-            return;
-        }
-    }
+    return false;
 }
 
-void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tabella& tblS) {
+bool CercaMultipli(Banco& b, const Tabella& tblS) {
+    return CercaMultipli(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tavola& t) {
     for (size_t k = 0; k + 2 < Eliminazioni.size(); k += 3) {
         const int r = Eliminazioni[k] - '0', c = Eliminazioni[k + 1] - '0';
         const char v = Eliminazioni[k + 2];
         if (r < 1 || r > 9 || c < 1 || c > 9) continue;
-        if (!TogliCifra(tblS[r][c], v)) continue;
-        b.log.Aggiungi("Elimino " + std::string(1, v) + " da " + DesCella(r, c));
+        const Maschera bit = BitCifra(v - '0');
+        if (!t.Togli(r, c, bit)) continue;
+        std::string& riga = b.log.NuovaRiga();
+        riga += "Elimino ";
+        riga += v;
+        riga += " da ";
+        AccodaCella(riga, r, c);
         ColoraCella(b, r, c, ColoreGiallo);
     }
 }
 
-void AggiornaMultiplo(Banco& b, Tabella& tblS) {
+void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tabella& tblS) {
+    Tavola t(tblS, Tabella{}, b.schema.Sizesc);
+    EseguiEliminazioni(b, Eliminazioni, t);
+    t.ScriviCandidati(tblS);
+}
+
+void AggiornaMultiplo(Banco& b, Tavola& t) {
     const Passo& ps = PassoInCorso(b);
     const bool riga = ps.Codice == "MR";
     std::string F =
@@ -83,7 +99,7 @@ void AggiornaMultiplo(Banco& b, Tabella& tblS) {
         ColoraCella(b, r, c, ColoreVerde);
     }
     b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, tblS);
+    EseguiEliminazioni(b, ps.Eliminazioni, t);
 }
 
 }  // namespace kelvaro

@@ -19,31 +19,45 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     const size_t posto = static_cast<size_t>(ris.NumPassi - ris.Base);
     if (ris.Passi.size() <= posto) ris.Passi.resize(posto + 1);
     Passo& p = ris.Passi[posto];
-    p = Passo{};
+    // Emptied in place: the strings keep their storage for the next step.
     p.Codice = codice;
+    p.Riga = p.Colonna = p.RigaP = p.ColonnaP = p.RigaS = p.ColonnaS = 0;
+    p.Valore.clear();
+    p.Gruppo.clear();
+    p.Eliminazioni.clear();
+    p.Elenco.clear();
     return p;
 }
 
-bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
+bool EseguiPasso(Banco& b, Tavola& t) {
     const Passo& p = PassoInCorso(b);
-    const std::string cella = DesCella(p.Riga, p.Colonna);
     const std::string& c = p.Codice;
-    if (c == "I") {
-        AggiornaUnico(b, "Dato iniziale " + p.Valore + " in cella " + cella, tblS, tblE);
-    } else if (c == "T") {
-        AggiornaUnico(b, "Provo " + p.Valore + " in cella " + cella, tblS, tblE);
-    } else if (c == "U") {
-        AggiornaUnico(b, p.Valore + " unico  possibile in cella " + cella, tblS, tblE);
-    } else if (c == "R") {
-        AggiornaUnico(
-            b, p.Valore + " unico  possibile in cella " + cella + " per riga " + std::to_string(p.Riga), tblS,
-            tblE);
-    } else if (c == "C") {
-        AggiornaUnico(
-            b, p.Valore + " unico  possibile in cella " + cella + " per colonna " + std::to_string(p.Colonna),
-            tblS, tblE);
+    // The placing sentences are written into one string kept for the purpose.
+    std::string& f = b.ris.Frase;
+    f.clear();
+    auto cella = [&] { AccodaCella(f, p.Riga, p.Colonna); };
+    if (c == "I" || c == "T") {
+        f += c == "I" ? "Dato iniziale " : "Provo ";
+        f += p.Valore;
+        f += " in cella ";
+        cella();
+        AggiornaUnico(b, f, t);
+    } else if (c == "U" || c == "R" || c == "C") {
+        f += p.Valore;
+        f += " unico  possibile in cella ";
+        cella();
+        if (c == "R") {
+            f += " per riga ";
+            f += std::to_string(p.Riga);
+        } else if (c == "C") {
+            f += " per colonna ";
+            f += std::to_string(p.Colonna);
+        }
+        AggiornaUnico(b, f, t);
     } else if (c == "E1") {
-        SegnalaErrE1(b, "Nessun numero possbile in  cella " + cella);
+        f += "Nessun numero possbile in  cella ";
+        cella();
+        SegnalaErrE1(b, f);
         return true;
     } else if (c == "ER") {
         SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
@@ -52,13 +66,13 @@ bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
         SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
         return true;
     } else if (c == "MAG") {
-        AggiornaMaggiore(b, tblS);
+        AggiornaMaggiore(b, t);
     } else if (c == "MIN") {
-        AggiornaMinore(b, tblS);
+        AggiornaMinore(b, t);
     } else if (c == "MR" || c == "MC") {
-        AggiornaMultiplo(b, tblS);
+        AggiornaMultiplo(b, t);
     } else if (c == "SR" || c == "SC") {
-        AggiornaSWF(b, tblS);
+        AggiornaSWF(b, t);
     }
     return false;
 }
@@ -118,7 +132,6 @@ bool SenzaSoluzioneProvata(Banco& b) {
 
 }  // namespace
 
-// Records the subset or Swordfish finding left in GruppoTrovato, EliminazioniTrovate, ElencoTrovato.
 Passo& RegistraTrovato(Banco& b, const std::string& codice) {
     Passo& p = RegistraPasso(b, codice);
     p.Gruppo = b.ris.GruppoTrovato;
@@ -127,139 +140,12 @@ Passo& RegistraTrovato(Banco& b, const std::string& codice) {
     return p;
 }
 
-namespace {
-
-int Conta(uint16_t m) {
-    return std::popcount(unsigned{m});
-}
-
-// Cell at position i (1..n) of line `linea`: a column when perColonna, else a row.
-uint16_t CifreLinea(const MappaCandidati& m, bool perColonna, int linea, int i) {
-    return perColonna ? m.Cifre[i][linea] : m.Cifre[linea][i];
-}
-
-// Whether some k undecided cells of the line hold exactly k of the digits 1..n between them and
-// those digits occur in another cell of the line: exactly when VerificaMult finds a group there.
-bool HaMultiplo(const MappaCandidati& m, bool perColonna, int linea, int k) {
-    const int n = m.n;
-    const uint16_t tutte = CifreFinoA(n);
-    std::array<uint16_t, 10> cifre{};
-    std::array<int, 10> pos{};
-    int na = 0;
-    for (int i = 1; i <= n; ++i) {
-        const int r = perColonna ? i : linea, c = perColonna ? linea : i;
-        if (m.Indecisa(r, c)) {
-            pos[na] = i;
-            cifre[na++] = m.Cifre[r][c] & tutte;
-        }
-    }
-    if (na < k) return false;
-    // Lexicographic walk over the groups of k cells, pruned as soon as the union exceeds k.
-    std::array<int, 5> scelta{};
-    std::array<uint16_t, 5> unione{};
-    int liv = 0;
-    scelta[0] = -1;
-    while (liv >= 0) {
-        ++scelta[liv];
-        if (scelta[liv] > na - (k - liv)) {
-            --liv;
-            continue;
-        }
-        const uint16_t u = static_cast<uint16_t>((liv ? unione[liv - 1] : 0) | cifre[scelta[liv]]);
-        if (Conta(u) > k) continue;
-        if (liv + 1 < k) {
-            unione[liv] = u;
-            scelta[liv + 1] = scelta[liv];
-            ++liv;
-            continue;
-        }
-        if (Conta(u) != k) continue;
-        uint32_t nelGruppo = 0;
-        for (int g = 0; g < k; ++g) nelGruppo |= 1u << pos[scelta[g]];
-        for (int p = 1; p <= n; ++p)
-            if (!(nelGruppo >> p & 1) && (CifreLinea(m, perColonna, linea, p) & u)) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-bool CercaMultipli(Banco& b, const Tabella& tblS) {
-    return CercaMultipli(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
-}
-
-bool CercaMultipli(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
-    Risolutore& ris = b.ris;
-    const int n = b.schema.Sizesc;
-    for (int k = 2; k <= 4; ++k)
-        for (int tipo = 0; tipo < 2; ++tipo)
-            for (int linea = 1; linea <= n; ++linea) {
-                if (!HaMultiplo(m, tipo == 0, linea, k)) continue;
-                const std::string Tipo = tipo == 0 ? "C" : "R";
-                ris.GruppoTrovato.clear();
-                VerificaMult(b, Tipo, k, 1, linea, 0, "", Contatori{}, tblS);
-                if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraTrovato(b, tipo == 0 ? "MC" : "MR");
-                p.Riga = tipo == 0 ? 0 : linea;
-                p.Colonna = tipo == 0 ? linea : 0;
-                ris.NumMultipli += 1;
-                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 1;
-                if (ris.TecnicheUsate == 2) ris.TecnicheUsate = 3;
-                return true;
-            }
-    return false;
-}
-
-bool CercaSwordfish(Banco& b, const Tabella& tblS) {
-    return CercaSwordfish(b, tblS, MappaCandidati(tblS, b.schema.Sizesc));
-}
-
-bool CercaSwordfish(Banco& b, const Tabella& tblS, const MappaCandidati& m) {
-    Risolutore& ris = b.ris;
-    const int n = b.schema.Sizesc;
-    for (int j = 1; j <= n; ++j)
-        for (int tipo = 0; tipo < 2; ++tipo) {
-            const bool perColonna = tipo == 0;
-            // Per line, the positions of its undecided cells that hold j.
-            std::array<uint16_t, 10> pos{};
-            for (int l = 1; l <= n; ++l)
-                for (int i = 1; i <= n; ++i) {
-                    const int r = perColonna ? i : l, c = perColonna ? l : i;
-                    if (m.Indecisa(r, c) && (m.Cifre[r][c] >> j & 1))
-                        pos[l] |= static_cast<uint16_t>(1u << i);
-                }
-            for (int linea = 1; linea <= n; ++linea) {
-                // A pair needs a second line with j in the same two positions, and a third line
-                // that holds j at one of them to strike it from: else VerificaSwf finds nothing.
-                if (Conta(pos[linea]) != 2) continue;
-                bool trovabile = false;
-                for (int l2 = linea + 1; l2 <= n && !trovabile; ++l2) {
-                    if (pos[l2] != pos[linea]) continue;
-                    for (int l3 = 1; l3 <= n && !trovabile; ++l3)
-                        trovabile = l3 != linea && l3 != l2 && (pos[l3] & pos[linea]);
-                }
-                if (!trovabile) continue;
-                const std::string Tipo = perColonna ? "C" : "R";
-                ris.GruppoTrovato.clear();
-                VerificaSwf(b, Tipo, 2, j, 1, linea, std::to_string(linea), Contatori{}, tblS);
-                if (ris.GruppoTrovato.empty()) continue;
-                Passo& p = RegistraTrovato(b, perColonna ? "SC" : "SR");
-                p.Valore = std::to_string(j);
-                ris.NumSwordfish += 1;
-                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
-                if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
-                return true;
-            }
-        }
-    return false;
-}
-
-bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
+bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {
     rt = ct = 0;
-    size_t lunghezza = 0;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const size_t l = tblS[r][c].size();
+    int lunghezza = 0;
+    for (int r = 1; r <= t.n; ++r)
+        for (int c = 1; c <= t.n; ++c) {
+            const int l = ContaCifre(t.S[r][c]);
             if (l > 1 && (rt == 0 || l < lunghezza)) {
                 rt = r;
                 ct = c;
@@ -269,57 +155,53 @@ bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
     return rt != 0;
 }
 
-bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
-    return Rileva(b, tblS, tblE, MappaCandidati(tblS, b.schema.Sizesc));
+bool Rileva(Banco& b, const Tavola& t) {
+    if (CercaCelle(b, t)) return true;
+    if (CercaColonne(b, t)) return true;
+    if (CercaRighe(b, t)) return true;
+    if (CercaSegni(b, t)) return true;
+    const int attiva = b.imp.AttivaMultipli;
+    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, t)) return true;
+    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, t)) return true;
+    return false;
 }
 
-bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE, const MappaCandidati& m) {
-    if (CercaCelle(b, tblS, tblE)) return true;
-    if (CercaColonne(b, m, tblE)) return true;
-    if (CercaRighe(b, m, tblE)) return true;
-    if (CercaSegni(b, tblS, m)) return true;
-    const int attiva = b.imp.AttivaMultipli;
-    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, tblS, m)) return true;
-    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, tblS, m)) return true;
-    return false;
+// --- the same on string tables --------------------------------------------------------------------
+
+bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
+    Tavola t(tblS, tblE, b.schema.Sizesc);
+    const bool contraddizione = EseguiPasso(b, t);
+    t.Scrivi(tblS, tblE);
+    return contraddizione;
+}
+
+bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+    return Rileva(b, Tavola(tblS, tblE, b.schema.Sizesc));
+}
+
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
+    return ScegliCellaProva(Tavola(tblS, Tabella{}, n), rt, ct);
 }
 
 namespace {
 
-// Brings the masks up to date with the cells a step just carried out may have changed: a
-// placement touches its row and column, a sign step its cell, a subset or Swordfish the cells of
-// its eliminations; a contradiction changes nothing.
-void AggiornaMappa(MappaCandidati& m, const Tabella& tblS, const Passo& p) {
-    const std::string& k = p.Codice;
-    if (k == "I" || k == "T" || k == "U" || k == "R" || k == "C") {
-        if (p.Riga < 1 || p.Riga > m.n || p.Colonna < 1 || p.Colonna > m.n) return;
-        for (int i = 1; i <= m.n; ++i) {
-            m.Ricalcola(tblS, p.Riga, i);
-            m.Ricalcola(tblS, i, p.Colonna);
-        }
-    } else if (k == "MAG" || k == "MIN") {
-        m.Ricalcola(tblS, p.Riga, p.Colonna);
-    } else if (k == "MR" || k == "MC" || k == "SR" || k == "SC") {
-        for (size_t t = 0; t + 2 < p.Eliminazioni.size(); t += 3)
-            m.Ricalcola(tblS, p.Eliminazioni[t] - '0', p.Eliminazioni[t + 1] - '0');
-    }
+// The level's tables as the log window and the step history show them.
+void Visualizza(Banco& b, const Tavola& t) {
+    Tabella s, e;
+    t.Scrivi(s, e);
+    VisualizzaGrid(b, s, e);
 }
 
 }  // namespace
 
-void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livello) {
-    const int n = b.schema.Sizesc;
+void Risolvi(Banco& b, const Tavola& inp, int Livello) {
     Risolutore& ris = b.ris;
-    Tabella tblS{}, tblE{};
-    CopiaTabella(tblsInp, tblS, n);
-    CopiaTabella(tblEInp, tblE, n);
-    // The masks of this level, kept in step with tblS after every step it carries out.
-    MappaCandidati mappa(tblS, n);
+    Tavola t = inp;
 
     for (;;) {
         while (ris.PassoCorrente < ris.NumPassi) {
             if (ris.MostraLog) {
-                VisualizzaGrid(b, tblS, tblE);
+                Visualizza(b, t);
                 b.finestre().PosizionaFormLog();
                 b.log.Situazione();
                 b.log.AllineaSinistra();
@@ -328,13 +210,12 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
                     if (MostraLog(b, true)) return;
                 }
             } else if (b.storia.RegistraStoria) {
-                VisualizzaGrid(b, tblS, tblE);
+                Visualizza(b, t);
             }
 
             ris.PassoCorrente += 1;
             b.log.Svuota();
-            const bool contraddizione = EseguiPasso(b, tblS, tblE);
-            AggiornaMappa(mappa, tblS, PassoInCorso(b));
+            const bool contraddizione = EseguiPasso(b, t);
             if (!Riferisci(b)) return;
 
             if (ris.MostraLog) {
@@ -352,21 +233,21 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             ris.Esaurito = true;
             return;
         }
-        if (Rileva(b, tblS, tblE, mappa)) continue;
+        if (Rileva(b, t)) continue;
 
         int rt, ct;
-        if (!ScegliCellaProva(n, tblS, rt, ct)) {
+        if (!ScegliCellaProva(t, rt, ct)) {
             ris.Risolto = true;
-            CopiaTabella(tblS, b.schema.tblRisolto, n);
+            t.ScriviCandidati(b.schema.tblRisolto);
             return;
         }
         if (Livello >= ris.MaxLivello) {
             ris.Troncato = true;
             ris.Risolto = false;
-            CopiaTabella(tblS, b.schema.tblRisolto, n);
+            t.ScriviCandidati(b.schema.tblRisolto);
             return;
         }
-        std::string valori = tblS[rt][ct];
+        std::string valori = CifreDi(t.S[rt][ct]);
         const double L = static_cast<double>(valori.size());
         for (int k = 0; k < 30; ++k) {
             const int a = static_cast<int>(GeneraCasuale(L));
@@ -379,7 +260,7 @@ void Risolvi(Banco& b, const Tabella& tblsInp, const Tabella& tblEInp, int Livel
             p.Riga = rt;
             p.Colonna = ct;
             p.Valore = std::string(1, v);
-            Risolvi(b, tblS, tblE, Livello + 1);
+            Risolvi(b, t, Livello + 1);
             if (ris.Risolto || ris.Interrotto || ris.Esaurito) return;
         }
         return;
@@ -392,8 +273,7 @@ void RisolviSchema(Banco& b) {
     const int n = b.schema.Sizesc;
     Risolutore& ris = b.ris;
 
-    Tabella A{}, B{};
-    InizializzaTab(A, n);
+    Tavola A(n);
     ris.TecnicheUsate = 0;
     ris.NumMultipli = 0;
     ris.NumSwordfish = 0;
@@ -422,13 +302,13 @@ void RisolviSchema(Banco& b) {
             p.Riga = r;
             p.Colonna = c;
             p.Valore = dato;
-            A[r][c] = dato;
+            A.Imposta(r, c, MascheraDi(dato), 0);
         }
 
     ris.Risolto = false;
     const int left = b.finestre().LeftPrincipale();
     b.ComandoLog = 3;
-    Risolvi(b, A, B, 1);
+    Risolvi(b, A, 1);
     // An unsolved end of a whole search, or the counter's verdict at the step limit, proves
     // there is no solution; an interrupt or a refused trial proves nothing.
     if (!ris.Risolto && !ris.Interrotto && !ris.Troncato) {

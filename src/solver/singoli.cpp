@@ -3,7 +3,6 @@
 #include <bit>
 
 #include "display/visualizza.h"
-#include "solver/maschere.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -15,30 +14,30 @@ bool TogliCifra(std::string& candidati, char d) {
     return true;
 }
 
-namespace {
-
-// Strikes v from one cell, with its sentence and its yellow mark.
-void Elimina(Banco& b, Tabella& tblS, int r, int c, const std::string& v) {
-    // An empty value matches nothing (only a broken given could carry one).
-    if (v.empty() || !TogliCifra(tblS[r][c], v[0])) return;
-    b.log.Aggiungi("Elimino " + v + " da " + DesCella(r, c));
-    ColoraCella(b, r, c, ColoreGiallo);
-}
-
-}  // namespace
-
-void AggiornaUnico(Banco& b, const std::string& Frase, Tabella& tblS, Tabella& tblE) {
+void AggiornaUnico(Banco& b, const std::string& Frase, Tavola& t) {
     b.log.Aggiungi(Frase);
     const Passo& p = PassoInCorso(b);
     const int r = p.Riga, c = p.Colonna, n = b.schema.Sizesc;
-    const std::string v = p.Valore;
+    const std::string& v = p.Valore;
     ColoraCella(b, r, c, ColoreVerde);
+    // An empty value strikes nothing (only a broken given could carry one).
+    const Maschera via = v.empty() ? Maschera{0} : BitCifra(v[0] - '0');
+    // Strikes v from one cell, with its sentence and its yellow mark.
+    auto elimina = [&](int rr, int cc) {
+        if (!t.Togli(rr, cc, via)) return;
+        std::string& riga = b.log.NuovaRiga();
+        riga += "Elimino ";
+        riga += v;
+        riga += " da ";
+        AccodaCella(riga, rr, cc);
+        ColoraCella(b, rr, cc, ColoreGiallo);
+    };
     for (int k = 1; k <= n; ++k)
-        if (k != c) Elimina(b, tblS, r, k, v);
+        if (k != c) elimina(r, k);
     for (int k = 1; k <= n; ++k)
-        if (k != r) Elimina(b, tblS, k, c, v);
-    tblS[r][c] = v;
-    tblE[r][c] = v;
+        if (k != r) elimina(k, c);
+    t.Imposta(r, c, MascheraDi(v),
+              v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<uint8_t>(v[0] - '0') : 0);
 }
 
 void SegnalaErrE1(Banco& b, const std::string& Frase) {
@@ -47,24 +46,20 @@ void SegnalaErrE1(Banco& b, const std::string& Frase) {
     ColoraCella(b, p.Riga, p.Colonna, ColoreRosso);
 }
 
-bool CercaCelle(Banco& b, const Tabella& tblS, const Tabella& tblE) {
-    const int n = b.schema.Sizesc;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            if (tblS[r][c].empty()) {
-                Passo& p = RegistraPasso(b, "E1");
-                p.Riga = r;
-                p.Colonna = c;
-                return true;
-            }
-            if (tblS[r][c].size() == 1 && tblE[r][c].empty()) {
-                Passo& p = RegistraPasso(b, "U");
-                p.Riga = r;
-                p.Colonna = c;
-                p.Valore = tblS[r][c];
-                return true;
-            }
-        }
+bool CercaCelle(Banco& b, const Tavola& t) {
+    const int n = t.n;
+    const uint16_t dentro = static_cast<uint16_t>(TutteLeCifre(n) << 1);
+    for (int r = 1; r <= n; ++r) {
+        const uint16_t pronte = t.Pronte[r] & dentro;
+        if (!pronte) continue;
+        const int c = std::countr_zero(unsigned{pronte});
+        const Maschera m = t.S[r][c];
+        Passo& p = RegistraPasso(b, m == 0 ? "E1" : "U");
+        p.Riga = r;
+        p.Colonna = c;
+        if (m != 0) p.Valore = CifreDi(m);
+        return true;
+    }
     return false;
 }
 
@@ -72,21 +67,16 @@ namespace {
 
 // One line (a column when perColonna, else a row): the first digit, ascending, missing from it or
 // fitting one cell that is not placed yet.
-bool CercaLinea(Banco& b, const MappaCandidati& m, const Tabella& tblE, int linea, bool perColonna) {
-    const int n = b.schema.Sizesc;
-    uint16_t una = 0, due = 0;
-    for (int k = 1; k <= n; ++k) {
-        const uint16_t mk = perColonna ? m.Cifre[k][linea] : m.Cifre[linea][k];
-        due |= una & mk;
-        una |= mk;
-    }
-    const uint16_t tutte = CifreFinoA(n);
-    uint16_t vedere = tutte & static_cast<uint16_t>(~due);  // missing or in one cell only
+bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
+    const int l = perColonna ? Tavola::Colonna(linea) : linea;
+    const Maschera una = t.Una[l];
+    Maschera vedere = TutteLeCifre(t.n) & static_cast<Maschera>(~t.Due[l]);  // missing or in one cell only
+    // A digit placed in the line is in its own cell only: nothing to find there.
+    if (t.Coerente) vedere &= static_cast<Maschera>(~(una & t.Posti[l]));
     while (vedere) {
-        const int d = std::countr_zero(unsigned{vedere});
-        const uint16_t bit = static_cast<uint16_t>(1u << d);
+        const Maschera bit = vedere & static_cast<Maschera>(-vedere);
         vedere ^= bit;
-        const std::string v(1, static_cast<char>('0' + d));
+        const std::string v(1, static_cast<char>('1' + std::countr_zero(unsigned{bit})));
         if (!(una & bit)) {
             Passo& p = RegistraPasso(b, perColonna ? "EC" : "ER");
             p.Riga = perColonna ? 1 : linea;
@@ -95,10 +85,10 @@ bool CercaLinea(Banco& b, const MappaCandidati& m, const Tabella& tblE, int line
             return true;
         }
         int k = 1;
-        while (!((perColonna ? m.Cifre[k][linea] : m.Cifre[linea][k]) & bit)) ++k;
+        while (!((perColonna ? t.S[k][linea] : t.S[linea][k]) & bit)) ++k;
         const int r = perColonna ? k : linea;
         const int c = perColonna ? linea : k;
-        if (tblE[r][c].empty()) {
+        if (t.E[r][c] == 0) {
             Passo& p = RegistraPasso(b, perColonna ? "C" : "R");
             p.Riga = r;
             p.Colonna = c;
@@ -109,26 +99,20 @@ bool CercaLinea(Banco& b, const MappaCandidati& m, const Tabella& tblE, int line
     return false;
 }
 
+bool CercaLinee(Banco& b, const Tavola& t, bool perColonna) {
+    for (int l = 1; l <= t.n; ++l)
+        if (CercaLinea(b, t, l, perColonna)) return true;
+    return false;
+}
+
 }  // namespace
 
-bool CercaColonne(Banco& b, const MappaCandidati& m, const Tabella& tblE) {
-    for (int c = 1; c <= b.schema.Sizesc; ++c)
-        if (CercaLinea(b, m, tblE, c, true)) return true;
-    return false;
+bool CercaColonne(Banco& b, const Tavola& t) {
+    return CercaLinee(b, t, true);
 }
 
-bool CercaRighe(Banco& b, const MappaCandidati& m, const Tabella& tblE) {
-    for (int r = 1; r <= b.schema.Sizesc; ++r)
-        if (CercaLinea(b, m, tblE, r, false)) return true;
-    return false;
-}
-
-bool CercaColonne(Banco& b, const Tabella& tblS, const Tabella& tblE) {
-    return CercaColonne(b, MappaCandidati(tblS, b.schema.Sizesc), tblE);
-}
-
-bool CercaRighe(Banco& b, const Tabella& tblS, const Tabella& tblE) {
-    return CercaRighe(b, MappaCandidati(tblS, b.schema.Sizesc), tblE);
+bool CercaRighe(Banco& b, const Tavola& t) {
+    return CercaLinee(b, t, false);
 }
 
 }  // namespace kelvaro

@@ -1,87 +1,85 @@
-// Swordfish: for one number, k lines in which its undecided places are the same k positions
+// Swordfish: for one number, two lines in which its undecided places are the same two positions
 // strike it from those positions in every other line.
+#include <bit>
+
 #include "display/visualizza.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
 
-namespace {
-
-std::string Cifra(int d) {
-    return std::string(1, static_cast<char>('0' + d));
-}
-
-bool Indeciso(const std::string& cand) {
-    return cand.size() > 1;
-}
-
-}  // namespace
-
-void VerificaSwf(Banco& b, const std::string& Tipo, int Livmax, int j, int Liv, int rcAtt,
-                 const std::string& RcPrec, const Contatori& ContaPrec, const Tabella& tblS) {
-    const int n = b.schema.Sizesc;
-    const bool righe = Tipo == "R";
-    const char cj = static_cast<char>('0' + j);
+bool CercaSwordfish(Banco& b, const Tavola& t) {
     Risolutore& ris = b.ris;
-
-    Contatori conta = ContaPrec;
-    for (int i = 1; i <= n; ++i) {
-        const std::string& cand = righe ? tblS[rcAtt][i] : tblS[i][rcAtt];
-        if (Indeciso(cand) && cand.find(cj) != std::string::npos) conta[i] += 1;
-    }
-
-    if (Liv < Livmax) {
-        for (int m = rcAtt + 1; m <= n; ++m) {
-            VerificaSwf(b, Tipo, Livmax, j, Liv + 1, m, RcPrec + Cifra(m), conta, tblS);
-            if (!ris.GruppoTrovato.empty()) return;
+    const int n = t.n;
+    const Maschera tutte = TutteLeCifre(n);
+    if ((t.quiete.Swordfish[0] & t.quiete.Swordfish[1] & tutte) == tutte) return false;
+    // Per digit and line (columns, then rows), the positions of its undecided cells that hold it.
+    std::array<std::array<std::array<uint16_t, DimMax>, DimMax>, 2> posizioni{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const Maschera m = t.S[r][c];
+            if (!Indecisa(m)) continue;
+            for (Maschera resto = m & tutte; resto; resto &= static_cast<Maschera>(resto - 1)) {
+                const int d = std::countr_zero(unsigned{resto});
+                posizioni[0][d][c - 1] |= static_cast<uint16_t>(1u << (r - 1));
+                posizioni[1][d][r - 1] |= static_cast<uint16_t>(1u << (c - 1));
+            }
         }
-        return;
-    }
-
-    std::string elenco;
-    int a = 0, bb = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (conta[i] == Livmax) {
-            elenco += Cifra(i);
-            ++a;
+    for (int j = 1; j <= n; ++j) {
+        const Maschera bit = BitCifra(j);
+        for (int tipo = 0; tipo < 2; ++tipo) {
+            const bool righe = tipo == 1;  // columns first
+            if (t.quiete.Swordfish[tipo] & bit) continue;
+            const std::array<uint16_t, DimMax>& pos = posizioni[tipo][j - 1];
+            CoppiaLinee cp;
+            if (!VerificaSwf(pos.data(), n, cp)) {
+                t.quiete.Swordfish[tipo] |= bit;
+                continue;
+            }
+            std::string elenco, eliminazioni;
+            for (int p = 1; p <= n; ++p) {
+                if (!(pos[cp.Prima] >> (p - 1) & 1)) continue;
+                elenco += static_cast<char>('0' + p);
+                for (int m = 1; m <= n; ++m) {
+                    if (m - 1 == cp.Prima || m - 1 == cp.Seconda || !(pos[m - 1] >> (p - 1) & 1)) continue;
+                    eliminazioni += static_cast<char>('0' + (righe ? m : p));
+                    eliminazioni += static_cast<char>('0' + (righe ? p : m));
+                    eliminazioni += static_cast<char>('0' + j);
+                }
+            }
+            ris.GruppoTrovato = std::to_string(cp.Prima + 1) + std::to_string(cp.Seconda + 1);
+            ris.EliminazioniTrovate = eliminazioni;
+            ris.ElencoTrovato = elenco;
+            Passo& ps = RegistraTrovato(b, righe ? "SR" : "SC");
+            ps.Valore = std::to_string(j);
+            ris.NumSwordfish += 1;
+            if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
+            if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
+            return true;
         }
-        if (conta[i] != 0) ++bb;
     }
-    ris.ElencoTrovato = elenco;
-    if (a != Livmax || bb != Livmax) return;
-    // Only what this evaluation finds may count: a list left by an earlier search must never turn
-    // a pair without eliminations into a finding.
-    std::string eliminazioni;
-    for (char pc : elenco) {
-        const int p = pc - '0';
-        for (int m = 1; m <= n; ++m) {
-            if (RcPrec.find(static_cast<char>('0' + m)) != std::string::npos) continue;
-            const int r = righe ? m : p, c = righe ? p : m;
-            const std::string& cand = tblS[r][c];
-            if (Indeciso(cand) && cand.find(cj) != std::string::npos)
-                eliminazioni += Cifra(r) + Cifra(c) + cj;
-        }
-    }
-    ris.EliminazioniTrovate = eliminazioni;
-    if (!eliminazioni.empty()) ris.GruppoTrovato = RcPrec;
+    return false;
 }
 
-void AggiornaSWF(Banco& b, Tabella& tblS) {
+bool CercaSwordfish(Banco& b, const Tabella& tblS) {
+    return CercaSwordfish(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+void AggiornaSWF(Banco& b, Tavola& t) {
     const Passo& ps = PassoInCorso(b);
     const bool righe = ps.Codice == "SR";
     const std::string F =
         righe ? "Nella righe " + ps.Gruppo + " il n." + ps.Valore + " possibile solo in colonne " + ps.Elenco
               : "Nelle colonne " + ps.Gruppo + " il n." + ps.Valore + " possibile solo in righe " + ps.Elenco;
-    const char v = ps.Valore.empty() ? 0 : ps.Valore[0];
+    const Maschera v = ps.Valore.empty() ? Maschera{0} : BitCifra(ps.Valore[0] - '0');
     for (char lc : ps.Gruppo)
         for (char pc : ps.Elenco) {
             const int linea = lc - '0', pos = pc - '0';
             const int r = righe ? linea : pos, c = righe ? pos : linea;
             if (r < 1 || r > 9 || c < 1 || c > 9) continue;
-            if (v && tblS[r][c].find(v) != std::string::npos) ColoraCella(b, r, c, ColoreVerde);
+            if (t.S[r][c] & v) ColoraCella(b, r, c, ColoreVerde);
         }
     b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, tblS);
+    EseguiEliminazioni(b, ps.Eliminazioni, t);
 }
 
 }  // namespace kelvaro

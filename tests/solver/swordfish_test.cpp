@@ -180,22 +180,19 @@ TEST(AggiornaSWF, ColoraSoloLeCelleCheHannoIlNumero) {
     EXPECT_EQ(tblS[4][3], "123467");
 }
 
-// A pair without eliminations, or an evaluation that is no pair, leaves the finding empty even
-// when an earlier search left an elimination list behind.
-TEST(VerificaSwf, NessunaEliminazioneVecchiaConta) {
+// A pair without eliminations is no finding, even when an earlier search left an elimination list
+// behind.
+TEST(CercaSwordfish, NessunaEliminazioneVecchiaConta) {
     Banco b;
     test::PreparaSchema(b, 5, std::string(25, '0'));
     Tabella tblS{};
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c) tblS[r][c] = "1";
     tblS[1][1] = tblS[1][2] = tblS[2][1] = tblS[2][2] = "23";
-    for (const char* tipo : {"R", "C"})
-        for (int linea = 1; linea <= 5; ++linea) {
-            b.ris.GruppoTrovato.clear();
-            b.ris.EliminazioniTrovate = "315";
-            VerificaSwf(b, tipo, 2, 2, 1, linea, std::to_string(linea), Contatori{}, tblS);
-            EXPECT_EQ(b.ris.GruppoTrovato, "") << tipo << linea;
-        }
+    b.ris.GruppoTrovato = "12";
+    b.ris.EliminazioniTrovate = "315";
+    EXPECT_FALSE(CercaSwordfish(b, tblS));
+    EXPECT_EQ(b.ris.NumPassi, 0);
 }
 
 TEST(CercaSwordfish, TecnicheUsate) {

@@ -1,0 +1,64 @@
+#pragma once
+// The logical techniques on bit masks, each written once. The step solver asks them for the first
+// finding in its fixed order, records it as a step and words it; the generator's checks apply
+// every finding until nothing changes. Bit v - 1 of a mask is digit v (as in the counter); a cell
+// is undecided while it holds more than one candidate.
+#include <cstdint>
+
+#include "solver/contatore.h"
+
+namespace kelvaro {
+
+// Digits 1..n.
+inline Maschera TutteLeCifre(int n) {
+    return static_cast<Maschera>((1u << n) - 1);
+}
+inline bool Indecisa(Maschera m) {
+    return (m & (m - 1)) != 0;
+}
+// A digit 1..9 as a mask, 0 for anything else.
+inline Maschera BitCifra(int v) {
+    return v >= 1 && v <= 9 ? static_cast<Maschera>(1u << (v - 1)) : Maschera{0};
+}
+
+// --- singles ------------------------------------------------------------------------------------
+// Which digits the cells of a line hold at all (Una) and in more than one cell (Due).
+struct Presenze {
+    Maschera Una = 0;
+    Maschera Due = 0;
+};
+inline void Conta(Presenze& p, Maschera cella) {
+    p.Due |= p.Una & cella;
+    p.Una |= cella;
+}
+
+// --- inequality signs ---------------------------------------------------------------------------
+// The digits a cell loses to the neighbours it must exceed (maggiore) or stay below along one
+// line. `prec` and `succ` are the neighbours' candidates, 0 for a neighbour without a sign, outside
+// the grid or without candidates. The bound is the larger smallest candidate of the two (the
+// smaller largest one); when both neighbours share it only one of them can take it, so the bound
+// becomes their smaller second candidate, and no bound when either has none (for "greater") or
+// the greater second-largest candidate either has (for "less").
+Maschera EsclusiDaSegno(bool maggiore, Maschera prec, Maschera succ);
+
+// --- naked subsets ------------------------------------------------------------------------------
+// k undecided cells of a line whose candidates together are exactly k digits.
+struct Gruppo {
+    uint16_t Posizioni = 0;  // bit i - 1 for position i of the line
+    Maschera Cifre = 0;
+};
+// celle[0..n-1]: the line's cells in order. The first group of k cells (positions in
+// lexicographic order) whose digits also occur in a cell outside it; false when none.
+bool VerificaMult(const Maschera* celle, int n, int k, Gruppo& g);
+
+// --- Swordfish on two lines ---------------------------------------------------------------------
+// pos[0..n-1]: per line, the positions (bit i - 1) of its undecided cells that hold the digit.
+// The first pair of lines (by the first line, then the second) in which the digit has the same two
+// positions while some other line holds it at one of them; false when none.
+struct CoppiaLinee {
+    int Prima = 0;  // 0-based lines
+    int Seconda = 0;
+};
+bool VerificaSwf(const uint16_t* pos, int n, CoppiaLinee& c);
+
+}  // namespace kelvaro
