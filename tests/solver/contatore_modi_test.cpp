@@ -3,12 +3,12 @@
 // plain enumeration where the grid is small enough.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "files/caricamento.h"
+#include "solver/aiuto.h"
 #include "solver/contatore.h"
 
 namespace kelvaro {
@@ -77,20 +77,9 @@ struct Enumerazione {
     }
 };
 
-std::vector<std::string> FileSchemi() {
-    std::vector<std::string> out;
-    const std::string radice = KELVARO_SORGENTI;
-    for (const char* cartella : {"/bench/schemi", "/bench/unequal", "/bench/difficili", "/bench/lunghi"}) {
-        std::error_code errore;
-        for (const auto& e : std::filesystem::directory_iterator(radice + cartella, errore))
-            if (e.path().extension() == ".txt") out.push_back(e.path().string());
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 TEST(ContatoreModi, SchemiDelProgettoStessiConteggiEStesseSoluzioni) {
-    const auto schemi = FileSchemi();
+    const auto schemi =
+        test::FileSchemi({"/bench/schemi", "/bench/unequal", "/bench/difficili", "/bench/lunghi"});
     ASSERT_GE(schemi.size(), 70u);
     for (const std::string& percorso : schemi) {
         const auto letto = LeggiSchemaFile(percorso);
