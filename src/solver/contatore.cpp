@@ -198,6 +198,8 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
     }
 }
 
+void Cerca(Contesto& x, Stato& s, Coda& q);
+
 // The first cell with the fewest digits (the first with two, if any).
 int PrimaPiuStretta(const Contesto& x, const Stato& s) {
     int scelta = -1, migliore = 99;
@@ -240,6 +242,38 @@ int PiuLegata(const Contesto& x, const Stato& s) {
     return scelta;
 }
 
+// The digit of a line that fits the fewest open cells, when fewer than `meno` (and at least two):
+// its line and digit, or -1. Placing that digit splits the search as well as a cell would.
+int PostiMinimi(const Contesto& x, const Stato& s, int meno, Maschera& cifra) {
+    int scelta = -1;
+    for (int l = 0; l < 2 * x.n && meno > 2; ++l) {
+        std::array<uint16_t, DimMax> dove{};  // bit k of dove[v]: digit v + 1 fits the k-th open cell
+        for (int k = 0; k < x.n; ++k) {
+            const Maschera m = s.c[x.linee[l][k]];
+            if (Singolo(m)) continue;
+            for (unsigned r = m; r; r &= r - 1) dove[std::countr_zero(r)] |= static_cast<uint16_t>(1u << k);
+        }
+        for (int v = 0; v < x.n; ++v) {
+            const int posti = ContaCifre(dove[v]);
+            if (posti >= 2 && posti < meno) {
+                meno = posti;
+                scelta = l;
+                cifra = static_cast<Maschera>(1u << v);
+            }
+        }
+    }
+    return scelta;
+}
+
+// One branch: cell i takes the single digit `bit`.
+void Prova(Contesto& x, const Stato& s, int i, Maschera bit) {
+    Stato t = s;
+    t.c[i] = bit;
+    Coda nuova;
+    nuova.Ristretta(x, i, s.c[i], bit);
+    Cerca(x, t, nuova);
+}
+
 void Cerca(Contesto& x, Stato& s, Coda& q) {
     ++x.nodi;
     if (!Propaga(x, s, q)) return;
@@ -250,15 +284,19 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
                 (*x.soluzione)[i] = static_cast<uint8_t>(std::countr_zero(unsigned{s.c[i]}) + 1);
         return;
     }
-    Maschera m = s.c[scelta];
-    while (m && x.trovate < x.limite) {
+    Maschera cifra = 0;
+    const int linea = x.intervalli ? PostiMinimi(x, s, ContaCifre(s.c[scelta]), cifra) : -1;
+    if (linea >= 0) {  // the digit goes in one of its few cells: the branches exclude each other
+        for (int k = 0; k < x.n && x.trovate < x.limite; ++k) {
+            const int i = x.linee[linea][k];
+            if ((s.c[i] & cifra) && !Singolo(s.c[i])) Prova(x, s, i, cifra);
+        }
+        return;
+    }
+    for (Maschera m = s.c[scelta]; m && x.trovate < x.limite;) {
         const Maschera bit = m & static_cast<Maschera>(-m);
         m ^= bit;
-        Stato t = s;
-        t.c[scelta] = bit;
-        Coda nuova;
-        nuova.Ristretta(x, scelta, s.c[scelta], bit);
-        Cerca(x, t, nuova);
+        Prova(x, s, scelta, bit);
     }
 }
 
