@@ -132,12 +132,28 @@ bool SenzaSoluzioneProvata(Banco& b) {
 
 }  // namespace
 
-Passo& RegistraTrovato(Banco& b, const std::string& codice) {
+Passo& RegistraTrovato(Banco& b, const std::string& codice, const std::string& gruppo,
+                       const std::string& eliminazioni, const std::string& elenco, int tecnica) {
+    Risolutore& ris = b.ris;
+    ris.GruppoTrovato = gruppo;
+    ris.EliminazioniTrovate = eliminazioni;
+    ris.ElencoTrovato = elenco;
     Passo& p = RegistraPasso(b, codice);
-    p.Gruppo = b.ris.GruppoTrovato;
-    p.Eliminazioni = b.ris.EliminazioniTrovate;
-    p.Elenco = b.ris.ElencoTrovato;
+    p.Gruppo = gruppo;
+    p.Eliminazioni = eliminazioni;
+    p.Elenco = elenco;
+    (tecnica == 1 ? ris.NumMultipli : ris.NumSwordfish) += 1;
+    ris.TecnicheUsate |= tecnica;  // 1 subsets, 2 Swordfish, 3 both
     return p;
+}
+
+void ScriviElimino(Banco& b, const std::string& v, int r, int c) {
+    std::string& riga = b.log.NuovaRiga();
+    riga += "Elimino ";
+    riga += v;
+    riga += " da ";
+    AccodaCella(riga, r, c);
+    ColoraCella(b, r, c, ColoreGiallo);
 }
 
 bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {
@@ -249,11 +265,10 @@ void Risolvi(Banco& b, const Tavola& inp, int Livello) {
         }
         std::string valori = CifreDi(t.S[rt][ct]);
         const double L = static_cast<double>(valori.size());
-        for (int k = 0; k < 30; ++k) {
-            const int a = static_cast<int>(GeneraCasuale(L));
-            const int bpos = static_cast<int>(GeneraCasuale(L));
-            std::swap(valori[a - 1], valori[bpos - 1]);
-        }
+        // Thirty swaps of two drawn positions.
+        std::array<int, 60> estratti;
+        GeneraCasuali(L, estratti.data(), 60);
+        for (int k = 0; k < 60; k += 2) std::swap(valori[estratti[k] - 1], valori[estratti[k + 1] - 1]);
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
             ris.NumProve += 1;
