@@ -1,7 +1,7 @@
 // The same sets as bench_contatore, counted (up to 2 solutions) by a plain Futoshiki model in
 // Gecode: one variable per cell, bounds-consistent distinct on every row and column, a relation
 // per sign, the givens, first-fail branching on the smallest domain, smallest value first. Only a
-// yardstick for the counter: built when Gecode is installed, never part of the program.
+// yardstick for the counter: built when Gecode is installed, never linked into the program.
 #include <gecode/int.hh>
 #include <gecode/search.hh>
 #include <memory>
