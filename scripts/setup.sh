@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libgecode-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
   chromium poppler-utils

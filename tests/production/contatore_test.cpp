@@ -57,11 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nome); });
 
 std::vector<std::string> SchemiBench() {
-    std::vector<std::string> out;
-    for (const auto& e : std::filesystem::directory_iterator(std::string(KELVARO_SORGENTI) + "/bench/schemi"))
-        if (e.path().extension() == ".txt") out.push_back(e.path().string());
-    std::sort(out.begin(), out.end());
-    return out;
+    return test::FileSchemi({"/bench/schemi"});
 }
 
 TEST(ContatoreSchemiReali, OgniSchemaHaUnaSolaSoluzioneQuellaScritta) {

@@ -1,5 +1,8 @@
 #include "solver/aiuto.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace kelvaro::test {
 
 void PreparaSchema(Banco& b, int n, const std::string& dati, const std::vector<std::string>& vincoli) {
@@ -46,6 +49,18 @@ bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo) {
         if (!(tbl[r1][c1] > tbl[r2][c2])) return errore("segno " + v);
     }
     return true;
+}
+
+std::vector<std::string> FileSchemi(const std::vector<std::string>& cartelle) {
+    std::vector<std::string> out;
+    for (const std::string& cartella : cartelle) {
+        std::error_code errore;
+        for (const auto& e :
+             std::filesystem::directory_iterator(std::string(KELVARO_SORGENTI) + cartella, errore))
+            if (e.path().extension() == ".txt") out.push_back(e.path().string());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 }  // namespace kelvaro::test

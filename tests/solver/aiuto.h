@@ -13,6 +13,9 @@ void PreparaSchema(Banco& b, int n, const std::string& dati, const std::vector<s
 Tabella TabellaDa(int n, const std::vector<std::string>& celle);
 // True when tbl is a complete Latin square of size n satisfying the givens and every sign.
 bool RispettaSchema(const Schema& s, const Tabella& tbl, std::string* motivo = nullptr);
+// The .txt files of the given folders of the source tree ("/bench/schemi", ...), sorted; a folder
+// that is missing adds nothing.
+std::vector<std::string> FileSchemi(const std::vector<std::string>& cartelle);
 
 }  // namespace kelvaro::test
 
