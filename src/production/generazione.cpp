@@ -110,9 +110,10 @@ std::vector<SegnoGrid> TuttiISegni(int n, const std::array<uint8_t, CelleMax>& s
     return segni;
 }
 
-void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
-    const int n = s.n;
-    uint8_t fm, fn;
+namespace {
+
+// The flags of one sign: `fm` on the greater cell, `fn` on the smaller one.
+void FlagSegno(int n, const SegnoGrid& g, uint8_t& fm, uint8_t& fn) {
     if (g.min == g.magg + 1) {
         fm = MagDes, fn = MinSin;
     } else if (g.min + 1 == g.magg) {
@@ -122,6 +123,13 @@ void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
     } else {
         fm = MagSu, fn = MinGiu;
     }
+}
+
+}  // namespace
+
+void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
+    uint8_t fm, fn;
+    FlagSegno(s.n, g, fm, fn);
     if (presente) {
         s.segni[g.magg] |= fm;
         s.segni[g.min] |= fn;
@@ -182,10 +190,6 @@ bool RisoltoSenzaTentativi(Banco& b) {
 
 namespace {
 
-bool Risolvibile(const SchemaBit& s, int tecniche) {
-    return RisolviLogica(s, tecniche).esito == EsitoLogica::Risolto;
-}
-
 // The work of one generation step.
 class Generatore {
 public:
@@ -197,7 +201,8 @@ public:
 
     // Primary cycle: new grid, its givens, every sign, then a removal pass. Signs and givens
     // often leave a large grid open (two digits never side by side can swap): then a random cell
-    // the techniques leave undecided becomes a given too, until the schema is solved.
+    // the techniques leave undecided becomes a given too, until the schema is solved. A given
+    // only takes candidates away, so each round goes on from where the last one stopped.
     void NuovaGriglia() {
         p_ = SchemaProdotto{};
         p_.schema.n = n_;
@@ -210,14 +215,16 @@ public:
         attivo_.assign(segni_.size(), true);
         necessario_.assign(segni_.size(), false);
         for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
-        for (RisultatoLogica r = RisolviLogica(p_.schema, tecniche_); r.esito != EsitoLogica::Risolto;
-             r = RisolviLogica(p_.schema, tecniche_)) {
+        StatoLogico stato = SoloDati();
+        for (const SegnoGrid& g : segni_) Aggiungi(stato, g);
+        while (stato.Avanza(true) != EsitoLogica::Risolto) {
             std::vector<int> aperte;
             for (int i = 0; i < n_ * n_; ++i)
-                if (!p_.schema.dato[i] && ContaCifre(r.candidati[i]) != 1) aperte.push_back(i);
+                if (!p_.schema.dato[i] && ContaCifre(stato.Candidati()[i]) != 1) aperte.push_back(i);
             if (aperte.empty()) break;  // cannot happen with clues taken from one grid
             const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
             p_.schema.dato[i] = p_.soluzione[i];
+            stato.AggiungiDato(i, p_.soluzione[i]);
         }
         Riduci();
     }
@@ -227,6 +234,12 @@ public:
     // in growing groups (a group that fails is tried again one sign at a time), which spares most
     // of the checks on a schema still full of signs without changing what a single check allows.
     void Riduci() {
+        // Every schema this pass asks about holds the givens and the signs that have to stay:
+        // their fixpoint is where each check starts, and it grows as signs turn out necessary.
+        fissi_ = SoloDati();
+        for (size_t e = 0; e < segni_.size(); ++e)
+            if (attivo_[e] && necessario_[e]) Aggiungi(fissi_, segni_[e]);
+        fissi_.Avanza(true);
         std::vector<int> ordine;
         for (int e = 0; e < static_cast<int>(segni_.size()); ++e)
             if (attivo_[e]) ordine.push_back(e);
@@ -239,14 +252,14 @@ public:
             bool gruppoLibero = true;
             for (int j = k; j < fine; ++j) gruppoLibero = gruppoLibero && !necessario_[ordine[j]];
             if (fine - k > 1 && gruppoLibero) {
-                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
-                if (Risolvibile(p_.schema, tecniche_)) {
-                    for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
+                for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
+                if (Risolvibile()) {
+                    for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
                     k = fine;
                     gruppo *= 2;
                     continue;
                 }
-                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], true);
+                for (int j = k; j < fine; ++j) attivo_[ordine[j]] = true;
                 gruppo = 1;
             }
             const int e = ordine[k++];
@@ -255,14 +268,16 @@ public:
                 gruppo = 1;
                 continue;
             }
-            ImpostaSegno(p_.schema, segni_[e], false);
-            if (Risolvibile(p_.schema, tecniche_)) {
-                attivo_[e] = false;
+            attivo_[e] = false;
+            if (Risolvibile()) {
+                ImpostaSegno(p_.schema, segni_[e], false);
                 falliti = 0;
                 gruppo = std::max(gruppo, 2);
             } else {
-                ImpostaSegno(p_.schema, segni_[e], true);
+                attivo_[e] = true;
                 necessario_[e] = true;
+                Aggiungi(fissi_, segni_[e]);
+                fissi_.Avanza(true);
                 ++falliti;
                 gruppo = 1;
             }
@@ -274,11 +289,32 @@ public:
     const SchemaProdotto& Corrente() const { return p_; }
 
 private:
+    StatoLogico SoloDati() const {
+        StatoLogico s(n_, tecniche_);
+        for (int i = 0; i < n_ * n_; ++i)
+            if (p_.schema.dato[i]) s.AggiungiDato(i, p_.schema.dato[i]);
+        return s;
+    }
+    void Aggiungi(StatoLogico& s, const SegnoGrid& g) const {
+        uint8_t fm, fn;
+        FlagSegno(n_, g, fm, fn);
+        s.AggiungiSegni(g.magg, fm);
+        s.AggiungiSegni(g.min, fn);
+    }
+    // Whether the givens and the signs on in attivo_ are solved by the techniques.
+    bool Risolvibile() const {
+        StatoLogico s = fissi_;
+        for (size_t e = 0; e < segni_.size(); ++e)
+            if (attivo_[e] && !necessario_[e]) Aggiungi(s, segni_[e]);
+        return s.Avanza(true) == EsitoLogica::Risolto;
+    }
+
     int n_, dati_, profondita_, tecniche_;
     SchemaProdotto p_;
     std::vector<SegnoGrid> segni_;
     std::vector<bool> attivo_;
     std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
+    StatoLogico fissi_;             // the givens and the necessary signs, at their fixpoint
 };
 
 // Harder first (the level as a number: Swordfish outweighs subsets), then leaner.

@@ -1,338 +1,282 @@
 #include "production/logica.h"
 
-#include <bit>
+#include "solver/tecniche.h"
 
 namespace kelvaro {
 
 namespace {
 
-inline bool Singolo(Maschera m) {
-    return (m & (m - 1)) == 0;
-}
-inline int Conta(Maschera m) {
-    return ContaCifre(m);
-}
-inline Maschera Minimo(Maschera m) {
-    return m & static_cast<Maschera>(-m);
-}
-inline Maschera Massimo(Maschera m) {
-    return m ? static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1)) : 0;
-}
-// Bits up to and including b (b a single bit).
-inline Maschera FinoA(Maschera b) {
-    return static_cast<Maschera>((b << 1) - 1);
-}
-
-// Neighbours a cell is compared with along one line: -1 when the flag is absent.
-struct Confronto {
-    int8_t prec = -1;
-    int8_t succ = -1;
-};
-
-struct Logica {
-    int n = 0;
-    int celle = 0;
-    Maschera tutte = 0;
-    // per cell: horizontal greater, horizontal less, vertical greater, vertical less
-    std::array<std::array<Confronto, 4>, CelleMax> conf{};
-    std::array<Maschera, CelleMax> c{};
-    std::array<bool, CelleMax> posto{};
-    // Candidates as the last sign sweep, subset search and Swordfish search saw them.
-    std::array<Maschera, CelleMax> vistoMult{}, vistoSwf{};
-    // Cells waiting to be looked at (each at most once in the queue), lines to scan for hidden
-    // singles.
-    std::array<uint8_t, CelleMax> coda{};
-    std::array<bool, CelleMax> inCoda{};
-    unsigned inizio = 0, fine = 0;
-    uint32_t righeDaVedere = 0, colonneDaVedere = 0;
-    // Per cell, the bounds that read it (at most one per neighbour and direction).
-    std::array<std::array<uint16_t, 8>, CelleMax> dipendenti{};
-    std::array<uint8_t, CelleMax> numDipendenti{};
+// What a size's cells are to each other, the same for every schema of that size.
+struct Geometria {
     std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
-    // One bound per cell and direction that carries a sign.
-    struct RegolaSegno {
+    // Per cell, its neighbours left, right, up, down; -1 outside the grid.
+    std::array<std::array<int8_t, 4>, CelleMax> vicini{};
+    // Per cell, the bounds of its neighbours that read it: the neighbour, the bound's direction
+    // (as in Regola) and the neighbour's flag that makes the bound read this cell.
+    struct Lettore {
         uint8_t cella;
-        bool maggiore;
-        Confronto vicini;
+        uint8_t d;
+        uint8_t flag;
     };
-    std::array<RegolaSegno, 4 * CelleMax> regole{};
-    int numRegole = 0;
-
-    explicit Logica(const SchemaBit& s)
-        : n(s.n), celle(s.n * s.n), tutte(static_cast<Maschera>((1u << s.n) - 1)) {
-        for (int a = 0; a < n; ++a)
-            for (int k = 0; k < n; ++k) {
-                linee[a][k] = static_cast<uint8_t>(a * n + k);
-                linee[n + a][k] = static_cast<uint8_t>(k * n + a);
-            }
-        for (int i = 0; i < celle; ++i) {
-            const int r = i / n, col = i % n;
-            const uint8_t f = s.segni[i];
-            auto vicino = [&](bool flag, int r2, int c2) -> int8_t {
-                if (!flag || r2 < 0 || r2 >= n || c2 < 0 || c2 >= n) return -1;
-                return static_cast<int8_t>(r2 * n + c2);
-            };
-            conf[i][0] = {vicino(f & MagSin, r, col - 1), vicino(f & MagDes, r, col + 1)};
-            conf[i][1] = {vicino(f & MinSin, r, col - 1), vicino(f & MinDes, r, col + 1)};
-            conf[i][2] = {vicino(f & MagSu, r - 1, col), vicino(f & MagGiu, r + 1, col)};
-            conf[i][3] = {vicino(f & MinSu, r - 1, col), vicino(f & MinGiu, r + 1, col)};
-            for (int d = 0; d < 4; ++d)
-                if (conf[i][d].prec >= 0 || conf[i][d].succ >= 0) {
-                    for (const int8_t v : {conf[i][d].prec, conf[i][d].succ})
-                        if (v >= 0) dipendenti[v][numDipendenti[v]++] = static_cast<uint16_t>(numRegole);
-                    regole[numRegole++] = {static_cast<uint8_t>(i), d == 0 || d == 2, conf[i][d]};
-                }
-            c[i] = s.dato[i] ? static_cast<Maschera>(1u << (s.dato[i] - 1)) : tutte;
-            posto[i] = false;
-            inCoda[i] = true;
-            coda[fine++] = static_cast<uint8_t>(i);
-        }
-        righeDaVedere = colonneDaVedere = (1u << n) - 1;
-    }
-
-    int Cella(int linea, int k) const { return linee[linea][k]; }
-
-    // A cell's candidates shrink: it goes on the queue of cells to look at.
-    void Restringi(int i, Maschera nuova) {
-        if (nuova == c[i]) return;
-        c[i] = nuova;
-        righeDaVedere |= 1u << (i / n);
-        colonneDaVedere |= 1u << (i % n);
-        if (!inCoda[i]) {
-            inCoda[i] = true;
-            coda[fine++ % CelleMax] = static_cast<uint8_t>(i);
-        }
-    }
-
-    // Hidden singles of one line: false on a digit without a place.
-    bool Nascosti(int l) {
-        const auto& linea = linee[l];
-        Maschera una = 0, due = 0;
-        for (int k = 0; k < n; ++k) {
-            const Maschera m = c[linea[k]];
-            due |= una & m;
-            una |= m;
-        }
-        if (una != tutte) return false;
-        Maschera uniche = una & static_cast<Maschera>(~due);
-        for (int k = 0; k < n && uniche; ++k) {
-            const int i = linea[k];
-            const Maschera qui = c[i] & uniche;
-            if (!qui || Singolo(c[i])) continue;
-            uniche &= static_cast<Maschera>(~qui);
-            Restringi(i, Minimo(qui));  // two digits that fit only here leave the other unplaced
-        }
-        return true;
-    }
-
-    // Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
-    // changes; false on a contradiction.
-    bool Propaga() {
-        for (;;) {
-            while (inizio != fine) {
-                const int j = coda[inizio++ % CelleMax];
-                inCoda[j] = false;
-                const Maschera m = c[j];
-                if (m == 0) return false;
-                if (Singolo(m) && !posto[j]) {
-                    posto[j] = true;
-                    const Maschera via = static_cast<Maschera>(~m);
-                    const int r = j / n, col = j % n;
-                    for (int k = 0; k < n; ++k) {
-                        const int tr = r * n + k, tc = k * n + col;
-                        if (tr != j && (c[tr] & m)) {
-                            if ((c[tr] & via) == 0) return false;
-                            Restringi(tr, c[tr] & via);
-                        }
-                        if (tc != j && (c[tc] & m)) {
-                            if ((c[tc] & via) == 0) return false;
-                            Restringi(tc, c[tc] & via);
-                        }
-                    }
-                }
-                for (int k = 0; k < numDipendenti[j]; ++k) {
-                    const RegolaSegno& g = regole[dipendenti[j][k]];
-                    Maschera via;
-                    if (g.maggiore) {
-                        const Maschera x = LimiteMaggiore(g.vicini);
-                        via = x ? FinoA(x) : 0;
-                    } else {
-                        const Maschera x = LimiteMinore(g.vicini);
-                        via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
-                    }
-                    if (c[g.cella] & via) {
-                        const Maschera nuova = c[g.cella] & static_cast<Maschera>(~via);
-                        if (nuova == 0) return false;
-                        Restringi(g.cella, nuova);
-                    }
-                }
-            }
-            if (!righeDaVedere && !colonneDaVedere) return true;
-            const uint32_t righe = righeDaVedere, colonne = colonneDaVedere;
-            righeDaVedere = colonneDaVedere = 0;
-            for (int a = 0; a < n; ++a) {
-                if ((righe >> a & 1) && !Nascosti(a)) return false;
-                if ((colonne >> a & 1) && !Nascosti(n + a)) return false;
-            }
-        }
-    }
-
-    // Bound a cell gets from the neighbours it must exceed (digits up to it go), as the step
-    // solver computes it; 0 when the neighbours give none.
-    Maschera LimiteMaggiore(const Confronto& k) const {
-        if (k.prec >= 0 && k.succ >= 0) {
-            const Maschera a = c[k.prec], b = c[k.succ];
-            const Maschera ma = Minimo(a), mb = Minimo(b);
-            if (ma != mb) return ma > mb ? ma : mb;
-            if (Singolo(a) || Singolo(b)) return 0;
-            const Maschera sa = Minimo(a ^ ma), sb = Minimo(b ^ mb);
-            return sa < sb ? sa : sb;
-        }
-        if (k.prec >= 0) return Minimo(c[k.prec]);
-        if (k.succ >= 0) return Minimo(c[k.succ]);
-        return 0;
-    }
-    Maschera LimiteMinore(const Confronto& k) const {
-        if (k.prec >= 0 && k.succ >= 0) {
-            const Maschera a = c[k.prec], b = c[k.succ];
-            const Maschera ma = Massimo(a), mb = Massimo(b);
-            if (ma != mb) return ma < mb ? ma : mb;
-            if (Singolo(a) || Singolo(b)) return 0;
-            const Maschera sa = Massimo(a ^ ma), sb = Massimo(b ^ mb);
-            return sa > sb ? sa : sb;
-        }
-        if (k.prec >= 0) return Massimo(c[k.prec]);
-        if (k.succ >= 0) return Massimo(c[k.succ]);
-        return 0;
-    }
-
-    // One sweep of the sign bounds: 1 something removed, 0 nothing, -1 a cell emptied.
-    // A line unchanged since the last search holds no new group.
-    bool Multipli() {
-        std::array<bool, CelleMax> cambiata;
-        for (int i = 0; i < celle; ++i) {
-            cambiata[i] = c[i] != vistoMult[i];
-            vistoMult[i] = c[i];
-        }
-        bool cambiato = false;
-        for (int l = 0; l < 2 * n; ++l) {
-            bool nuova = false;
-            for (int k = 0; k < n; ++k) nuova = nuova || cambiata[Cella(l, k)];
-            if (!nuova) continue;
-            std::array<int, DimMax> aperte{};
-            int na = 0;
-            for (int k = 0; k < n; ++k)
-                if (!Singolo(c[Cella(l, k)])) aperte[na++] = Cella(l, k);
-            if (na < 3) continue;  // a group must leave some undecided cell to strike from
-            auto togli = [&](Maschera unione, uint32_t gruppo) {
-                for (int k = 0; k < na; ++k) {
-                    if (gruppo >> k & 1) continue;
-                    const int i = aperte[k];
-                    if (c[i] & unione) {
-                        Restringi(i, c[i] & static_cast<Maschera>(~unione));
-                        cambiato = true;
-                    }
-                }
-            };
-            for (int a = 0; a < na; ++a)
-                for (int b = a + 1; b < na; ++b) {
-                    const Maschera u2 = c[aperte[a]] | c[aperte[b]];
-                    if (Conta(u2) == 2) togli(u2, 1u << a | 1u << b);
-                    if (Conta(u2) > 4) continue;
-                    for (int d = b + 1; d < na; ++d) {
-                        const Maschera u3 = u2 | c[aperte[d]];
-                        if (Conta(u3) == 3) togli(u3, 1u << a | 1u << b | 1u << d);
-                        if (Conta(u3) > 4) continue;
-                        for (int e = d + 1; e < na; ++e) {
-                            const Maschera u4 = u3 | c[aperte[e]];
-                            if (Conta(u4) == 4) togli(u4, 1u << a | 1u << b | 1u << d | 1u << e);
-                        }
-                    }
-                }
-        }
-        return cambiato;
-    }
-
-    // Swordfish on two lines (columns, then rows) for each digit.
-    // A digit none of whose cells changed since the last search gives nothing new.
-    bool Swordfish() {
-        Maschera cifreNuove = 0;
-        for (int i = 0; i < celle; ++i) {
-            if (c[i] != vistoSwf[i]) cifreNuove |= c[i] | vistoSwf[i];
-            vistoSwf[i] = c[i];
-        }
-        bool cambiato = false;
-        for (int tipo = 0; tipo < 2; ++tipo) {
-            const int base = tipo == 0 ? n : 0;  // columns first, as the step solver looks
-            for (int v = 0; v < n; ++v) {
-                const Maschera bit = static_cast<Maschera>(1u << v);
-                if (!(cifreNuove & bit)) continue;
-                std::array<Maschera, DimMax> pos{};
-                for (int l = 0; l < n; ++l)
-                    for (int k = 0; k < n; ++k) {
-                        const Maschera m = c[Cella(base + l, k)];
-                        if ((m & bit) && !Singolo(m)) pos[l] |= static_cast<Maschera>(1u << k);
-                    }
-                for (int l1 = 0; l1 < n; ++l1) {
-                    if (Conta(pos[l1]) != 2) continue;
-                    for (int l2 = l1 + 1; l2 < n; ++l2) {
-                        if (pos[l2] != pos[l1]) continue;
-                        for (int m = 0; m < n; ++m) {
-                            if (m == l1 || m == l2 || !(pos[m] & pos[l1])) continue;
-                            for (int k = 0; k < n; ++k)
-                                if (pos[l1] >> k & 1) {
-                                    const int i = Cella(base + m, k);
-                                    if ((c[i] & bit) && !Singolo(c[i])) {
-                                        Restringi(i, c[i] & static_cast<Maschera>(~bit));
-                                        cambiato = true;
-                                    }
-                                }
-                            pos[m] &= static_cast<Maschera>(~pos[l1]);
-                        }
-                    }
-                }
-            }
-        }
-        return cambiato;
-    }
-
-    bool TuttiDecisi() const {
-        for (int i = 0; i < celle; ++i)
-            if (!Singolo(c[i])) return false;
-        return true;
-    }
+    std::array<std::array<Lettore, 8>, CelleMax> lettori{};
+    std::array<uint8_t, CelleMax> numLettori{};
 };
+
+// Per bound direction (horizontal greater, horizontal less, vertical greater, vertical less): the
+// flags naming the neighbour before and after the cell along the line.
+constexpr std::array<uint8_t, 4> FlagPrec{MagSin, MinSin, MagSu, MinSu};
+constexpr std::array<uint8_t, 4> FlagSucc{MagDes, MinDes, MagGiu, MinGiu};
+
+Geometria CostruisciGeometria(int n) {
+    Geometria g;
+    for (int a = 0; a < n; ++a)
+        for (int k = 0; k < n; ++k) {
+            g.linee[a][k] = static_cast<uint8_t>(a * n + k);
+            g.linee[n + a][k] = static_cast<uint8_t>(k * n + a);
+        }
+    for (int i = 0; i < n * n; ++i) {
+        const int r = i / n, c = i % n;
+        auto dentro = [n](int r2, int c2) -> int8_t {
+            return r2 < 0 || r2 >= n || c2 < 0 || c2 >= n ? int8_t{-1} : static_cast<int8_t>(r2 * n + c2);
+        };
+        g.vicini[i] = {dentro(r, c - 1), dentro(r, c + 1), dentro(r - 1, c), dentro(r + 1, c)};
+    }
+    for (int i = 0; i < n * n; ++i)
+        for (int d = 0; d < 4; ++d) {
+            const bool verticale = d >= 2;
+            const int8_t prec = g.vicini[i][verticale ? 2 : 0], succ = g.vicini[i][verticale ? 3 : 1];
+            if (prec >= 0)
+                g.lettori[prec][g.numLettori[prec]++] = {static_cast<uint8_t>(i), static_cast<uint8_t>(d),
+                                                         FlagPrec[d]};
+            if (succ >= 0)
+                g.lettori[succ][g.numLettori[succ]++] = {static_cast<uint8_t>(i), static_cast<uint8_t>(d),
+                                                         FlagSucc[d]};
+        }
+    return g;
+}
+
+const Geometria& GeometriaDi(int n) {
+    static const std::array<Geometria, DimMax + 1> tutte = [] {
+        std::array<Geometria, DimMax + 1> t{};
+        for (int k = 1; k <= DimMax; ++k) t[k] = CostruisciGeometria(k);
+        return t;
+    }();
+    return tutte[n];
+}
 
 }  // namespace
 
+StatoLogico::StatoLogico(int n, int tecniche)
+    : n_(n < 1 || n > DimMax ? 0 : n),
+      tecniche_(tecniche),
+      tutte_(TutteLeCifre(n_)),
+      aperte_(n_ > 1 ? n_ * n_ : 0),
+      vuota_(n_ == 0) {
+    for (int i = 0; i < n_ * n_; ++i) c_[i] = tutte_;
+    righeDaVedere_ = colonneDaVedere_ = (1u << n_) - 1;
+}
+
+StatoLogico::StatoLogico(const SchemaBit& s, int tecniche) : StatoLogico(s.n, tecniche) {
+    for (int i = 0; i < n_ * n_; ++i) {
+        if (s.dato[i]) AggiungiDato(i, s.dato[i]);
+        if (s.segni[i]) AggiungiSegni(i, s.segni[i]);
+    }
+}
+
+void StatoLogico::AggiungiDato(int cella, int cifra) {
+    if (cella < 0 || cella >= n_ * n_) return;
+    Restringi(cella, c_[cella] & BitCifra(cifra));
+}
+
+void StatoLogico::AggiungiSegni(int cella, uint8_t flag) {
+    if (cella < 0 || cella >= n_ * n_ || !(flag & ~segni_[cella])) return;
+    segni_[cella] |= flag;
+    for (int d = 0; d < 4; ++d)
+        if (flag & (FlagPrec[d] | FlagSucc[d])) Regola(cella, d);
+}
+
+// A cell's candidates shrink: it goes on the queue, its lines to the scan for hidden singles.
+void StatoLogico::Restringi(int i, Maschera nuova) {
+    const Maschera prima = c_[i];
+    if (nuova == prima) return;
+    c_[i] = nuova;
+    if (Indecisa(prima) && !Indecisa(nuova)) --aperte_;
+    if (!nuova) vuota_ = true;
+    righeDaVedere_ |= 1u << (i / n_);
+    colonneDaVedere_ |= 1u << (i % n_);
+    if (!inCoda_[i]) {
+        inCoda_[i] = true;
+        coda_[fine_++ % CelleMax] = static_cast<uint8_t>(i);
+    }
+}
+
+// The sign bound of one cell along one line (d as FlagPrec) from its neighbours' candidates.
+void StatoLogico::Regola(int cella, int d) {
+    const Geometria& g = GeometriaDi(n_);
+    const uint8_t f = segni_[cella];
+    const bool verticale = d >= 2;
+    const int8_t p = g.vicini[cella][verticale ? 2 : 0], s = g.vicini[cella][verticale ? 3 : 1];
+    const Maschera prec = (f & FlagPrec[d]) && p >= 0 ? c_[p] : Maschera{0};
+    const Maschera succ = (f & FlagSucc[d]) && s >= 0 ? c_[s] : Maschera{0};
+    if (!prec && !succ) return;
+    const Maschera via = c_[cella] & EsclusiDaSegno(d % 2 == 0, prec, succ);
+    if (via) Restringi(cella, c_[cella] & static_cast<Maschera>(~via));
+}
+
+// Hidden singles of one line: false on a digit without a place.
+bool StatoLogico::Nascosti(int l) {
+    const auto& linea = GeometriaDi(n_).linee[l];
+    Presenze pr;
+    for (int k = 0; k < n_; ++k) Conta(pr, c_[linea[k]]);
+    if (pr.Una != tutte_) return false;
+    Maschera uniche = pr.Una & static_cast<Maschera>(~pr.Due);
+    for (int k = 0; k < n_ && uniche; ++k) {
+        const int i = linea[k];
+        const Maschera qui = c_[i] & uniche;
+        if (!qui || !Indecisa(c_[i])) continue;
+        uniche &= static_cast<Maschera>(~qui);
+        Restringi(i, qui & static_cast<Maschera>(-qui));  // two digits that fit only here leave one unplaced
+    }
+    return true;
+}
+
+// Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
+// changes; false on a contradiction.
+bool StatoLogico::Propaga(bool haSoluzione) {
+    const Geometria& g = GeometriaDi(n_);
+    for (;;) {
+        while (inizio_ != fine_) {
+            if (vuota_) return false;
+            if (haSoluzione && aperte_ == 0) return true;
+            const int j = coda_[inizio_++ % CelleMax];
+            inCoda_[j] = false;
+            const Maschera m = c_[j];
+            if (!Indecisa(m) && !posto_[j]) {
+                posto_[j] = true;
+                const Maschera via = static_cast<Maschera>(~m);
+                const int r = j / n_, col = j % n_;
+                for (int k = 0; k < n_; ++k) {
+                    const int tr = r * n_ + k, tc = k * n_ + col;
+                    if (tr != j && (c_[tr] & m)) Restringi(tr, c_[tr] & via);
+                    if (tc != j && (c_[tc] & m)) Restringi(tc, c_[tc] & via);
+                }
+            }
+            for (int k = 0; k < g.numLettori[j]; ++k) {
+                const Geometria::Lettore& l = g.lettori[j][k];
+                if (segni_[l.cella] & l.flag) Regola(l.cella, l.d);
+            }
+        }
+        if (vuota_) return false;
+        if ((haSoluzione && aperte_ == 0) || (!righeDaVedere_ && !colonneDaVedere_)) return true;
+        const uint32_t righe = righeDaVedere_, colonne = colonneDaVedere_;
+        righeDaVedere_ = colonneDaVedere_ = 0;
+        for (int a = 0; a < n_; ++a) {
+            if ((righe >> a & 1) && !Nascosti(a)) return false;
+            if ((colonne >> a & 1) && !Nascosti(n_ + a)) return false;
+        }
+    }
+}
+
+// Naked subsets in every line that changed since the last search (a line unchanged holds no
+// new group); true when something was struck.
+bool StatoLogico::Multipli() {
+    const Geometria& g = GeometriaDi(n_);
+    std::array<bool, CelleMax> cambiata;
+    for (int i = 0; i < n_ * n_; ++i) {
+        cambiata[i] = c_[i] != vistoMult_[i];
+        vistoMult_[i] = c_[i];
+    }
+    bool cambiato = false;
+    for (int l = 0; l < 2 * n_; ++l) {
+        const auto& linea = g.linee[l];
+        bool nuova = false;
+        std::array<Maschera, DimMax> celle{};
+        int aperte = 0;
+        for (int k = 0; k < n_; ++k) {
+            nuova = nuova || cambiata[linea[k]];
+            celle[k] = c_[linea[k]];
+            aperte += Indecisa(celle[k]) ? 1 : 0;
+        }
+        if (!nuova) continue;
+        // A group strikes only from an undecided cell outside it.
+        Gruppo gr;
+        for (int k = 2; k <= 4 && k < aperte; ++k)
+            while (k < aperte && VerificaMult(celle.data(), n_, k, gr)) {
+                for (int p = 0; p < n_; ++p) {
+                    if ((gr.Posizioni >> p & 1) || !(celle[p] & gr.Cifre)) continue;
+                    Restringi(linea[p], celle[p] & static_cast<Maschera>(~gr.Cifre));
+                    if (!Indecisa(c_[linea[p]])) --aperte;
+                    celle[p] = c_[linea[p]];
+                }
+                cambiato = true;
+            }
+    }
+    return cambiato;
+}
+
+// Swordfish on two lines (columns, then rows) for every digit that changed somewhere since the
+// last search.
+bool StatoLogico::Swordfish() {
+    const Geometria& g = GeometriaDi(n_);
+    Maschera cifreNuove = 0;
+    for (int i = 0; i < n_ * n_; ++i) {
+        if (c_[i] != vistoSwf_[i]) cifreNuove |= c_[i] | vistoSwf_[i];
+        vistoSwf_[i] = c_[i];
+    }
+    bool cambiato = false;
+    for (int tipo = 0; tipo < 2; ++tipo) {
+        const int base = tipo == 0 ? n_ : 0;
+        for (int v = 0; v < n_; ++v) {
+            const Maschera bit = static_cast<Maschera>(1u << v);
+            if (!(cifreNuove & bit)) continue;
+            std::array<uint16_t, DimMax> pos{};
+            for (int l = 0; l < n_; ++l)
+                for (int k = 0; k < n_; ++k) {
+                    const Maschera m = c_[g.linee[base + l][k]];
+                    if ((m & bit) && Indecisa(m)) pos[l] |= static_cast<uint16_t>(1u << k);
+                }
+            CoppiaLinee cp;
+            while (VerificaSwf(pos.data(), n_, cp)) {
+                const uint16_t colpite = pos[cp.Prima];
+                for (int m = 0; m < n_; ++m) {
+                    if (m == cp.Prima || m == cp.Seconda || !(pos[m] & colpite)) continue;
+                    for (int k = 0; k < n_; ++k)
+                        if ((pos[m] & colpite) >> k & 1) {
+                            const int i = g.linee[base + m][k];
+                            Restringi(i, c_[i] & static_cast<Maschera>(~bit));
+                        }
+                    pos[m] &= static_cast<uint16_t>(~colpite);
+                }
+                cambiato = true;
+            }
+        }
+    }
+    return cambiato;
+}
+
+EsitoLogica StatoLogico::Avanza(bool haSoluzione) {
+    for (;;) {
+        if (!Propaga(haSoluzione)) return EsitoLogica::Contraddizione;
+        if (aperte_ == 0) return EsitoLogica::Risolto;
+        if ((tecniche_ & 1) && Multipli()) {
+            usaMultipli_ = true;
+            continue;
+        }
+        if ((tecniche_ & 2) && Swordfish()) {
+            usaSwordfish_ = true;
+            continue;
+        }
+        return EsitoLogica::Bloccato;
+    }
+}
+
 RisultatoLogica RisolviLogica(const SchemaBit& s, int tecniche) {
     RisultatoLogica out;
-    if (s.n < 1 || s.n > DimMax) {
-        out.esito = EsitoLogica::Contraddizione;
-        return out;
-    }
-    Logica x(s);
-    for (;;) {
-        if (!x.Propaga()) {
-            out.esito = EsitoLogica::Contraddizione;
-            break;
-        }
-        if (x.TuttiDecisi()) {
-            out.esito = EsitoLogica::Risolto;
-            break;
-        }
-        if ((tecniche & 1) && x.Multipli()) {
-            out.UsaMultipli = true;
-            continue;
-        }
-        if ((tecniche & 2) && x.Swordfish()) {
-            out.UsaSwordfish = true;
-            continue;
-        }
-        out.esito = EsitoLogica::Bloccato;
-        break;
-    }
-    out.candidati = x.c;
+    StatoLogico x(s, tecniche);
+    out.esito = x.Avanza(false);
+    out.UsaMultipli = x.UsaMultipli();
+    out.UsaSwordfish = x.UsaSwordfish();
+    out.candidati = x.Candidati();
     return out;
 }
 
