@@ -230,58 +230,19 @@ public:
     }
 
     // Removal pass: signs in random order, each removed when the schema stays solvable; ends
-    // after `profondita_` failed attempts in a row. While removals keep succeeding they are tried
-    // in growing groups (a group that fails is tried again one sign at a time), which spares most
-    // of the checks on a schema still full of signs without changing what a single check allows.
+    // after `profondita_` failed attempts in a row (a sign that had to stay on a fuller schema
+    // has to stay now: it counts as failed without a check).
     void Riduci() {
-        // Every schema this pass asks about holds the givens and the signs that have to stay:
-        // their fixpoint is where each check starts, and it grows as signs turn out necessary.
-        fissi_ = SoloDati();
-        for (size_t e = 0; e < segni_.size(); ++e)
-            if (attivo_[e] && necessario_[e]) Aggiungi(fissi_, segni_[e]);
-        fissi_.Avanza(true);
-        std::vector<int> ordine;
+        ordine_.clear();
         for (int e = 0; e < static_cast<int>(segni_.size()); ++e)
-            if (attivo_[e]) ordine.push_back(e);
-        Mescola(ordine);
-        int falliti = 0;
-        int gruppo = 1;
-        const int totale = static_cast<int>(ordine.size());
-        for (int k = 0; k < totale && falliti < profondita_;) {
-            const int fine = std::min(totale, k + gruppo);
-            bool gruppoLibero = true;
-            for (int j = k; j < fine; ++j) gruppoLibero = gruppoLibero && !necessario_[ordine[j]];
-            if (fine - k > 1 && gruppoLibero) {
-                for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
-                if (Risolvibile()) {
-                    for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
-                    k = fine;
-                    gruppo *= 2;
-                    continue;
-                }
-                for (int j = k; j < fine; ++j) attivo_[ordine[j]] = true;
-                gruppo = 1;
-            }
-            const int e = ordine[k++];
-            if (necessario_[e]) {  // it had to stay on a fuller schema: it has to stay now
-                ++falliti;
-                gruppo = 1;
-                continue;
-            }
-            attivo_[e] = false;
-            if (Risolvibile()) {
-                ImpostaSegno(p_.schema, segni_[e], false);
-                falliti = 0;
-                gruppo = std::max(gruppo, 2);
-            } else {
-                attivo_[e] = true;
-                necessario_[e] = true;
-                Aggiungi(fissi_, segni_[e]);
-                fissi_.Avanza(true);
-                ++falliti;
-                gruppo = 1;
-            }
-        }
+            if (attivo_[e]) ordine_.push_back(e);
+        Mescola(ordine_);
+        falliti_ = 0;
+        StatoLogico fissi = SoloDati();
+        for (size_t e = 0; e < segni_.size(); ++e)
+            if (attivo_[e] && necessario_[e]) Aggiungi(fissi, segni_[e]);
+        fissi.Avanza(true);
+        Tratto(0, static_cast<int>(ordine_.size()), fissi);
         p_.segni = static_cast<int>(std::count(attivo_.begin(), attivo_.end(), true));
         p_.livello = LivelloLogico(RisolviLogica(p_.schema, tecniche_));
     }
@@ -289,6 +250,46 @@ public:
     const SchemaProdotto& Corrente() const { return p_; }
 
 private:
+    // The signs at positions lo..hi-1 of the order, in turn. `x` is the fixpoint of the givens,
+    // the signs that stay and every sign from position hi on: when the sign at position k is
+    // tried, those and the ones after k are exactly the schema asked about, so each half starts
+    // from `x` with the other half's signs added, and a single sign's check is its state. A state
+    // already solved solves every schema above it: its signs all go. False once the pass ends.
+    bool Tratto(int lo, int hi, const StatoLogico& x) {
+        if (x.Aperte() == 0 || hi - lo == 1) {
+            for (int k = lo; k < hi; ++k) {
+                const int e = ordine_[k];
+                if (necessario_[e] || x.Aperte() != 0) {
+                    necessario_[e] = true;
+                    if (++falliti_ >= profondita_) return false;
+                } else {
+                    attivo_[e] = false;
+                    ImpostaSegno(p_.schema, segni_[e], false);
+                    falliti_ = 0;
+                }
+            }
+            return true;
+        }
+        const int mezzo = lo + (hi - lo) / 2;
+        StatoLogico sx = x;
+        for (int k = mezzo; k < hi; ++k)
+            if (!necessario_[ordine_[k]]) Aggiungi(sx, segni_[ordine_[k]]);
+        sx.Avanza(true);
+        std::vector<bool> prima(static_cast<size_t>(mezzo - lo));
+        for (int k = lo; k < mezzo; ++k) prima[k - lo] = necessario_[ordine_[k]];
+        if (!Tratto(lo, mezzo, sx)) return false;
+        // The signs of the first half that had to stay join the second half's schemas.
+        StatoLogico dx = x;
+        bool nuovi = false;
+        for (int k = lo; k < mezzo; ++k)
+            if (necessario_[ordine_[k]] && !prima[k - lo]) {
+                Aggiungi(dx, segni_[ordine_[k]]);
+                nuovi = true;
+            }
+        if (nuovi) dx.Avanza(true);
+        return Tratto(mezzo, hi, dx);
+    }
+
     StatoLogico SoloDati() const {
         StatoLogico s(n_, tecniche_);
         for (int i = 0; i < n_ * n_; ++i)
@@ -301,20 +302,13 @@ private:
         s.AggiungiSegni(g.magg, fm);
         s.AggiungiSegni(g.min, fn);
     }
-    // Whether the givens and the signs on in attivo_ are solved by the techniques.
-    bool Risolvibile() const {
-        StatoLogico s = fissi_;
-        for (size_t e = 0; e < segni_.size(); ++e)
-            if (attivo_[e] && !necessario_[e]) Aggiungi(s, segni_[e]);
-        return s.Avanza(true) == EsitoLogica::Risolto;
-    }
-
     int n_, dati_, profondita_, tecniche_;
     SchemaProdotto p_;
     std::vector<SegnoGrid> segni_;
     std::vector<bool> attivo_;
     std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
-    StatoLogico fissi_;             // the givens and the necessary signs, at their fixpoint
+    std::vector<int> ordine_;       // the signs of the current removal pass, in turn
+    int falliti_ = 0;               // failed attempts in a row
 };
 
 // Harder first (the level as a number: Swordfish outweighs subsets), then leaner.

@@ -1,5 +1,7 @@
 #include "production/logica.h"
 
+#include <bit>
+
 #include "solver/tecniche.h"
 
 namespace kelvaro {
@@ -198,9 +200,13 @@ bool StatoLogico::Multipli() {
             aperte += Indecisa(celle[k]) ? 1 : 0;
         }
         if (!nuova) continue;
-        // A group strikes only from an undecided cell outside it.
+        // A group of k strikes only from an undecided cell outside it, and needs k cells with at
+        // most k candidates.
         Gruppo gr;
-        for (int k = 2; k <= 4 && k < aperte; ++k)
+        for (int k = 2; k <= 4 && k < aperte; ++k) {
+            int piccole = 0;
+            for (int p = 0; p < n_; ++p) piccole += Indecisa(celle[p]) && ContaCifre(celle[p]) <= k ? 1 : 0;
+            if (piccole < k) continue;
             while (k < aperte && VerificaMult(celle.data(), n_, k, gr)) {
                 for (int p = 0; p < n_; ++p) {
                     if ((gr.Posizioni >> p & 1) || !(celle[p] & gr.Cifre)) continue;
@@ -210,6 +216,7 @@ bool StatoLogico::Multipli() {
                 }
                 cambiato = true;
             }
+        }
     }
     return cambiato;
 }
@@ -217,40 +224,58 @@ bool StatoLogico::Multipli() {
 // Swordfish on two lines (columns, then rows) for every digit that changed somewhere since the
 // last search.
 bool StatoLogico::Swordfish() {
-    const Geometria& g = GeometriaDi(n_);
     Maschera cifreNuove = 0;
     for (int i = 0; i < n_ * n_; ++i) {
         if (c_[i] != vistoSwf_[i]) cifreNuove |= c_[i] | vistoSwf_[i];
         vistoSwf_[i] = c_[i];
     }
+    cifreNuove &= tutte_;
+    if (!cifreNuove) return false;
+    // Per digit and line, the positions of the undecided cells holding it: [0] per column (rows),
+    // [1] per row (columns); one pass over the grid for every digit.
+    std::array<std::array<std::array<uint16_t, DimMax>, DimMax>, 2> pos{};
+    for (int i = 0; i < n_ * n_; ++i) {
+        const Maschera m = c_[i];
+        if (!Indecisa(m)) continue;
+        const int r = i / n_, col = i % n_;
+        for (Maschera resto = m; resto; resto &= static_cast<Maschera>(resto - 1)) {
+            const int v = std::countr_zero(unsigned{resto});
+            pos[0][v][col] |= static_cast<uint16_t>(1u << r);
+            pos[1][v][r] |= static_cast<uint16_t>(1u << col);
+        }
+    }
+    // A cell loses a digit: the positions follow. A cell this leaves decided keeps its place for
+    // its last digit until the singles have taken that digit from its lines: a line still holding
+    // it elsewhere must not look like a line with two places for it.
+    auto togli = [&](int r, int col, Maschera bit) {
+        const int i = r * n_ + col;
+        Restringi(i, c_[i] & static_cast<Maschera>(~bit));
+        const int v = std::countr_zero(unsigned{bit});
+        pos[0][v][col] &= static_cast<uint16_t>(~(1u << r));
+        pos[1][v][r] &= static_cast<uint16_t>(~(1u << col));
+    };
     bool cambiato = false;
-    for (int tipo = 0; tipo < 2; ++tipo) {
-        const int base = tipo == 0 ? n_ : 0;
+    for (int tipo = 0; tipo < 2; ++tipo)
         for (int v = 0; v < n_; ++v) {
             const Maschera bit = static_cast<Maschera>(1u << v);
             if (!(cifreNuove & bit)) continue;
-            std::array<uint16_t, DimMax> pos{};
-            for (int l = 0; l < n_; ++l)
-                for (int k = 0; k < n_; ++k) {
-                    const Maschera m = c_[g.linee[base + l][k]];
-                    if ((m & bit) && Indecisa(m)) pos[l] |= static_cast<uint16_t>(1u << k);
-                }
+            auto& p = pos[tipo][v];
             CoppiaLinee cp;
-            while (VerificaSwf(pos.data(), n_, cp)) {
-                const uint16_t colpite = pos[cp.Prima];
+            while (VerificaSwf(p.data(), n_, cp)) {
+                const uint16_t colpite = p[cp.Prima];
                 for (int m = 0; m < n_; ++m) {
-                    if (m == cp.Prima || m == cp.Seconda || !(pos[m] & colpite)) continue;
-                    for (int k = 0; k < n_; ++k)
-                        if ((pos[m] & colpite) >> k & 1) {
-                            const int i = g.linee[base + m][k];
-                            Restringi(i, c_[i] & static_cast<Maschera>(~bit));
-                        }
-                    pos[m] &= static_cast<uint16_t>(~colpite);
+                    if (m == cp.Prima || m == cp.Seconda) continue;
+                    for (uint16_t qui = p[m] & colpite; qui; qui &= static_cast<uint16_t>(qui - 1)) {
+                        const int k = std::countr_zero(unsigned{qui});
+                        if (tipo == 0)
+                            togli(k, m, bit);
+                        else
+                            togli(m, k, bit);
+                    }
                 }
                 cambiato = true;
             }
         }
-    }
     return cambiato;
 }
 
