@@ -106,6 +106,8 @@ void StatoLogico::Restringi(int i, Maschera nuova) {
     if (!nuova) vuota_ = true;
     righeDaVedere_ |= 1u << (i / n_);
     colonneDaVedere_ |= 1u << (i % n_);
+    lineeMult_ |= 1u << (i / n_) | 1u << (DimMax + i % n_);
+    cifreSwf_ |= prima;
     if (!inCoda_[i]) {
         inCoda_[i] = true;
         coda_[fine_++ % CelleMax] = static_cast<uint8_t>(i);
@@ -183,23 +185,18 @@ bool StatoLogico::Propaga(bool haSoluzione) {
 // new group); true when something was struck.
 bool StatoLogico::Multipli() {
     const Geometria& g = GeometriaDi(n_);
-    std::array<bool, CelleMax> cambiata;
-    for (int i = 0; i < n_ * n_; ++i) {
-        cambiata[i] = c_[i] != vistoMult_[i];
-        vistoMult_[i] = c_[i];
-    }
+    const uint32_t linee = lineeMult_;
+    lineeMult_ = 0;
     bool cambiato = false;
     for (int l = 0; l < 2 * n_; ++l) {
+        if (!(linee >> (l < n_ ? l : DimMax + l - n_) & 1)) continue;
         const auto& linea = g.linee[l];
-        bool nuova = false;
         std::array<Maschera, DimMax> celle{};
         int aperte = 0;
         for (int k = 0; k < n_; ++k) {
-            nuova = nuova || cambiata[linea[k]];
             celle[k] = c_[linea[k]];
             aperte += Indecisa(celle[k]) ? 1 : 0;
         }
-        if (!nuova) continue;
         // A group of k strikes only from an undecided cell outside it, and needs k cells with at
         // most k candidates.
         Gruppo gr;
@@ -224,12 +221,8 @@ bool StatoLogico::Multipli() {
 // Swordfish on two lines (columns, then rows) for every digit that changed somewhere since the
 // last search.
 bool StatoLogico::Swordfish() {
-    Maschera cifreNuove = 0;
-    for (int i = 0; i < n_ * n_; ++i) {
-        if (c_[i] != vistoSwf_[i]) cifreNuove |= c_[i] | vistoSwf_[i];
-        vistoSwf_[i] = c_[i];
-    }
-    cifreNuove &= tutte_;
+    const Maschera cifreNuove = cifreSwf_ & tutte_;
+    cifreSwf_ = 0;
     if (!cifreNuove) return false;
     // Per digit and line, the positions of the undecided cells holding it: [0] per column (rows),
     // [1] per row (columns); one pass over the grid for every digit.

@@ -37,6 +37,8 @@ inline int LivelloLogico(const RisultatoLogica& r) {
 // reached so far is a valid start: a state is built up once, copied (it is a plain value), and the
 // copy gets what one question adds.
 class StatoLogico {
+    static constexpr Maschera TutteLeCifre9 = 0x1FF;
+
 public:
     StatoLogico() = default;
     // Size n (1..9), every cell open, no given, no sign.
@@ -76,8 +78,10 @@ private:
     std::array<Maschera, CelleMax> c_{};
     std::array<uint8_t, CelleMax> segni_{};
     std::array<bool, CelleMax> posto_{};  // a decided cell whose digit left its lines
-    // Candidates as the last subset search and Swordfish search saw them.
-    std::array<Maschera, CelleMax> vistoMult_{}, vistoSwf_{};
+    // Lines (rows from bit 0, columns from bit 9) with a cell changed since the last subset
+    // search; digits of the cells changed since the last Swordfish search.
+    uint32_t lineeMult_ = ~0u;
+    Maschera cifreSwf_ = TutteLeCifre9;
     // Cells waiting to be looked at, each at most once in the queue; lines to scan for hidden
     // singles.
     std::array<uint8_t, CelleMax> coda_{};
