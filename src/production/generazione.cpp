@@ -8,6 +8,7 @@
 #include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
+#include "solver/tecniche.h"
 
 namespace kelvaro {
 
@@ -49,50 +50,67 @@ void Mescola(std::vector<T>& v) {
     for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[Estrai(i + 1)]);
 }
 
-// Fills the empty cells (0) of a partial Latin square, always at the cell with fewest digits
-// left, trying its digits in random order.
-bool Riempi(int n, std::array<uint8_t, CelleMax>& g, std::array<Maschera, DimMax>& righe,
-            std::array<Maschera, DimMax>& colonne) {
-    const Maschera tutte = static_cast<Maschera>((1u << n) - 1);
-    int scelta = -1, migliore = n + 1;
-    Maschera liberi = 0;
-    for (int i = 0; i < n * n && migliore > 1; ++i) {
-        if (g[i]) continue;
-        const Maschera m = tutte & static_cast<Maschera>(~(righe[i / n] | colonne[i % n]));
-        const int k = ContaCifre(m);
-        if (k < migliore) {
-            migliore = k;
-            scelta = i;
-            liberi = m;
+// One row of a Latin square under the rows already made: a perfect matching of the columns to
+// the digits their column still lacks, found by augmenting paths tried in random order. Rows made
+// so always leave room for the next (a Latin rectangle always extends), so no row is ever undone:
+// a backtracking fill cell by cell now and then wanders for a long time on a large grid.
+class RigaLatina {
+public:
+    RigaLatina(int n, const std::array<Maschera, DimMax>& colonne) : n_(n), colonne_(colonne) {
+        colonnaDi_.fill(-1);
+    }
+    // cifra[c]: the digit (0-based) of column c.
+    void Trova(std::array<int, DimMax>& cifra) {
+        std::array<int, DimMax> ordine{};
+        for (int c = 0; c < n_; ++c) ordine[c] = c;
+        for (int i = n_ - 1; i > 0; --i) std::swap(ordine[i], ordine[Estrai(i + 1)]);
+        for (int k = 0; k < n_; ++k) {
+            viste_ = 0;
+            Aumenta(ordine[k]);
         }
+        for (int v = 0; v < n_; ++v)
+            if (colonnaDi_[v] >= 0) cifra[colonnaDi_[v]] = v;
     }
-    if (scelta < 0) return true;
-    if (migliore == 0) return false;
-    std::array<int, DimMax> cifre{};
-    int quante = 0;
-    for (int v = 0; v < n; ++v)
-        if (liberi >> v & 1) cifre[quante++] = v;
-    for (int i = quante - 1; i > 0; --i) std::swap(cifre[i], cifre[Estrai(i + 1)]);
-    const int r = scelta / n, c = scelta % n;
-    for (int k = 0; k < quante; ++k) {
-        const Maschera bit = static_cast<Maschera>(1u << cifre[k]);
-        righe[r] |= bit;
-        colonne[c] |= bit;
-        g[scelta] = static_cast<uint8_t>(cifre[k] + 1);
-        if (Riempi(n, g, righe, colonne)) return true;
-        righe[r] &= static_cast<Maschera>(~bit);
-        colonne[c] &= static_cast<Maschera>(~bit);
-        g[scelta] = 0;
+
+private:
+    bool Aumenta(int c) {
+        std::array<int, DimMax> cifre{};
+        int quante = 0;
+        const Maschera libere = TutteLeCifre(n_) & static_cast<Maschera>(~colonne_[c]);
+        for (int v = 0; v < n_; ++v)
+            if (libere >> v & 1) cifre[quante++] = v;
+        for (int i = quante - 1; i > 0; --i) std::swap(cifre[i], cifre[Estrai(i + 1)]);
+        for (int k = 0; k < quante; ++k) {
+            const int v = cifre[k];
+            if (viste_ >> v & 1) continue;
+            viste_ |= 1u << v;
+            if (colonnaDi_[v] < 0 || Aumenta(colonnaDi_[v])) {
+                colonnaDi_[v] = c;
+                return true;
+            }
+        }
+        return false;
     }
-    return false;
-}
+
+    int n_;
+    const std::array<Maschera, DimMax>& colonne_;
+    std::array<int, DimMax> colonnaDi_{};  // the column each digit has, -1 none yet
+    unsigned viste_ = 0;                   // digits the current augmenting search has passed
+};
 
 }  // namespace
 
 std::array<uint8_t, CelleMax> GrigliaCasuale(int n) {
     std::array<uint8_t, CelleMax> g{};
-    std::array<Maschera, DimMax> righe{}, colonne{};
-    Riempi(n, g, righe, colonne);
+    std::array<Maschera, DimMax> colonne{};  // digits each column has so far
+    for (int r = 0; r < n; ++r) {
+        std::array<int, DimMax> cifra{};
+        RigaLatina(n, colonne).Trova(cifra);
+        for (int c = 0; c < n; ++c) {
+            g[r * n + c] = static_cast<uint8_t>(cifra[c] + 1);
+            colonne[c] |= static_cast<Maschera>(1u << cifra[c]);
+        }
+    }
     return g;
 }
 

@@ -65,7 +65,7 @@ TEST(Logica, ComeIlRisolutoreSuSchemiRidotti) {
     RiportaCasualeAllInizio();
     std::array<int, 4> visti{};
     for (int n = 4; n <= 9; ++n)
-        for (int prova = 0; prova < 12; ++prova) {
+        for (int prova = 0; prova < 24; ++prova) {
             SchemaProdotto p;
             p.schema.n = n;
             p.soluzione = GrigliaCasuale(n);
