@@ -6,10 +6,8 @@
 
 namespace kelvaro {
 
-namespace {
-
 // What a size's cells are to each other, the same for every schema of that size.
-struct Geometria {
+struct GeometriaLogica {
     std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
     // Per cell, its neighbours left, right, up, down; -1 outside the grid.
     std::array<std::array<int8_t, 4>, CelleMax> vicini{};
@@ -24,13 +22,15 @@ struct Geometria {
     std::array<uint8_t, CelleMax> numLettori{};
 };
 
+namespace {
+
 // Per bound direction (horizontal greater, horizontal less, vertical greater, vertical less): the
 // flags naming the neighbour before and after the cell along the line.
 constexpr std::array<uint8_t, 4> FlagPrec{MagSin, MinSin, MagSu, MinSu};
 constexpr std::array<uint8_t, 4> FlagSucc{MagDes, MinDes, MagGiu, MinGiu};
 
-Geometria CostruisciGeometria(int n) {
-    Geometria g;
+GeometriaLogica CostruisciGeometriaLogica(int n) {
+    GeometriaLogica g;
     for (int a = 0; a < n; ++a)
         for (int k = 0; k < n; ++k) {
             g.linee[a][k] = static_cast<uint8_t>(a * n + k);
@@ -57,10 +57,10 @@ Geometria CostruisciGeometria(int n) {
     return g;
 }
 
-const Geometria& GeometriaDi(int n) {
-    static const std::array<Geometria, DimMax + 1> tutte = [] {
-        std::array<Geometria, DimMax + 1> t{};
-        for (int k = 1; k <= DimMax; ++k) t[k] = CostruisciGeometria(k);
+const GeometriaLogica& GeometriaDi(int n) {
+    static const std::array<GeometriaLogica, DimMax + 1> tutte = [] {
+        std::array<GeometriaLogica, DimMax + 1> t{};
+        for (int k = 1; k <= DimMax; ++k) t[k] = CostruisciGeometriaLogica(k);
         return t;
     }();
     return tutte[n];
@@ -70,6 +70,7 @@ const Geometria& GeometriaDi(int n) {
 
 StatoLogico::StatoLogico(int n, int tecniche)
     : n_(n < 1 || n > DimMax ? 0 : n),
+      geo_(&GeometriaDi(n_)),
       tecniche_(tecniche),
       tutte_(TutteLeCifre(n_)),
       aperte_(n_ > 1 ? n_ * n_ : 0),
@@ -116,20 +117,26 @@ void StatoLogico::Restringi(int i, Maschera nuova) {
 
 // The sign bound of one cell along one line (d as FlagPrec) from its neighbours' candidates.
 void StatoLogico::Regola(int cella, int d) {
-    const Geometria& g = GeometriaDi(n_);
+    const GeometriaLogica& g = *geo_;
     const uint8_t f = segni_[cella];
     const bool verticale = d >= 2;
     const int8_t p = g.vicini[cella][verticale ? 2 : 0], s = g.vicini[cella][verticale ? 3 : 1];
     const Maschera prec = (f & FlagPrec[d]) && p >= 0 ? c_[p] : Maschera{0};
     const Maschera succ = (f & FlagSucc[d]) && s >= 0 ? c_[s] : Maschera{0};
     if (!prec && !succ) return;
+    // The bound is one of the neighbours' candidates: a cell already above all of them ("greater")
+    // or below all of them ("less") has nothing to lose.
+    const Maschera qui = c_[cella], vicini = prec | succ;
+    if (d % 2 == 0 ? (qui & static_cast<Maschera>(-qui)) > std::bit_floor(vicini)
+                   : std::bit_floor(qui) < (vicini & static_cast<Maschera>(-vicini)))
+        return;
     const Maschera via = c_[cella] & EsclusiDaSegno(d % 2 == 0, prec, succ);
     if (via) Restringi(cella, c_[cella] & static_cast<Maschera>(~via));
 }
 
 // Hidden singles of one line: false on a digit without a place.
 bool StatoLogico::Nascosti(int l) {
-    const auto& linea = GeometriaDi(n_).linee[l];
+    const auto& linea = geo_->linee[l];
     Presenze pr;
     for (int k = 0; k < n_; ++k) Conta(pr, c_[linea[k]]);
     if (pr.Una != tutte_) return false;
@@ -147,7 +154,7 @@ bool StatoLogico::Nascosti(int l) {
 // Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
 // changes; false on a contradiction.
 bool StatoLogico::Propaga(bool haSoluzione) {
-    const Geometria& g = GeometriaDi(n_);
+    const GeometriaLogica& g = *geo_;
     for (;;) {
         while (inizio_ != fine_) {
             if (vuota_) return false;
@@ -166,7 +173,7 @@ bool StatoLogico::Propaga(bool haSoluzione) {
                 }
             }
             for (int k = 0; k < g.numLettori[j]; ++k) {
-                const Geometria::Lettore& l = g.lettori[j][k];
+                const GeometriaLogica::Lettore& l = g.lettori[j][k];
                 if (segni_[l.cella] & l.flag) Regola(l.cella, l.d);
             }
         }
@@ -184,7 +191,7 @@ bool StatoLogico::Propaga(bool haSoluzione) {
 // Naked subsets in every line that changed since the last search (a line unchanged holds no
 // new group); true when something was struck.
 bool StatoLogico::Multipli() {
-    const Geometria& g = GeometriaDi(n_);
+    const GeometriaLogica& g = *geo_;
     const uint32_t linee = lineeMult_;
     lineeMult_ = 0;
     bool cambiato = false;

@@ -31,6 +31,8 @@ inline int LivelloLogico(const RisultatoLogica& r) {
     return (r.UsaMultipli ? 1 : 0) | (r.UsaSwordfish ? 2 : 0);
 }
 
+struct GeometriaLogica;
+
 // The same check kept open, for a caller that asks it many times about one grid. A given or a
 // sign added to a state only takes candidates away, and the techniques reach the same end from
 // any state they passed through (each finding stays true with fewer candidates), so the point
@@ -70,6 +72,7 @@ private:
     bool Swordfish();
 
     int n_ = 0;
+    const GeometriaLogica* geo_ = nullptr;  // lines and neighbours of size n_
     int tecniche_ = 0;
     Maschera tutte_ = 0;
     int aperte_ = 0;      // cells with more than one candidate
