@@ -138,13 +138,18 @@ void StatoLogico::Regola(int cella, int d) {
 bool StatoLogico::Nascosti(int l) {
     const auto& linea = geo_->linee[l];
     Presenze pr;
-    for (int k = 0; k < n_; ++k) Conta(pr, c_[linea[k]]);
+    Maschera decise = 0;  // digits of the line's decided cells: nothing to place there
+    for (int k = 0; k < n_; ++k) {
+        const Maschera m = c_[linea[k]];
+        Conta(pr, m);
+        if (!Indecisa(m)) decise |= m;
+    }
     if (pr.Una != tutte_) return false;
-    Maschera uniche = pr.Una & static_cast<Maschera>(~pr.Due);
+    Maschera uniche = pr.Una & static_cast<Maschera>(~(pr.Due | decise));
     for (int k = 0; k < n_ && uniche; ++k) {
         const int i = linea[k];
         const Maschera qui = c_[i] & uniche;
-        if (!qui || !Indecisa(c_[i])) continue;
+        if (!qui) continue;
         uniche &= static_cast<Maschera>(~qui);
         Restringi(i, qui & static_cast<Maschera>(-qui));  // two digits that fit only here leave one unplaced
     }
@@ -200,16 +205,20 @@ bool StatoLogico::Multipli() {
         const auto& linea = g.linee[l];
         std::array<Maschera, DimMax> celle{};
         int aperte = 0;
+        std::array<int, DimMax + 1> perNumero{};  // undecided cells by number of candidates
         for (int k = 0; k < n_; ++k) {
             celle[k] = c_[linea[k]];
-            aperte += Indecisa(celle[k]) ? 1 : 0;
+            if (Indecisa(celle[k])) {
+                ++aperte;
+                ++perNumero[ContaCifre(celle[k])];
+            }
         }
         // A group of k strikes only from an undecided cell outside it, and needs k cells with at
         // most k candidates.
         Gruppo gr;
+        int piccole = 0;
         for (int k = 2; k <= 4 && k < aperte; ++k) {
-            int piccole = 0;
-            for (int p = 0; p < n_; ++p) piccole += Indecisa(celle[p]) && ContaCifre(celle[p]) <= k ? 1 : 0;
+            piccole += perNumero[k];
             if (piccole < k) continue;
             while (k < aperte && VerificaMult(celle.data(), n_, k, gr)) {
                 for (int p = 0; p < n_; ++p) {
