@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,18 +90,22 @@ void RisolviInsieme(benchmark::State& state, const std::string& cartella, const 
         state.SkipWithError("nessuno schema trovato");
         return;
     }
-    Banco b;
-    b.imp.AttivaMultipli = tecniche;
+    // One workbench per schema, made before timing: only the solves are timed.
     ContaRighe righe;
-    b.ris.resoconto = &righe;
-    b.ris.ConservaPassi = false;
+    std::vector<std::unique_ptr<Banco>> banchi;
+    for (const Schema& s : schemi) {
+        auto& b = *banchi.emplace_back(std::make_unique<Banco>());
+        b.schema = s;
+        b.imp.AttivaMultipli = tecniche;
+        b.ris.resoconto = &righe;
+        b.ris.ConservaPassi = false;
+    }
     int64_t risolti = 0;
     for (auto _ : state) {
         RiportaCasualeAllInizio();
-        for (const Schema& s : schemi) {
-            b.schema = s;
-            RisolviSchema(b);
-            risolti += b.ris.Risolto;
+        for (auto& b : banchi) {
+            RisolviSchema(*b);
+            risolti += b->ris.Risolto;
         }
     }
     const auto passate = state.iterations() * static_cast<int64_t>(schemi.size());
@@ -109,7 +114,22 @@ void RisolviInsieme(benchmark::State& state, const std::string& cartella, const 
     state.counters["schemi/s"] =
         benchmark::Counter(static_cast<double>(passate), benchmark::Counter::kIsRate);
     state.counters["righe"] = static_cast<double>(righe.conta) / static_cast<double>(passate);
+    state.counters["s/schema"] = benchmark::Counter(
+        static_cast<double>(passate), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
+
+// Every size and level of bench/unequal/ (t trivial, e easy, k tricky, x extreme, r recursive):
+// BM_Unequal/9x is the set of 9 x 9 extreme schemas.
+const bool PerDimensioneELivello = [] {
+    for (int n = 4; n <= 9; ++n)
+        for (const char livello : std::string("tekxr")) {
+            const std::string prefisso = std::to_string(n) + livello;
+            benchmark::RegisterBenchmark(("BM_Unequal/" + prefisso).c_str(), [prefisso](benchmark::State& s) {
+                RisolviInsieme(s, "unequal", prefisso + "_", 3);
+            })->Unit(benchmark::kMicrosecond);
+        }
+    return true;
+}();
 
 void BM_Unequal9Facili(benchmark::State& s) {
     RisolviInsieme(s, "unequal", "9e", 3);

@@ -2,14 +2,24 @@
 
 namespace kelvaro {
 
-void LogSoluzione::Aggiungi(const std::string& testo) {
-    righe_.push_back(testo);
+std::string& LogSoluzione::NuovaRiga() {
+    if (libere_.empty()) {
+        righe_.emplace_back();
+    } else {
+        righe_.push_back(std::move(libere_.back()));
+        libere_.pop_back();
+        righe_.back().clear();
+    }
     allineatoSinistra_ = false;
+    return righe_.back();
+}
+
+void LogSoluzione::Aggiungi(const std::string& testo) {
+    NuovaRiga() = testo;
 }
 
 int LogSoluzione::Riserva() {
-    righe_.emplace_back();
-    allineatoSinistra_ = false;
+    NuovaRiga();
     return static_cast<int>(righe_.size()) - 1;
 }
 
@@ -18,6 +28,7 @@ void LogSoluzione::Scrivi(int indice, const std::string& testo) {
 }
 
 void LogSoluzione::Svuota() {
+    for (std::string& r : righe_) libere_.push_back(std::move(r));
     righe_.clear();
     allineatoSinistra_ = false;
 }

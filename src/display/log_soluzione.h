@@ -9,6 +9,9 @@ class LogSoluzione {
 public:
     // Appends a line (rows n -> n + 1, text into row n).
     void Aggiungi(const std::string& testo);
+    // Appends an empty line and returns it to be written in place: the solver writes thousands
+    // of lines, and the strings of emptied lines are used again.
+    std::string& NuovaRiga();
     // Reserves the next line and returns its index into Righe(); fill it with Scrivi.
     int Riserva();
     void Scrivi(int indice, const std::string& testo);
@@ -24,6 +27,7 @@ public:
 
 private:
     std::vector<std::string> righe_;
+    std::vector<std::string> libere_;  // emptied lines, kept for their storage
     bool allineatoSinistra_ = false;
 };
 

@@ -28,6 +28,18 @@ double GeneraCasuale(double ValoreC) {
     return std::floor(EstraiCasuale() * ValoreC + 1.0);
 }
 
+void GeneraCasuali(double ValoreC, int* valori, int quanti) {
+    uint32_t x = g_stato.load(std::memory_order_relaxed);
+    for (;;) {
+        uint32_t y = x;
+        for (int k = 0; k < quanti; ++k) {
+            y = Successivo(y);
+            valori[k] = static_cast<int>(std::floor(static_cast<double>(y) / 16777216.0 * ValoreC + 1.0));
+        }
+        if (g_stato.compare_exchange_weak(x, y, std::memory_order_relaxed)) return;
+    }
+}
+
 void RiportaCasualeAllInizio() {
     g_stato.store(Inizio);
 }

@@ -8,6 +8,9 @@ namespace kelvaro {
 
 // floor(r * ValoreC + 1), r the next draw in [0, 1).
 double GeneraCasuale(double ValoreC);
+// The next `quanti` values of GeneraCasuale(ValoreC) as whole numbers, drawn in one go (no other
+// thread's draw falls between them).
+void GeneraCasuali(double ValoreC, int* valori, int quanti);
 // Next raw draw in [0, 1).
 double EstraiCasuale();
 // Back to the fixed start: the web publisher calls it before each schema's solve, so that a page

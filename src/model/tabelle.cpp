@@ -28,7 +28,22 @@ int ContaCelleProblema(const Schema& s) {
 }
 
 std::string DesCella(int r, int c) {
-    return "R" + std::to_string(r) + "C" + std::to_string(c);
+    std::string s;
+    AccodaCella(s, r, c);
+    return s;
+}
+
+void AccodaCella(std::string& riga, int r, int c) {
+    auto numero = [&riga](int v) {
+        if (v >= 0 && v <= 9)
+            riga += static_cast<char>('0' + v);
+        else
+            riga += std::to_string(v);
+    };
+    riga += 'R';
+    numero(r);
+    riga += 'C';
+    numero(c);
 }
 
 void CostruisciSegni(Schema& s) {

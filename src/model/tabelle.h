@@ -62,6 +62,8 @@ void AzzeraTabella(Tabella& tbl, int n);
 int ContaCelleProblema(const Schema& s);
 // "R" r "C" c, as every log sentence names a cell.
 std::string DesCella(int r, int c);
+// Appends DesCella(r, c) to a line being written.
+void AccodaCella(std::string& riga, int r, int c);
 // Rebuilds tblSegni from Vincoli; only the direction from cell 1 to cell 2 matters.
 void CostruisciSegni(Schema& s);
 // Row-major concatenation of cells 1..n x 1..n.

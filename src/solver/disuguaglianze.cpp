@@ -1,5 +1,7 @@
 // Inequality signs: a cell greater (less) than its neighbours along a line loses the digits that
 // cannot exceed (stay below) them.
+#include <bit>
+
 #include "display/visualizza.h"
 #include "solver/risolvi.h"
 
@@ -47,8 +49,7 @@ void AggiornaSegno(Banco& b, Tavola& t, const char* relazione) {
     b.log.Scrivi(riga, F);
     ColoraCella(b, ps.Riga, ps.Colonna, ColoreGiallo);
     b.log.Aggiungi("Elimino " + ps.Valore + " da " + cella);
-    if (ps.Riga >= 0 && ps.Riga <= DimMax + 1 && ps.Colonna >= 0 && ps.Colonna <= DimMax + 1)
-        t.S[ps.Riga][ps.Colonna] &= static_cast<Maschera>(~MascheraDi(ps.Valore));
+    t.Togli(ps.Riga, ps.Colonna, MascheraDi(ps.Valore));
 }
 
 }  // namespace
@@ -81,8 +82,22 @@ void AggiornaMinore(Banco& b, Tavola& t) {
 
 bool CercaSegni(Banco& b, const Tavola& t) {
     const int n = t.n;
+    Quiete& q = t.quiete;
+    if (!q.SegniLetti) {
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                const SegniCella& sg = b.schema.tblSegni[r][c];
+                if (sg.MagSin || sg.MagDes || sg.MinSin || sg.MinDes || sg.MagSu || sg.MagGiu || sg.MinSu ||
+                    sg.MinGiu)
+                    q.ConSegni[r] |= static_cast<uint16_t>(1u << c);
+            }
+        q.SegniLetti = true;
+    }
     for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
+        for (uint16_t daVedere = q.ConSegni[r] & static_cast<uint16_t>(~q.Segni[r]); daVedere;
+             daVedere &= static_cast<uint16_t>(daVedere - 1)) {
+            const int c = std::countr_zero(unsigned{daVedere});
+            const uint16_t bit = static_cast<uint16_t>(1u << c);
             const SegniCella& sg = b.schema.tblSegni[r][c];
             if ((sg.MagSin || sg.MagDes) &&
                 VerificaSegno(b, true, r, c, r, c - 1, r, c + 1, sg.MagSin, sg.MagDes, t))
@@ -96,6 +111,7 @@ bool CercaSegni(Banco& b, const Tavola& t) {
             if ((sg.MinSu || sg.MinGiu) &&
                 VerificaSegno(b, false, r, c, r - 1, c, r + 1, c, sg.MinSu, sg.MinGiu, t))
                 return true;
+            t.quiete.Segni[r] |= bit;
         }
     return false;
 }

@@ -1,20 +1,108 @@
 #include "solver/maschere.h"
 
+#include <bit>
+
 namespace kelvaro {
 
 Tavola::Tavola(int dim) : n(dim) {
+    if (n < 1 || n > DimMax) {
+        n = 0;
+        return;
+    }
     const Maschera tutte = TutteLeCifre(n);
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) S[r][c] = tutte;
+    // Every line holds every digit n times; with one digit each cell is a single not yet placed.
+    for (int k = 1; k <= n; ++k)
+        for (const int l : {k, Colonna(k)}) {
+            Una[l] = tutte;
+            Due[l] = n > 1 ? tutte : Maschera{0};
+            for (int d = 0; d < n; ++d) Quante[l][d] = static_cast<uint8_t>(n);
+        }
+    if (n == 1) Pronte[1] = 1u << 1;
 }
 
 Tavola::Tavola(const Tabella& tblS, const Tabella& tblE, int dim) : n(dim) {
+    if (n < 1 || n > DimMax) n = 0;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             S[r][c] = MascheraDi(tblS[r][c]);
             const std::string& e = tblE[r][c];
             E[r][c] = e.size() == 1 && e[0] >= '1' && e[0] <= '9' ? static_cast<uint8_t>(e[0] - '0') : 0;
+            const Maschera m = S[r][c];
+            S[r][c] = 0;
+            Imposta(r, c, m, E[r][c]);
+            if (E[r][c] && m != BitCifra(E[r][c])) Coerente = false;
         }
+}
+
+void Tavola::Imposta(int r, int c, Maschera candidati, uint8_t posto) {
+    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return;
+    const Maschera prima = S[r][c];
+    const uint8_t primo = E[r][c];
+    S[r][c] = candidati;
+    E[r][c] = posto;
+    Tocca(r, c, prima);
+    if (primo != posto && r >= 1 && r <= n && c >= 1 && c <= n) {
+        // Placed digits of the two lines, read again.
+        Maschera riga = 0, colonna = 0;
+        for (int k = 1; k <= n; ++k) {
+            riga |= BitCifra(E[r][k]);
+            colonna |= BitCifra(E[k][c]);
+        }
+        Posti[r] = riga;
+        Posti[Colonna(c)] = colonna;
+    }
+}
+
+bool Tavola::Togli(int r, int c, Maschera via) {
+    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return false;
+    const Maschera prima = S[r][c];
+    if (!(prima & via)) return false;
+    S[r][c] = static_cast<Maschera>(prima & ~via);
+    Tocca(r, c, prima);
+    return true;
+}
+
+void Tavola::Tocca(int r, int c, Maschera prima) {
+    const Maschera m = S[r][c];
+    const uint16_t bitC = static_cast<uint16_t>(1u << c), bitR = static_cast<uint16_t>(1u << r);
+    if (m == 0 || (!Indecisa(m) && E[r][c] == 0))
+        Pronte[r] |= bitC;
+    else
+        Pronte[r] &= static_cast<uint16_t>(~bitC);
+    if (r >= 1 && r <= n && c >= 1 && c <= n && prima != m) {
+        for (const int l : {r, Colonna(c)}) {
+            auto& quante = Quante[l];
+            for (Maschera via = prima & static_cast<Maschera>(~m); via;
+                 via &= static_cast<Maschera>(via - 1)) {
+                const int d = std::countr_zero(unsigned{via});
+                const Maschera bit = static_cast<Maschera>(1u << d);
+                const uint8_t q = --quante[d];
+                if (q == 1) Due[l] &= static_cast<Maschera>(~bit);
+                if (q == 0) Una[l] &= static_cast<Maschera>(~bit);
+            }
+            for (Maschera piu = m & static_cast<Maschera>(~prima); piu;
+                 piu &= static_cast<Maschera>(piu - 1)) {
+                const int d = std::countr_zero(unsigned{piu});
+                const Maschera bit = static_cast<Maschera>(1u << d);
+                const uint8_t q = ++quante[d];
+                if (q == 1) Una[l] |= bit;
+                if (q == 2) Due[l] |= bit;
+            }
+        }
+    }
+    for (auto& k : quiete.Multipli) {
+        k[0] &= static_cast<uint16_t>(~bitC);
+        k[1] &= static_cast<uint16_t>(~bitR);
+    }
+    const Maschera cifre = prima | m;
+    quiete.Swordfish[0] &= static_cast<Maschera>(~cifre);
+    quiete.Swordfish[1] &= static_cast<Maschera>(~cifre);
+    // The signs of the cell and of its four neighbours read it.
+    quiete.Segni[r] &= static_cast<uint16_t>(~(bitC | bitC << 1 | bitC >> 1));
+    if (r > 0) quiete.Segni[r - 1] &= static_cast<uint16_t>(~bitC);
+    if (r <= DimMax) quiete.Segni[r + 1] &= static_cast<uint16_t>(~bitC);
 }
 
 void Tavola::ScriviCandidati(Tabella& tblS) const {

@@ -14,10 +14,35 @@
 
 namespace kelvaro {
 
+// What the detections learnt on a table: which lines, cells and digits are known to give no
+// finding. Every change to a cell forgets what depended on it, so a pass looks again only where
+// something changed since the last one. A detection reads only its own line (its cell and the
+// neighbours for a sign, every line for a digit's Swordfish), so what it found nothing in stays
+// without finding until one of those cells changes.
+struct Quiete {
+    std::array<std::array<uint16_t, 2>, 3> Multipli{};  // [k - 2][0 columns, 1 rows]: no group of k
+    std::array<Maschera, 2> Swordfish{};                // [0 columns, 1 rows]: digits without a pair
+    std::array<uint16_t, DimMax + 2> Segni{};           // bit c of row r: no sign of the cell strikes
+    // Bit c of row r: the cell carries a sign (read from the schema at the first sign search).
+    std::array<uint16_t, DimMax + 2> ConSegni{};
+    bool SegniLetti = false;
+};
+
 struct Tavola {
     int n = 0;
     std::array<std::array<Maschera, DimMax + 2>, DimMax + 2> S{};  // candidates, bit v - 1 = digit v
     std::array<std::array<uint8_t, DimMax + 2>, DimMax + 2> E{};   // placed digit, 0 = none
+    // Bit c of row r: the cell has no candidate, or one it has not placed yet.
+    std::array<uint16_t, DimMax + 2> Pronte{};
+    // Per line (row r at r, column c at Colonna(c)), kept as cells change: the digits its cells
+    // hold at all, in more than one cell, and the digits placed in it.
+    std::array<Maschera, 2 * (DimMax + 2)> Una{}, Due{}, Posti{};
+    std::array<std::array<uint8_t, DimMax>, 2 * (DimMax + 2)> Quante{};
+    // Every placed cell holds just its digit: true for every table the solver makes (a placed
+    // digit can only be struck, which empties the cell, and an empty cell is found first).
+    bool Coerente = true;
+    static int Colonna(int c) { return DimMax + 2 + c; }
+    mutable Quiete quiete;  // a cache: the detections read the table as const
 
     Tavola() = default;
     // Every cell holds every digit, nothing is placed.
@@ -27,8 +52,15 @@ struct Tavola {
     // Back to strings: candidates ascending, "" for nothing placed.
     void Scrivi(Tabella& tblS, Tabella& tblE) const;
     void ScriviCandidati(Tabella& tblS) const;
-};
 
+    // Every change to a cell goes through these. Cells outside 0..DimMax + 1 are ignored.
+    void Imposta(int r, int c, Maschera candidati, uint8_t posto);
+    // Strikes digits; true when some of them were there.
+    bool Togli(int r, int c, Maschera via);
+
+private:
+    void Tocca(int r, int c, Maschera prima);
+};
 // The digits of a mask, ascending ("135").
 std::string CifreDi(Maschera m);
 // The mask of the digits 1..9 in a string.

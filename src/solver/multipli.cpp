@@ -21,11 +21,17 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo) {
             const bool riga = tipo == 1;  // columns first
+            uint16_t& quiete = t.quiete.Multipli[k - 2][tipo];
             for (int linea = 1; linea <= n; ++linea) {
+                const uint16_t bit = static_cast<uint16_t>(1u << linea);
+                if (quiete & bit) continue;
                 std::array<Maschera, DimMax> celle{};
                 for (int i = 1; i <= n; ++i) celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
                 Gruppo g;
-                if (!VerificaMult(celle.data(), n, k, g)) continue;
+                if (!VerificaMult(celle.data(), n, k, g)) {
+                    quiete |= bit;
+                    continue;
+                }
                 std::string gruppo, eliminazioni;
                 for (int p = 1; p <= n; ++p) {
                     if (g.Posizioni >> (p - 1) & 1) {
@@ -64,9 +70,12 @@ void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tavola& t) {
         const char v = Eliminazioni[k + 2];
         if (r < 1 || r > 9 || c < 1 || c > 9) continue;
         const Maschera bit = BitCifra(v - '0');
-        if (!(t.S[r][c] & bit)) continue;
-        t.S[r][c] &= static_cast<Maschera>(~bit);
-        b.log.Aggiungi("Elimino " + std::string(1, v) + " da " + DesCella(r, c));
+        if (!t.Togli(r, c, bit)) continue;
+        std::string& riga = b.log.NuovaRiga();
+        riga += "Elimino ";
+        riga += v;
+        riga += " da ";
+        AccodaCella(riga, r, c);
         ColoraCella(b, r, c, ColoreGiallo);
     }
 }

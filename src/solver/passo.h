@@ -63,6 +63,8 @@ struct Risolutore {
     std::string GruppoTrovato;
     std::string EliminazioniTrovate;
     std::string ElencoTrovato;
+    // Where the sentence of the step being carried out is written.
+    std::string Frase;
 
     // Where the solve reports; nullptr keeps every line in Trascrizione.
     Resoconto* resoconto = nullptr;

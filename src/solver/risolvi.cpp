@@ -19,30 +19,45 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     const size_t posto = static_cast<size_t>(ris.NumPassi - ris.Base);
     if (ris.Passi.size() <= posto) ris.Passi.resize(posto + 1);
     Passo& p = ris.Passi[posto];
-    p = Passo{};
+    // Emptied in place: the strings keep their storage for the next step.
     p.Codice = codice;
+    p.Riga = p.Colonna = p.RigaP = p.ColonnaP = p.RigaS = p.ColonnaS = 0;
+    p.Valore.clear();
+    p.Gruppo.clear();
+    p.Eliminazioni.clear();
+    p.Elenco.clear();
     return p;
 }
 
 bool EseguiPasso(Banco& b, Tavola& t) {
     const Passo& p = PassoInCorso(b);
-    const std::string cella = DesCella(p.Riga, p.Colonna);
     const std::string& c = p.Codice;
-    if (c == "I") {
-        AggiornaUnico(b, "Dato iniziale " + p.Valore + " in cella " + cella, t);
-    } else if (c == "T") {
-        AggiornaUnico(b, "Provo " + p.Valore + " in cella " + cella, t);
-    } else if (c == "U") {
-        AggiornaUnico(b, p.Valore + " unico  possibile in cella " + cella, t);
-    } else if (c == "R") {
-        AggiornaUnico(
-            b, p.Valore + " unico  possibile in cella " + cella + " per riga " + std::to_string(p.Riga), t);
-    } else if (c == "C") {
-        AggiornaUnico(
-            b, p.Valore + " unico  possibile in cella " + cella + " per colonna " + std::to_string(p.Colonna),
-            t);
+    // The placing sentences are written into one string kept for the purpose.
+    std::string& f = b.ris.Frase;
+    f.clear();
+    auto cella = [&] { AccodaCella(f, p.Riga, p.Colonna); };
+    if (c == "I" || c == "T") {
+        f += c == "I" ? "Dato iniziale " : "Provo ";
+        f += p.Valore;
+        f += " in cella ";
+        cella();
+        AggiornaUnico(b, f, t);
+    } else if (c == "U" || c == "R" || c == "C") {
+        f += p.Valore;
+        f += " unico  possibile in cella ";
+        cella();
+        if (c == "R") {
+            f += " per riga ";
+            f += std::to_string(p.Riga);
+        } else if (c == "C") {
+            f += " per colonna ";
+            f += std::to_string(p.Colonna);
+        }
+        AggiornaUnico(b, f, t);
     } else if (c == "E1") {
-        SegnalaErrE1(b, "Nessun numero possbile in  cella " + cella);
+        f += "Nessun numero possbile in  cella ";
+        cella();
+        SegnalaErrE1(b, f);
         return true;
     } else if (c == "ER") {
         SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
@@ -234,11 +249,10 @@ void Risolvi(Banco& b, const Tavola& inp, int Livello) {
         }
         std::string valori = CifreDi(t.S[rt][ct]);
         const double L = static_cast<double>(valori.size());
-        for (int k = 0; k < 30; ++k) {
-            const int a = static_cast<int>(GeneraCasuale(L));
-            const int bpos = static_cast<int>(GeneraCasuale(L));
-            std::swap(valori[a - 1], valori[bpos - 1]);
-        }
+        // Thirty swaps of two drawn positions.
+        std::array<int, 60> estratti;
+        GeneraCasuali(L, estratti.data(), 60);
+        for (int k = 0; k < 60; k += 2) std::swap(valori[estratti[k] - 1], valori[estratti[k + 1] - 1]);
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
             ris.NumProve += 1;
@@ -287,7 +301,7 @@ void RisolviSchema(Banco& b) {
             p.Riga = r;
             p.Colonna = c;
             p.Valore = dato;
-            A.S[r][c] = MascheraDi(dato);
+            A.Imposta(r, c, MascheraDi(dato), 0);
         }
 
     ris.Risolto = false;

@@ -24,18 +24,20 @@ void AggiornaUnico(Banco& b, const std::string& Frase, Tavola& t) {
     const Maschera via = v.empty() ? Maschera{0} : BitCifra(v[0] - '0');
     // Strikes v from one cell, with its sentence and its yellow mark.
     auto elimina = [&](int rr, int cc) {
-        if (!(t.S[rr][cc] & via)) return;
-        t.S[rr][cc] &= static_cast<Maschera>(~via);
-        b.log.Aggiungi("Elimino " + v + " da " + DesCella(rr, cc));
+        if (!t.Togli(rr, cc, via)) return;
+        std::string& riga = b.log.NuovaRiga();
+        riga += "Elimino ";
+        riga += v;
+        riga += " da ";
+        AccodaCella(riga, rr, cc);
         ColoraCella(b, rr, cc, ColoreGiallo);
     };
     for (int k = 1; k <= n; ++k)
         if (k != c) elimina(r, k);
     for (int k = 1; k <= n; ++k)
         if (k != r) elimina(k, c);
-    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return;
-    t.S[r][c] = MascheraDi(v);
-    t.E[r][c] = v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<uint8_t>(v[0] - '0') : 0;
+    t.Imposta(r, c, MascheraDi(v),
+              v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<uint8_t>(v[0] - '0') : 0);
 }
 
 void SegnalaErrE1(Banco& b, const std::string& Frase) {
@@ -46,23 +48,18 @@ void SegnalaErrE1(Banco& b, const std::string& Frase) {
 
 bool CercaCelle(Banco& b, const Tavola& t) {
     const int n = t.n;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const Maschera m = t.S[r][c];
-            if (m == 0) {
-                Passo& p = RegistraPasso(b, "E1");
-                p.Riga = r;
-                p.Colonna = c;
-                return true;
-            }
-            if (!Indecisa(m) && t.E[r][c] == 0) {
-                Passo& p = RegistraPasso(b, "U");
-                p.Riga = r;
-                p.Colonna = c;
-                p.Valore = CifreDi(m);
-                return true;
-            }
-        }
+    const uint16_t dentro = static_cast<uint16_t>(TutteLeCifre(n) << 1);
+    for (int r = 1; r <= n; ++r) {
+        const uint16_t pronte = t.Pronte[r] & dentro;
+        if (!pronte) continue;
+        const int c = std::countr_zero(unsigned{pronte});
+        const Maschera m = t.S[r][c];
+        Passo& p = RegistraPasso(b, m == 0 ? "E1" : "U");
+        p.Riga = r;
+        p.Colonna = c;
+        if (m != 0) p.Valore = CifreDi(m);
+        return true;
+    }
     return false;
 }
 
@@ -71,16 +68,16 @@ namespace {
 // One line (a column when perColonna, else a row): the first digit, ascending, missing from it or
 // fitting one cell that is not placed yet.
 bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
-    const int n = t.n;
-    auto cella = [&](int k) { return perColonna ? t.S[k][linea] : t.S[linea][k]; };
-    Presenze pr;
-    for (int k = 1; k <= n; ++k) Conta(pr, cella(k));
-    Maschera vedere = TutteLeCifre(n) & static_cast<Maschera>(~pr.Due);  // missing or in one cell only
+    const int l = perColonna ? Tavola::Colonna(linea) : linea;
+    const Maschera una = t.Una[l];
+    Maschera vedere = TutteLeCifre(t.n) & static_cast<Maschera>(~t.Due[l]);  // missing or in one cell only
+    // A digit placed in the line is in its own cell only: nothing to find there.
+    if (t.Coerente) vedere &= static_cast<Maschera>(~(una & t.Posti[l]));
     while (vedere) {
         const Maschera bit = vedere & static_cast<Maschera>(-vedere);
         vedere ^= bit;
         const std::string v(1, static_cast<char>('1' + std::countr_zero(unsigned{bit})));
-        if (!(pr.Una & bit)) {
+        if (!(una & bit)) {
             Passo& p = RegistraPasso(b, perColonna ? "EC" : "ER");
             p.Riga = perColonna ? 1 : linea;
             p.Colonna = perColonna ? linea : 1;
@@ -88,7 +85,7 @@ bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
             return true;
         }
         int k = 1;
-        while (!(cella(k) & bit)) ++k;
+        while (!((perColonna ? t.S[k][linea] : t.S[linea][k]) & bit)) ++k;
         const int r = perColonna ? k : linea;
         const int c = perColonna ? linea : k;
         if (t.E[r][c] == 0) {
@@ -102,18 +99,20 @@ bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
     return false;
 }
 
-}  // namespace
-
-bool CercaColonne(Banco& b, const Tavola& t) {
-    for (int c = 1; c <= t.n; ++c)
-        if (CercaLinea(b, t, c, true)) return true;
+bool CercaLinee(Banco& b, const Tavola& t, bool perColonna) {
+    for (int l = 1; l <= t.n; ++l)
+        if (CercaLinea(b, t, l, perColonna)) return true;
     return false;
 }
 
+}  // namespace
+
+bool CercaColonne(Banco& b, const Tavola& t) {
+    return CercaLinee(b, t, true);
+}
+
 bool CercaRighe(Banco& b, const Tavola& t) {
-    for (int r = 1; r <= t.n; ++r)
-        if (CercaLinea(b, t, r, false)) return true;
-    return false;
+    return CercaLinee(b, t, false);
 }
 
 }  // namespace kelvaro

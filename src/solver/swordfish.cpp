@@ -1,5 +1,7 @@
 // Swordfish: for one number, two lines in which its undecided places are the same two positions
 // strike it from those positions in every other line.
+#include <bit>
+
 #include "display/visualizza.h"
 #include "solver/risolvi.h"
 
@@ -8,19 +10,31 @@ namespace kelvaro {
 bool CercaSwordfish(Banco& b, const Tavola& t) {
     Risolutore& ris = b.ris;
     const int n = t.n;
+    const Maschera tutte = TutteLeCifre(n);
+    if ((t.quiete.Swordfish[0] & t.quiete.Swordfish[1] & tutte) == tutte) return false;
+    // Per digit and line (columns, then rows), the positions of its undecided cells that hold it.
+    std::array<std::array<std::array<uint16_t, DimMax>, DimMax>, 2> posizioni{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const Maschera m = t.S[r][c];
+            if (!Indecisa(m)) continue;
+            for (Maschera resto = m & tutte; resto; resto &= static_cast<Maschera>(resto - 1)) {
+                const int d = std::countr_zero(unsigned{resto});
+                posizioni[0][d][c - 1] |= static_cast<uint16_t>(1u << (r - 1));
+                posizioni[1][d][r - 1] |= static_cast<uint16_t>(1u << (c - 1));
+            }
+        }
     for (int j = 1; j <= n; ++j) {
         const Maschera bit = BitCifra(j);
         for (int tipo = 0; tipo < 2; ++tipo) {
             const bool righe = tipo == 1;  // columns first
-            // Per line, the positions of its undecided cells that hold j.
-            std::array<uint16_t, DimMax> pos{};
-            for (int l = 1; l <= n; ++l)
-                for (int i = 1; i <= n; ++i) {
-                    const Maschera m = righe ? t.S[l][i] : t.S[i][l];
-                    if ((m & bit) && Indecisa(m)) pos[l - 1] |= static_cast<uint16_t>(1u << (i - 1));
-                }
+            if (t.quiete.Swordfish[tipo] & bit) continue;
+            const std::array<uint16_t, DimMax>& pos = posizioni[tipo][j - 1];
             CoppiaLinee cp;
-            if (!VerificaSwf(pos.data(), n, cp)) continue;
+            if (!VerificaSwf(pos.data(), n, cp)) {
+                t.quiete.Swordfish[tipo] |= bit;
+                continue;
+            }
             std::string elenco, eliminazioni;
             for (int p = 1; p <= n; ++p) {
                 if (!(pos[cp.Prima] >> (p - 1) & 1)) continue;
