@@ -47,8 +47,7 @@ void AggiornaSegno(Banco& b, Tavola& t, const char* relazione) {
         ColoraCella(b, ps.RigaS, ps.ColonnaS, ColoreVerde);
     }
     b.log.Scrivi(riga, F);
-    ColoraCella(b, ps.Riga, ps.Colonna, ColoreGiallo);
-    b.log.Aggiungi("Elimino " + ps.Valore + " da " + cella);
+    ScriviElimino(b, ps.Valore, ps.Riga, ps.Colonna);
     t.Togli(ps.Riga, ps.Colonna, MascheraDi(ps.Valore));
 }
 

@@ -24,6 +24,8 @@ Tavola::Tavola(int dim) : n(dim) {
 
 Tavola::Tavola(const Tabella& tblS, const Tabella& tblE, int dim) : n(dim) {
     if (n < 1 || n > DimMax) n = 0;
+    // Tables from text may hold anything: no shortcut relies on how the solver makes them.
+    Coerente = false;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             S[r][c] = MascheraDi(tblS[r][c]);
@@ -32,7 +34,6 @@ Tavola::Tavola(const Tabella& tblS, const Tabella& tblE, int dim) : n(dim) {
             const Maschera m = S[r][c];
             S[r][c] = 0;
             Imposta(r, c, m, E[r][c]);
-            if (E[r][c] && m != BitCifra(E[r][c])) Coerente = false;
         }
 }
 
@@ -63,6 +64,23 @@ bool Tavola::Togli(int r, int c, Maschera via) {
     Tocca(r, c, prima);
     return true;
 }
+
+namespace {
+
+// The two smallest and the two largest digits of a mask: all a sign bound reads of a neighbour.
+Maschera Estremi(Maschera m) {
+    const Maschera basso = m & static_cast<Maschera>(-m);
+    const Maschera resto = m ^ basso;
+    const Maschera secondo = resto & static_cast<Maschera>(-resto);
+    const int w = std::bit_width(unsigned{m});
+    const Maschera alto = w ? static_cast<Maschera>(1u << (w - 1)) : Maschera{0};
+    const Maschera sotto = m ^ alto;
+    const int w2 = std::bit_width(unsigned{sotto});
+    const Maschera penultimo = w2 ? static_cast<Maschera>(1u << (w2 - 1)) : Maschera{0};
+    return basso | secondo | alto | penultimo;
+}
+
+}  // namespace
 
 void Tavola::Tocca(int r, int c, Maschera prima) {
     const Maschera m = S[r][c];
@@ -99,10 +117,15 @@ void Tavola::Tocca(int r, int c, Maschera prima) {
     const Maschera cifre = prima | m;
     quiete.Swordfish[0] &= static_cast<Maschera>(~cifre);
     quiete.Swordfish[1] &= static_cast<Maschera>(~cifre);
-    // The signs of the cell and of its four neighbours read it.
-    quiete.Segni[r] &= static_cast<uint16_t>(~(bitC | bitC << 1 | bitC >> 1));
-    if (r > 0) quiete.Segni[r - 1] &= static_cast<uint16_t>(~bitC);
-    if (r <= DimMax) quiete.Segni[r + 1] &= static_cast<uint16_t>(~bitC);
+    // A sign strikes from its cell what its neighbours' two smallest (largest) candidates allow:
+    // the cell itself losing candidates never gives it a finding, its neighbours only when those
+    // extremes move.
+    if (m & static_cast<Maschera>(~prima)) quiete.Segni[r] &= static_cast<uint16_t>(~bitC);
+    if (Estremi(m) != Estremi(prima)) {
+        quiete.Segni[r] &= static_cast<uint16_t>(~(bitC << 1 | bitC >> 1));
+        if (r > 0) quiete.Segni[r - 1] &= static_cast<uint16_t>(~bitC);
+        if (r <= DimMax) quiete.Segni[r + 1] &= static_cast<uint16_t>(~bitC);
+    }
 }
 
 void Tavola::ScriviCandidati(Tabella& tblS) const {

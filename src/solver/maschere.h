@@ -38,8 +38,10 @@ struct Tavola {
     // hold at all, in more than one cell, and the digits placed in it.
     std::array<Maschera, 2 * (DimMax + 2)> Una{}, Due{}, Posti{};
     std::array<std::array<uint8_t, DimMax>, 2 * (DimMax + 2)> Quante{};
-    // Every placed cell holds just its digit: true for every table the solver makes (a placed
-    // digit can only be struck, which empties the cell, and an empty cell is found first).
+    // Made by the solver from a fresh table: when a line is searched (after the cell search found
+    // no empty cell and no single left to place) every decided cell is placed, holds just its
+    // digit, and that digit is gone from the rest of its row and column, since a placed digit can
+    // only be struck, which empties the cell. False for tables read from text.
     bool Coerente = true;
     static int Colonna(int c) { return DimMax + 2 + c; }
     mutable Quiete quiete;  // a cache: the detections read the table as const

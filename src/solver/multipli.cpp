@@ -16,7 +16,6 @@ char Cifra(int d) {
 }  // namespace
 
 bool CercaMultipli(Banco& b, const Tavola& t) {
-    Risolutore& ris = b.ris;
     const int n = t.n;
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo) {
@@ -26,9 +25,15 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
                 const uint16_t bit = static_cast<uint16_t>(1u << linea);
                 if (quiete & bit) continue;
                 std::array<Maschera, DimMax> celle{};
-                for (int i = 1; i <= n; ++i) celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
+                int indecise = 0;
+                for (int i = 1; i <= n; ++i) {
+                    celle[i - 1] = riga ? t.S[linea][i] : t.S[i][linea];
+                    indecise += Indecisa(celle[i - 1]);
+                }
+                // On a table the solver made, the line's decided cells are placed and their digits
+                // are gone from the rest of it: a group needs another undecided cell to strike from.
                 Gruppo g;
-                if (!VerificaMult(celle.data(), n, k, g)) {
+                if ((t.Coerente && indecise <= k) || !VerificaMult(celle.data(), n, k, g)) {
                     quiete |= bit;
                     continue;
                 }
@@ -45,15 +50,9 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
                         eliminazioni += Cifra(v);
                     }
                 }
-                ris.GruppoTrovato = gruppo;
-                ris.EliminazioniTrovate = eliminazioni;
-                ris.ElencoTrovato = CifreDi(g.Cifre);
-                Passo& p = RegistraTrovato(b, riga ? "MR" : "MC");
+                Passo& p = RegistraTrovato(b, riga ? "MR" : "MC", gruppo, eliminazioni, CifreDi(g.Cifre), 1);
                 p.Riga = riga ? linea : 0;
                 p.Colonna = riga ? 0 : linea;
-                ris.NumMultipli += 1;
-                if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 1;
-                if (ris.TecnicheUsate == 2) ris.TecnicheUsate = 3;
                 return true;
             }
         }
@@ -70,13 +69,7 @@ void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tavola& t) {
         const char v = Eliminazioni[k + 2];
         if (r < 1 || r > 9 || c < 1 || c > 9) continue;
         const Maschera bit = BitCifra(v - '0');
-        if (!t.Togli(r, c, bit)) continue;
-        std::string& riga = b.log.NuovaRiga();
-        riga += "Elimino ";
-        riga += v;
-        riga += " da ";
-        AccodaCella(riga, r, c);
-        ColoraCella(b, r, c, ColoreGiallo);
+        if (t.Togli(r, c, bit)) ScriviElimino(b, std::string(1, v), r, c);
     }
 }
 
@@ -95,7 +88,8 @@ void AggiornaMultiplo(Banco& b, Tavola& t) {
     for (char ch : ps.Gruppo) {
         const int p = ch - '0';
         const int r = riga ? ps.Riga : p, c = riga ? p : ps.Colonna;
-        F += " " + DesCella(r, c);
+        F += ' ';
+        AccodaCella(F, r, c);
         ColoraCella(b, r, c, ColoreVerde);
     }
     b.log.Aggiungi(F);

@@ -132,12 +132,28 @@ bool SenzaSoluzioneProvata(Banco& b) {
 
 }  // namespace
 
-Passo& RegistraTrovato(Banco& b, const std::string& codice) {
+Passo& RegistraTrovato(Banco& b, const std::string& codice, const std::string& gruppo,
+                       const std::string& eliminazioni, const std::string& elenco, int tecnica) {
+    Risolutore& ris = b.ris;
+    ris.GruppoTrovato = gruppo;
+    ris.EliminazioniTrovate = eliminazioni;
+    ris.ElencoTrovato = elenco;
     Passo& p = RegistraPasso(b, codice);
-    p.Gruppo = b.ris.GruppoTrovato;
-    p.Eliminazioni = b.ris.EliminazioniTrovate;
-    p.Elenco = b.ris.ElencoTrovato;
+    p.Gruppo = gruppo;
+    p.Eliminazioni = eliminazioni;
+    p.Elenco = elenco;
+    (tecnica == 1 ? ris.NumMultipli : ris.NumSwordfish) += 1;
+    ris.TecnicheUsate |= tecnica;  // 1 subsets, 2 Swordfish, 3 both
     return p;
+}
+
+void ScriviElimino(Banco& b, const std::string& v, int r, int c) {
+    std::string& riga = b.log.NuovaRiga();
+    riga += "Elimino ";
+    riga += v;
+    riga += " da ";
+    AccodaCella(riga, r, c);
+    ColoraCella(b, r, c, ColoreGiallo);
 }
 
 bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {

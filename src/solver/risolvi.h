@@ -16,9 +16,12 @@ void RisolviSchema(Banco& b);
 void Risolvi(Banco& b, const Tavola& inp, int Livello);
 // Appends a new step (NumPassi + 1) and returns it for the caller to fill.
 Passo& RegistraPasso(Banco& b, const std::string& codice);
-// The same for the subset or Swordfish finding left in GruppoTrovato, EliminazioniTrovate and
-// ElencoTrovato.
-Passo& RegistraTrovato(Banco& b, const std::string& codice);
+// The same for a subset (tecnica 1) or Swordfish (tecnica 2) finding, which is also left in
+// GruppoTrovato, EliminazioniTrovate and ElencoTrovato and counted with its technique.
+Passo& RegistraTrovato(Banco& b, const std::string& codice, const std::string& gruppo,
+                       const std::string& eliminazioni, const std::string& elenco, int tecnica);
+// Writes "Elimino v da RrCc" and marks the cell yellow: every removal the log explains.
+void ScriviElimino(Banco& b, const std::string& v, int r, int c);
 // The step being carried out.
 inline const Passo& PassoInCorso(const Banco& b) {
     return b.ris.PassoN(b.ris.PassoCorrente);

@@ -24,13 +24,7 @@ void AggiornaUnico(Banco& b, const std::string& Frase, Tavola& t) {
     const Maschera via = v.empty() ? Maschera{0} : BitCifra(v[0] - '0');
     // Strikes v from one cell, with its sentence and its yellow mark.
     auto elimina = [&](int rr, int cc) {
-        if (!t.Togli(rr, cc, via)) return;
-        std::string& riga = b.log.NuovaRiga();
-        riga += "Elimino ";
-        riga += v;
-        riga += " da ";
-        AccodaCella(riga, rr, cc);
-        ColoraCella(b, rr, cc, ColoreGiallo);
+        if (t.Togli(rr, cc, via)) ScriviElimino(b, v, rr, cc);
     };
     for (int k = 1; k <= n; ++k)
         if (k != c) elimina(r, k);

@@ -8,7 +8,6 @@
 namespace kelvaro {
 
 bool CercaSwordfish(Banco& b, const Tavola& t) {
-    Risolutore& ris = b.ris;
     const int n = t.n;
     const Maschera tutte = TutteLeCifre(n);
     if ((t.quiete.Swordfish[0] & t.quiete.Swordfish[1] & tutte) == tutte) return false;
@@ -46,14 +45,10 @@ bool CercaSwordfish(Banco& b, const Tavola& t) {
                     eliminazioni += static_cast<char>('0' + j);
                 }
             }
-            ris.GruppoTrovato = std::to_string(cp.Prima + 1) + std::to_string(cp.Seconda + 1);
-            ris.EliminazioniTrovate = eliminazioni;
-            ris.ElencoTrovato = elenco;
-            Passo& ps = RegistraTrovato(b, righe ? "SR" : "SC");
+            Passo& ps = RegistraTrovato(b, righe ? "SR" : "SC",
+                                        std::to_string(cp.Prima + 1) + std::to_string(cp.Seconda + 1),
+                                        eliminazioni, elenco, 2);
             ps.Valore = std::to_string(j);
-            ris.NumSwordfish += 1;
-            if (ris.TecnicheUsate == 0) ris.TecnicheUsate = 2;
-            if (ris.TecnicheUsate == 1) ris.TecnicheUsate = 3;
             return true;
         }
     }
