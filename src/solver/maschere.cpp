@@ -89,24 +89,20 @@ void Tavola::Tocca(int r, int c, Maschera prima) {
         Pronte[r] |= bitC;
     else
         Pronte[r] &= static_cast<uint16_t>(~bitC);
-    if (r >= 1 && r <= n && c >= 1 && c <= n && prima != m) {
+    if (prima == m) return;  // only the placed digit changed: the line counts read it
+    if (r >= 1 && r <= n && c >= 1 && c <= n) {
+        const Maschera via = prima & static_cast<Maschera>(~m), piu = m & static_cast<Maschera>(~prima);
         for (const int l : {r, Colonna(c)}) {
             auto& quante = Quante[l];
-            for (Maschera via = prima & static_cast<Maschera>(~m); via;
-                 via &= static_cast<Maschera>(via - 1)) {
-                const int d = std::countr_zero(unsigned{via});
-                const Maschera bit = static_cast<Maschera>(1u << d);
+            for (Maschera resto = via; resto; resto &= static_cast<Maschera>(resto - 1)) {
+                const int d = std::countr_zero(unsigned{resto});
                 const uint8_t q = --quante[d];
-                if (q == 1) Due[l] &= static_cast<Maschera>(~bit);
-                if (q == 0) Una[l] &= static_cast<Maschera>(~bit);
+                if (q <= 1) (q == 1 ? Due[l] : Una[l]) &= static_cast<Maschera>(~(1u << d));
             }
-            for (Maschera piu = m & static_cast<Maschera>(~prima); piu;
-                 piu &= static_cast<Maschera>(piu - 1)) {
-                const int d = std::countr_zero(unsigned{piu});
-                const Maschera bit = static_cast<Maschera>(1u << d);
+            for (Maschera resto = piu; resto; resto &= static_cast<Maschera>(resto - 1)) {
+                const int d = std::countr_zero(unsigned{resto});
                 const uint8_t q = ++quante[d];
-                if (q == 1) Una[l] |= bit;
-                if (q == 2) Due[l] |= bit;
+                if (q <= 2) (q == 1 ? Una[l] : Due[l]) |= static_cast<Maschera>(1u << d);
             }
         }
     }
@@ -121,8 +117,11 @@ void Tavola::Tocca(int r, int c, Maschera prima) {
     // the cell itself losing candidates never gives it a finding, its neighbours only when those
     // extremes move.
     if (m & static_cast<Maschera>(~prima)) quiete.Segni[r] &= static_cast<uint16_t>(~bitC);
-    if (Estremi(m) != Estremi(prima)) {
-        quiete.Segni[r] &= static_cast<uint16_t>(~(bitC << 1 | bitC >> 1));
+    const uint16_t lati = static_cast<uint16_t>(bitC << 1 | bitC >> 1);
+    const bool vicinoQuieto = (quiete.Segni[r] & lati) || (r > 0 && (quiete.Segni[r - 1] & bitC)) ||
+                              (r <= DimMax && (quiete.Segni[r + 1] & bitC));
+    if (vicinoQuieto && Estremi(m) != Estremi(prima)) {
+        quiete.Segni[r] &= static_cast<uint16_t>(~lati);
         if (r > 0) quiete.Segni[r - 1] &= static_cast<uint16_t>(~bitC);
         if (r <= DimMax) quiete.Segni[r + 1] &= static_cast<uint16_t>(~bitC);
     }
