@@ -256,6 +256,7 @@ public:
             if (attivo_[e]) ordine_.push_back(e);
         Mescola(ordine_);
         falliti_ = 0;
+        nuoviNecessari_.clear();
         StatoLogico fissi = SoloDati();
         for (size_t e = 0; e < segni_.size(); ++e)
             if (attivo_[e] && necessario_[e]) Aggiungi(fissi, segni_[e]);
@@ -278,6 +279,7 @@ private:
             for (int k = lo; k < hi; ++k) {
                 const int e = ordine_[k];
                 if (necessario_[e] || x.Aperte() != 0) {
+                    if (!necessario_[e]) nuoviNecessari_.push_back(e);
                     necessario_[e] = true;
                     if (++falliti_ >= profondita_) return false;
                 } else {
@@ -293,18 +295,12 @@ private:
         for (int k = mezzo; k < hi; ++k)
             if (!necessario_[ordine_[k]]) Aggiungi(sx, segni_[ordine_[k]]);
         sx.Avanza(true);
-        std::vector<bool> prima(static_cast<size_t>(mezzo - lo));
-        for (int k = lo; k < mezzo; ++k) prima[k - lo] = necessario_[ordine_[k]];
+        const size_t prima = nuoviNecessari_.size();
         if (!Tratto(lo, mezzo, sx)) return false;
         // The signs of the first half that had to stay join the second half's schemas.
         StatoLogico dx = x;
-        bool nuovi = false;
-        for (int k = lo; k < mezzo; ++k)
-            if (necessario_[ordine_[k]] && !prima[k - lo]) {
-                Aggiungi(dx, segni_[ordine_[k]]);
-                nuovi = true;
-            }
-        if (nuovi) dx.Avanza(true);
+        for (size_t k = prima; k < nuoviNecessari_.size(); ++k) Aggiungi(dx, segni_[nuoviNecessari_[k]]);
+        if (nuoviNecessari_.size() > prima) dx.Avanza(true);
         return Tratto(mezzo, hi, dx);
     }
 
@@ -324,9 +320,10 @@ private:
     SchemaProdotto p_;
     std::vector<SegnoGrid> segni_;
     std::vector<bool> attivo_;
-    std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
-    std::vector<int> ordine_;       // the signs of the current removal pass, in turn
-    int falliti_ = 0;               // failed attempts in a row
+    std::vector<bool> necessario_;     // removal failed once: fewer signs can only make it fail again
+    std::vector<int> ordine_;          // the signs of the current removal pass, in turn
+    int falliti_ = 0;                  // failed attempts in a row
+    std::vector<int> nuoviNecessari_;  // signs this pass found necessary, in the order found
 };
 
 // Harder first (the level as a number: Swordfish outweighs subsets), then leaner.
