@@ -275,7 +275,7 @@ private:
     // from `x` with the other half's signs added, and a single sign's check is its state. A state
     // already solved solves every schema above it: its signs all go. False once the pass ends.
     bool Tratto(int lo, int hi, const StatoLogico& x) {
-        if (x.Aperte() == 0 || hi - lo == 1) {
+        if (x.Aperte() == 0 || hi - lo == 1 || !DaProvare(lo, hi)) {
             for (int k = lo; k < hi; ++k) {
                 const int e = ordine_[k];
                 if (necessario_[e] || x.Aperte() != 0) {
@@ -291,12 +291,15 @@ private:
             return true;
         }
         const int mezzo = lo + (hi - lo) / 2;
+        // A half whose signs all had to stay on a fuller schema asks nothing: no state for it.
+        if (!DaProvare(lo, mezzo)) return Tratto(lo, mezzo, x) && Tratto(mezzo, hi, x);
         StatoLogico sx = x;
         for (int k = mezzo; k < hi; ++k)
             if (!necessario_[ordine_[k]]) Aggiungi(sx, segni_[ordine_[k]]);
         sx.Avanza(true);
         const size_t prima = nuoviNecessari_.size();
         if (!Tratto(lo, mezzo, sx)) return false;
+        if (!DaProvare(mezzo, hi)) return Tratto(mezzo, hi, x);
         // The signs of the first half that had to stay join the second half's schemas.
         StatoLogico dx = x;
         for (size_t k = prima; k < nuoviNecessari_.size(); ++k) Aggiungi(dx, segni_[nuoviNecessari_[k]]);
@@ -304,6 +307,12 @@ private:
         return Tratto(mezzo, hi, dx);
     }
 
+    // Whether a sign at positions lo..hi-1 still needs a check.
+    bool DaProvare(int lo, int hi) const {
+        for (int k = lo; k < hi; ++k)
+            if (!necessario_[ordine_[k]]) return true;
+        return false;
+    }
     StatoLogico SoloDati() const {
         StatoLogico s(n_, tecniche_);
         for (int i = 0; i < n_ * n_; ++i)
