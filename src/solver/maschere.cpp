@@ -56,15 +56,6 @@ void Tavola::Imposta(int r, int c, Maschera candidati, uint8_t posto) {
     }
 }
 
-bool Tavola::Togli(int r, int c, Maschera via) {
-    if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return false;
-    const Maschera prima = S[r][c];
-    if (!(prima & via)) return false;
-    S[r][c] = static_cast<Maschera>(prima & ~via);
-    Tocca(r, c, prima);
-    return true;
-}
-
 namespace {
 
 // The two smallest and the two largest digits of a mask: all a sign bound reads of a neighbour.

@@ -58,7 +58,14 @@ struct Tavola {
     // Every change to a cell goes through these. Cells outside 0..DimMax + 1 are ignored.
     void Imposta(int r, int c, Maschera candidati, uint8_t posto);
     // Strikes digits; true when some of them were there.
-    bool Togli(int r, int c, Maschera via);
+    bool Togli(int r, int c, Maschera via) {
+        if (r < 0 || r > DimMax + 1 || c < 0 || c > DimMax + 1) return false;
+        const Maschera prima = S[r][c];
+        if (!(prima & via)) return false;
+        S[r][c] = static_cast<Maschera>(prima & ~via);
+        Tocca(r, c, prima);
+        return true;
+    }
 
 private:
     void Tocca(int r, int c, Maschera prima);
