@@ -1,7 +1,9 @@
 // Batch production speed: schemas per second of the generation step (grid, sign removal, the
 // step solver's confirmation and the file written) for sizes 5, 7 and 9 with both techniques on,
+// with the process's peak memory; the generator's inner check from scratch on the real schemas;
 // and the exact solution counter on the real schemas of bench/schemi/.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +13,7 @@
 #include "production/casuale.h"
 #include "production/contatore.h"
 #include "production/generazione.h"
+#include "production/logica.h"
 
 namespace {
 
@@ -39,6 +42,9 @@ void BM_DoGeneraAutoF1(benchmark::State& state) {
         ++schemi;
     }
     state.counters["schemi/s"] = benchmark::Counter(static_cast<double>(schemi), benchmark::Counter::kIsRate);
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    state.counters["picco_MiB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;  // kilobytes on Linux
     fs::remove_all(cartella);
 }
 BENCHMARK(BM_DoGeneraAutoF1)->Arg(5)->Arg(7)->Arg(9)->Unit(benchmark::kMillisecond);
@@ -55,6 +61,21 @@ std::vector<SchemaBit> Schemi(const std::string& prefisso) {
     }
     return out;
 }
+
+// The generator's check from scratch (every technique on), one real schema per iteration.
+void BM_RisolviLogica(benchmark::State& state) {
+    const std::vector<SchemaBit> schemi = Schemi("");
+    if (schemi.empty()) {
+        state.SkipWithError("nessuno schema trovato in bench/schemi");
+        return;
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RisolviLogica(schemi[i], 3));
+        i = (i + 1) % schemi.size();
+    }
+}
+BENCHMARK(BM_RisolviLogica)->Unit(benchmark::kMicrosecond);
 
 // Proving uniqueness (counting up to 2), one schema of the set per iteration: the time shown is
 // the time per schema.

@@ -8,6 +8,7 @@
 #include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
+#include "solver/tecniche.h"
 
 namespace kelvaro {
 
@@ -49,50 +50,67 @@ void Mescola(std::vector<T>& v) {
     for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[Estrai(i + 1)]);
 }
 
-// Fills the empty cells (0) of a partial Latin square, always at the cell with fewest digits
-// left, trying its digits in random order.
-bool Riempi(int n, std::array<uint8_t, CelleMax>& g, std::array<Maschera, DimMax>& righe,
-            std::array<Maschera, DimMax>& colonne) {
-    const Maschera tutte = static_cast<Maschera>((1u << n) - 1);
-    int scelta = -1, migliore = n + 1;
-    Maschera liberi = 0;
-    for (int i = 0; i < n * n && migliore > 1; ++i) {
-        if (g[i]) continue;
-        const Maschera m = tutte & static_cast<Maschera>(~(righe[i / n] | colonne[i % n]));
-        const int k = ContaCifre(m);
-        if (k < migliore) {
-            migliore = k;
-            scelta = i;
-            liberi = m;
+// One row of a Latin square under the rows already made: a perfect matching of the columns to
+// the digits their column still lacks, found by augmenting paths tried in random order. Rows made
+// so always leave room for the next (a Latin rectangle always extends), so no row is ever undone:
+// a backtracking fill cell by cell now and then wanders for a long time on a large grid.
+class RigaLatina {
+public:
+    RigaLatina(int n, const std::array<Maschera, DimMax>& colonne) : n_(n), colonne_(colonne) {
+        colonnaDi_.fill(-1);
+    }
+    // cifra[c]: the digit (0-based) of column c.
+    void Trova(std::array<int, DimMax>& cifra) {
+        std::array<int, DimMax> ordine{};
+        for (int c = 0; c < n_; ++c) ordine[c] = c;
+        for (int i = n_ - 1; i > 0; --i) std::swap(ordine[i], ordine[Estrai(i + 1)]);
+        for (int k = 0; k < n_; ++k) {
+            viste_ = 0;
+            Aumenta(ordine[k]);
         }
+        for (int v = 0; v < n_; ++v)
+            if (colonnaDi_[v] >= 0) cifra[colonnaDi_[v]] = v;
     }
-    if (scelta < 0) return true;
-    if (migliore == 0) return false;
-    std::array<int, DimMax> cifre{};
-    int quante = 0;
-    for (int v = 0; v < n; ++v)
-        if (liberi >> v & 1) cifre[quante++] = v;
-    for (int i = quante - 1; i > 0; --i) std::swap(cifre[i], cifre[Estrai(i + 1)]);
-    const int r = scelta / n, c = scelta % n;
-    for (int k = 0; k < quante; ++k) {
-        const Maschera bit = static_cast<Maschera>(1u << cifre[k]);
-        righe[r] |= bit;
-        colonne[c] |= bit;
-        g[scelta] = static_cast<uint8_t>(cifre[k] + 1);
-        if (Riempi(n, g, righe, colonne)) return true;
-        righe[r] &= static_cast<Maschera>(~bit);
-        colonne[c] &= static_cast<Maschera>(~bit);
-        g[scelta] = 0;
+
+private:
+    bool Aumenta(int c) {
+        std::array<int, DimMax> cifre{};
+        int quante = 0;
+        const Maschera libere = TutteLeCifre(n_) & static_cast<Maschera>(~colonne_[c]);
+        for (int v = 0; v < n_; ++v)
+            if (libere >> v & 1) cifre[quante++] = v;
+        for (int i = quante - 1; i > 0; --i) std::swap(cifre[i], cifre[Estrai(i + 1)]);
+        for (int k = 0; k < quante; ++k) {
+            const int v = cifre[k];
+            if (viste_ >> v & 1) continue;
+            viste_ |= 1u << v;
+            if (colonnaDi_[v] < 0 || Aumenta(colonnaDi_[v])) {
+                colonnaDi_[v] = c;
+                return true;
+            }
+        }
+        return false;
     }
-    return false;
-}
+
+    int n_;
+    const std::array<Maschera, DimMax>& colonne_;
+    std::array<int, DimMax> colonnaDi_{};  // the column each digit has, -1 none yet
+    unsigned viste_ = 0;                   // digits the current augmenting search has passed
+};
 
 }  // namespace
 
 std::array<uint8_t, CelleMax> GrigliaCasuale(int n) {
     std::array<uint8_t, CelleMax> g{};
-    std::array<Maschera, DimMax> righe{}, colonne{};
-    Riempi(n, g, righe, colonne);
+    std::array<Maschera, DimMax> colonne{};  // digits each column has so far
+    for (int r = 0; r < n; ++r) {
+        std::array<int, DimMax> cifra{};
+        RigaLatina(n, colonne).Trova(cifra);
+        for (int c = 0; c < n; ++c) {
+            g[r * n + c] = static_cast<uint8_t>(cifra[c] + 1);
+            colonne[c] |= static_cast<Maschera>(1u << cifra[c]);
+        }
+    }
     return g;
 }
 
@@ -110,9 +128,10 @@ std::vector<SegnoGrid> TuttiISegni(int n, const std::array<uint8_t, CelleMax>& s
     return segni;
 }
 
-void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
-    const int n = s.n;
-    uint8_t fm, fn;
+namespace {
+
+// The flags of one sign: `fm` on the greater cell, `fn` on the smaller one.
+void FlagSegno(int n, const SegnoGrid& g, uint8_t& fm, uint8_t& fn) {
     if (g.min == g.magg + 1) {
         fm = MagDes, fn = MinSin;
     } else if (g.min + 1 == g.magg) {
@@ -122,6 +141,13 @@ void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
     } else {
         fm = MagSu, fn = MinGiu;
     }
+}
+
+}  // namespace
+
+void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
+    uint8_t fm, fn;
+    FlagSegno(s.n, g, fm, fn);
     if (presente) {
         s.segni[g.magg] |= fm;
         s.segni[g.min] |= fn;
@@ -182,10 +208,6 @@ bool RisoltoSenzaTentativi(Banco& b) {
 
 namespace {
 
-bool Risolvibile(const SchemaBit& s, int tecniche) {
-    return RisolviLogica(s, tecniche).esito == EsitoLogica::Risolto;
-}
-
 // The work of one generation step.
 class Generatore {
 public:
@@ -197,7 +219,8 @@ public:
 
     // Primary cycle: new grid, its givens, every sign, then a removal pass. Signs and givens
     // often leave a large grid open (two digits never side by side can swap): then a random cell
-    // the techniques leave undecided becomes a given too, until the schema is solved.
+    // the techniques leave undecided becomes a given too, until the schema is solved. A given
+    // only takes candidates away, so each round goes on from where the last one stopped.
     void NuovaGriglia() {
         p_ = SchemaProdotto{};
         p_.schema.n = n_;
@@ -210,63 +233,35 @@ public:
         attivo_.assign(segni_.size(), true);
         necessario_.assign(segni_.size(), false);
         for (const SegnoGrid& g : segni_) ImpostaSegno(p_.schema, g, true);
-        for (RisultatoLogica r = RisolviLogica(p_.schema, tecniche_); r.esito != EsitoLogica::Risolto;
-             r = RisolviLogica(p_.schema, tecniche_)) {
+        StatoLogico stato = SoloDati();
+        for (const SegnoGrid& g : segni_) Aggiungi(stato, g);
+        while (stato.Avanza(true) != EsitoLogica::Risolto) {
             std::vector<int> aperte;
             for (int i = 0; i < n_ * n_; ++i)
-                if (!p_.schema.dato[i] && ContaCifre(r.candidati[i]) != 1) aperte.push_back(i);
+                if (!p_.schema.dato[i] && ContaCifre(stato.Candidati()[i]) != 1) aperte.push_back(i);
             if (aperte.empty()) break;  // cannot happen with clues taken from one grid
             const int i = aperte[Estrai(static_cast<int>(aperte.size()))];
             p_.schema.dato[i] = p_.soluzione[i];
+            stato.AggiungiDato(i, p_.soluzione[i]);
         }
         Riduci();
     }
 
     // Removal pass: signs in random order, each removed when the schema stays solvable; ends
-    // after `profondita_` failed attempts in a row. While removals keep succeeding they are tried
-    // in growing groups (a group that fails is tried again one sign at a time), which spares most
-    // of the checks on a schema still full of signs without changing what a single check allows.
+    // after `profondita_` failed attempts in a row (a sign that had to stay on a fuller schema
+    // has to stay now: it counts as failed without a check).
     void Riduci() {
-        std::vector<int> ordine;
+        ordine_.clear();
         for (int e = 0; e < static_cast<int>(segni_.size()); ++e)
-            if (attivo_[e]) ordine.push_back(e);
-        Mescola(ordine);
-        int falliti = 0;
-        int gruppo = 1;
-        const int totale = static_cast<int>(ordine.size());
-        for (int k = 0; k < totale && falliti < profondita_;) {
-            const int fine = std::min(totale, k + gruppo);
-            bool gruppoLibero = true;
-            for (int j = k; j < fine; ++j) gruppoLibero = gruppoLibero && !necessario_[ordine[j]];
-            if (fine - k > 1 && gruppoLibero) {
-                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], false);
-                if (Risolvibile(p_.schema, tecniche_)) {
-                    for (int j = k; j < fine; ++j) attivo_[ordine[j]] = false;
-                    k = fine;
-                    gruppo *= 2;
-                    continue;
-                }
-                for (int j = k; j < fine; ++j) ImpostaSegno(p_.schema, segni_[ordine[j]], true);
-                gruppo = 1;
-            }
-            const int e = ordine[k++];
-            if (necessario_[e]) {  // it had to stay on a fuller schema: it has to stay now
-                ++falliti;
-                gruppo = 1;
-                continue;
-            }
-            ImpostaSegno(p_.schema, segni_[e], false);
-            if (Risolvibile(p_.schema, tecniche_)) {
-                attivo_[e] = false;
-                falliti = 0;
-                gruppo = std::max(gruppo, 2);
-            } else {
-                ImpostaSegno(p_.schema, segni_[e], true);
-                necessario_[e] = true;
-                ++falliti;
-                gruppo = 1;
-            }
-        }
+            if (attivo_[e]) ordine_.push_back(e);
+        Mescola(ordine_);
+        falliti_ = 0;
+        nuoviNecessari_.clear();
+        StatoLogico fissi = SoloDati();
+        for (size_t e = 0; e < segni_.size(); ++e)
+            if (attivo_[e] && necessario_[e]) Aggiungi(fissi, segni_[e]);
+        fissi.Avanza(true);
+        Tratto(0, static_cast<int>(ordine_.size()), fissi);
         p_.segni = static_cast<int>(std::count(attivo_.begin(), attivo_.end(), true));
         p_.livello = LivelloLogico(RisolviLogica(p_.schema, tecniche_));
     }
@@ -274,11 +269,70 @@ public:
     const SchemaProdotto& Corrente() const { return p_; }
 
 private:
+    // The signs at positions lo..hi-1 of the order, in turn. `x` is the fixpoint of the givens,
+    // the signs that stay and every sign from position hi on: when the sign at position k is
+    // tried, those and the ones after k are exactly the schema asked about, so each half starts
+    // from `x` with the other half's signs added, and a single sign's check is its state. A state
+    // already solved solves every schema above it: its signs all go. False once the pass ends.
+    bool Tratto(int lo, int hi, const StatoLogico& x) {
+        if (x.Aperte() == 0 || hi - lo == 1 || !DaProvare(lo, hi)) {
+            for (int k = lo; k < hi; ++k) {
+                const int e = ordine_[k];
+                if (necessario_[e] || x.Aperte() != 0) {
+                    if (!necessario_[e]) nuoviNecessari_.push_back(e);
+                    necessario_[e] = true;
+                    if (++falliti_ >= profondita_) return false;
+                } else {
+                    attivo_[e] = false;
+                    ImpostaSegno(p_.schema, segni_[e], false);
+                    falliti_ = 0;
+                }
+            }
+            return true;
+        }
+        const int mezzo = lo + (hi - lo) / 2;
+        // A half whose signs all had to stay on a fuller schema asks nothing: no state for it.
+        if (!DaProvare(lo, mezzo)) return Tratto(lo, mezzo, x) && Tratto(mezzo, hi, x);
+        StatoLogico sx = x;
+        for (int k = mezzo; k < hi; ++k)
+            if (!necessario_[ordine_[k]]) Aggiungi(sx, segni_[ordine_[k]]);
+        sx.Avanza(true);
+        const size_t prima = nuoviNecessari_.size();
+        if (!Tratto(lo, mezzo, sx)) return false;
+        if (!DaProvare(mezzo, hi)) return Tratto(mezzo, hi, x);
+        // The signs of the first half that had to stay join the second half's schemas.
+        StatoLogico dx = x;
+        for (size_t k = prima; k < nuoviNecessari_.size(); ++k) Aggiungi(dx, segni_[nuoviNecessari_[k]]);
+        if (nuoviNecessari_.size() > prima) dx.Avanza(true);
+        return Tratto(mezzo, hi, dx);
+    }
+
+    // Whether a sign at positions lo..hi-1 still needs a check.
+    bool DaProvare(int lo, int hi) const {
+        for (int k = lo; k < hi; ++k)
+            if (!necessario_[ordine_[k]]) return true;
+        return false;
+    }
+    StatoLogico SoloDati() const {
+        StatoLogico s(n_, tecniche_);
+        for (int i = 0; i < n_ * n_; ++i)
+            if (p_.schema.dato[i]) s.AggiungiDato(i, p_.schema.dato[i]);
+        return s;
+    }
+    void Aggiungi(StatoLogico& s, const SegnoGrid& g) const {
+        uint8_t fm, fn;
+        FlagSegno(n_, g, fm, fn);
+        s.AggiungiSegni(g.magg, fm);
+        s.AggiungiSegni(g.min, fn);
+    }
     int n_, dati_, profondita_, tecniche_;
     SchemaProdotto p_;
     std::vector<SegnoGrid> segni_;
     std::vector<bool> attivo_;
-    std::vector<bool> necessario_;  // removal failed once: fewer signs can only make it fail again
+    std::vector<bool> necessario_;     // removal failed once: fewer signs can only make it fail again
+    std::vector<int> ordine_;          // the signs of the current removal pass, in turn
+    int falliti_ = 0;                  // failed attempts in a row
+    std::vector<int> nuoviNecessari_;  // signs this pass found necessary, in the order found
 };
 
 // Harder first (the level as a number: Swordfish outweighs subsets), then leaner.

@@ -2,337 +2,315 @@
 
 #include <bit>
 
+#include "solver/tecniche.h"
+
 namespace kelvaro {
+
+// What a size's cells are to each other, the same for every schema of that size.
+struct GeometriaLogica {
+    std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
+    // Per cell, its neighbours left, right, up, down; -1 outside the grid.
+    std::array<std::array<int8_t, 4>, CelleMax> vicini{};
+    // Per cell, the bounds of its neighbours that read it: the neighbour, the bound's direction
+    // (as in Regola) and the neighbour's flag that makes the bound read this cell.
+    struct Lettore {
+        uint8_t cella;
+        uint8_t d;
+        uint8_t flag;
+    };
+    std::array<std::array<Lettore, 8>, CelleMax> lettori{};
+    std::array<uint8_t, CelleMax> numLettori{};
+};
 
 namespace {
 
-inline bool Singolo(Maschera m) {
-    return (m & (m - 1)) == 0;
-}
-inline int Conta(Maschera m) {
-    return ContaCifre(m);
-}
-inline Maschera Minimo(Maschera m) {
-    return m & static_cast<Maschera>(-m);
-}
-inline Maschera Massimo(Maschera m) {
-    return m ? static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1)) : 0;
-}
-// Bits up to and including b (b a single bit).
-inline Maschera FinoA(Maschera b) {
-    return static_cast<Maschera>((b << 1) - 1);
-}
+// Per bound direction (horizontal greater, horizontal less, vertical greater, vertical less): the
+// flags naming the neighbour before and after the cell along the line.
+constexpr std::array<uint8_t, 4> FlagPrec{MagSin, MinSin, MagSu, MinSu};
+constexpr std::array<uint8_t, 4> FlagSucc{MagDes, MinDes, MagGiu, MinGiu};
 
-// Neighbours a cell is compared with along one line: -1 when the flag is absent.
-struct Confronto {
-    int8_t prec = -1;
-    int8_t succ = -1;
-};
-
-struct Logica {
-    int n = 0;
-    int celle = 0;
-    Maschera tutte = 0;
-    // per cell: horizontal greater, horizontal less, vertical greater, vertical less
-    std::array<std::array<Confronto, 4>, CelleMax> conf{};
-    std::array<Maschera, CelleMax> c{};
-    std::array<bool, CelleMax> posto{};
-    // Candidates as the last sign sweep, subset search and Swordfish search saw them.
-    std::array<Maschera, CelleMax> vistoMult{}, vistoSwf{};
-    // Cells waiting to be looked at (each at most once in the queue), lines to scan for hidden
-    // singles.
-    std::array<uint8_t, CelleMax> coda{};
-    std::array<bool, CelleMax> inCoda{};
-    unsigned inizio = 0, fine = 0;
-    uint32_t righeDaVedere = 0, colonneDaVedere = 0;
-    // Per cell, the bounds that read it (at most one per neighbour and direction).
-    std::array<std::array<uint16_t, 8>, CelleMax> dipendenti{};
-    std::array<uint8_t, CelleMax> numDipendenti{};
-    std::array<std::array<uint8_t, DimMax>, 2 * DimMax> linee{};  // rows, then columns
-    // One bound per cell and direction that carries a sign.
-    struct RegolaSegno {
-        uint8_t cella;
-        bool maggiore;
-        Confronto vicini;
-    };
-    std::array<RegolaSegno, 4 * CelleMax> regole{};
-    int numRegole = 0;
-
-    explicit Logica(const SchemaBit& s)
-        : n(s.n), celle(s.n * s.n), tutte(static_cast<Maschera>((1u << s.n) - 1)) {
-        for (int a = 0; a < n; ++a)
-            for (int k = 0; k < n; ++k) {
-                linee[a][k] = static_cast<uint8_t>(a * n + k);
-                linee[n + a][k] = static_cast<uint8_t>(k * n + a);
-            }
-        for (int i = 0; i < celle; ++i) {
-            const int r = i / n, col = i % n;
-            const uint8_t f = s.segni[i];
-            auto vicino = [&](bool flag, int r2, int c2) -> int8_t {
-                if (!flag || r2 < 0 || r2 >= n || c2 < 0 || c2 >= n) return -1;
-                return static_cast<int8_t>(r2 * n + c2);
-            };
-            conf[i][0] = {vicino(f & MagSin, r, col - 1), vicino(f & MagDes, r, col + 1)};
-            conf[i][1] = {vicino(f & MinSin, r, col - 1), vicino(f & MinDes, r, col + 1)};
-            conf[i][2] = {vicino(f & MagSu, r - 1, col), vicino(f & MagGiu, r + 1, col)};
-            conf[i][3] = {vicino(f & MinSu, r - 1, col), vicino(f & MinGiu, r + 1, col)};
-            for (int d = 0; d < 4; ++d)
-                if (conf[i][d].prec >= 0 || conf[i][d].succ >= 0) {
-                    for (const int8_t v : {conf[i][d].prec, conf[i][d].succ})
-                        if (v >= 0) dipendenti[v][numDipendenti[v]++] = static_cast<uint16_t>(numRegole);
-                    regole[numRegole++] = {static_cast<uint8_t>(i), d == 0 || d == 2, conf[i][d]};
-                }
-            c[i] = s.dato[i] ? static_cast<Maschera>(1u << (s.dato[i] - 1)) : tutte;
-            posto[i] = false;
-            inCoda[i] = true;
-            coda[fine++] = static_cast<uint8_t>(i);
-        }
-        righeDaVedere = colonneDaVedere = (1u << n) - 1;
-    }
-
-    int Cella(int linea, int k) const { return linee[linea][k]; }
-
-    // A cell's candidates shrink: it goes on the queue of cells to look at.
-    void Restringi(int i, Maschera nuova) {
-        if (nuova == c[i]) return;
-        c[i] = nuova;
-        righeDaVedere |= 1u << (i / n);
-        colonneDaVedere |= 1u << (i % n);
-        if (!inCoda[i]) {
-            inCoda[i] = true;
-            coda[fine++ % CelleMax] = static_cast<uint8_t>(i);
-        }
-    }
-
-    // Hidden singles of one line: false on a digit without a place.
-    bool Nascosti(int l) {
-        const auto& linea = linee[l];
-        Maschera una = 0, due = 0;
+GeometriaLogica CostruisciGeometriaLogica(int n) {
+    GeometriaLogica g;
+    for (int a = 0; a < n; ++a)
         for (int k = 0; k < n; ++k) {
-            const Maschera m = c[linea[k]];
-            due |= una & m;
-            una |= m;
+            g.linee[a][k] = static_cast<uint8_t>(a * n + k);
+            g.linee[n + a][k] = static_cast<uint8_t>(k * n + a);
         }
-        if (una != tutte) return false;
-        Maschera uniche = una & static_cast<Maschera>(~due);
-        for (int k = 0; k < n && uniche; ++k) {
-            const int i = linea[k];
-            const Maschera qui = c[i] & uniche;
-            if (!qui || Singolo(c[i])) continue;
-            uniche &= static_cast<Maschera>(~qui);
-            Restringi(i, Minimo(qui));  // two digits that fit only here leave the other unplaced
-        }
-        return true;
+    for (int i = 0; i < n * n; ++i) {
+        const int r = i / n, c = i % n;
+        auto dentro = [n](int r2, int c2) -> int8_t {
+            return r2 < 0 || r2 >= n || c2 < 0 || c2 >= n ? int8_t{-1} : static_cast<int8_t>(r2 * n + c2);
+        };
+        g.vicini[i] = {dentro(r, c - 1), dentro(r, c + 1), dentro(r - 1, c), dentro(r + 1, c)};
     }
+    for (int i = 0; i < n * n; ++i)
+        for (int d = 0; d < 4; ++d) {
+            const bool verticale = d >= 2;
+            const int8_t prec = g.vicini[i][verticale ? 2 : 0], succ = g.vicini[i][verticale ? 3 : 1];
+            if (prec >= 0)
+                g.lettori[prec][g.numLettori[prec]++] = {static_cast<uint8_t>(i), static_cast<uint8_t>(d),
+                                                         FlagPrec[d]};
+            if (succ >= 0)
+                g.lettori[succ][g.numLettori[succ]++] = {static_cast<uint8_t>(i), static_cast<uint8_t>(d),
+                                                         FlagSucc[d]};
+        }
+    return g;
+}
 
-    // Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
-    // changes; false on a contradiction.
-    bool Propaga() {
-        for (;;) {
-            while (inizio != fine) {
-                const int j = coda[inizio++ % CelleMax];
-                inCoda[j] = false;
-                const Maschera m = c[j];
-                if (m == 0) return false;
-                if (Singolo(m) && !posto[j]) {
-                    posto[j] = true;
-                    const Maschera via = static_cast<Maschera>(~m);
-                    const int r = j / n, col = j % n;
-                    for (int k = 0; k < n; ++k) {
-                        const int tr = r * n + k, tc = k * n + col;
-                        if (tr != j && (c[tr] & m)) {
-                            if ((c[tr] & via) == 0) return false;
-                            Restringi(tr, c[tr] & via);
-                        }
-                        if (tc != j && (c[tc] & m)) {
-                            if ((c[tc] & via) == 0) return false;
-                            Restringi(tc, c[tc] & via);
-                        }
-                    }
-                }
-                for (int k = 0; k < numDipendenti[j]; ++k) {
-                    const RegolaSegno& g = regole[dipendenti[j][k]];
-                    Maschera via;
-                    if (g.maggiore) {
-                        const Maschera x = LimiteMaggiore(g.vicini);
-                        via = x ? FinoA(x) : 0;
-                    } else {
-                        const Maschera x = LimiteMinore(g.vicini);
-                        via = x ? static_cast<Maschera>(tutte & ~(x - 1)) : 0;
-                    }
-                    if (c[g.cella] & via) {
-                        const Maschera nuova = c[g.cella] & static_cast<Maschera>(~via);
-                        if (nuova == 0) return false;
-                        Restringi(g.cella, nuova);
-                    }
-                }
-            }
-            if (!righeDaVedere && !colonneDaVedere) return true;
-            const uint32_t righe = righeDaVedere, colonne = colonneDaVedere;
-            righeDaVedere = colonneDaVedere = 0;
-            for (int a = 0; a < n; ++a) {
-                if ((righe >> a & 1) && !Nascosti(a)) return false;
-                if ((colonne >> a & 1) && !Nascosti(n + a)) return false;
-            }
-        }
-    }
-
-    // Bound a cell gets from the neighbours it must exceed (digits up to it go), as the step
-    // solver computes it; 0 when the neighbours give none.
-    Maschera LimiteMaggiore(const Confronto& k) const {
-        if (k.prec >= 0 && k.succ >= 0) {
-            const Maschera a = c[k.prec], b = c[k.succ];
-            const Maschera ma = Minimo(a), mb = Minimo(b);
-            if (ma != mb) return ma > mb ? ma : mb;
-            if (Singolo(a) || Singolo(b)) return 0;
-            const Maschera sa = Minimo(a ^ ma), sb = Minimo(b ^ mb);
-            return sa < sb ? sa : sb;
-        }
-        if (k.prec >= 0) return Minimo(c[k.prec]);
-        if (k.succ >= 0) return Minimo(c[k.succ]);
-        return 0;
-    }
-    Maschera LimiteMinore(const Confronto& k) const {
-        if (k.prec >= 0 && k.succ >= 0) {
-            const Maschera a = c[k.prec], b = c[k.succ];
-            const Maschera ma = Massimo(a), mb = Massimo(b);
-            if (ma != mb) return ma < mb ? ma : mb;
-            if (Singolo(a) || Singolo(b)) return 0;
-            const Maschera sa = Massimo(a ^ ma), sb = Massimo(b ^ mb);
-            return sa > sb ? sa : sb;
-        }
-        if (k.prec >= 0) return Massimo(c[k.prec]);
-        if (k.succ >= 0) return Massimo(c[k.succ]);
-        return 0;
-    }
-
-    // One sweep of the sign bounds: 1 something removed, 0 nothing, -1 a cell emptied.
-    // A line unchanged since the last search holds no new group.
-    bool Multipli() {
-        std::array<bool, CelleMax> cambiata;
-        for (int i = 0; i < celle; ++i) {
-            cambiata[i] = c[i] != vistoMult[i];
-            vistoMult[i] = c[i];
-        }
-        bool cambiato = false;
-        for (int l = 0; l < 2 * n; ++l) {
-            bool nuova = false;
-            for (int k = 0; k < n; ++k) nuova = nuova || cambiata[Cella(l, k)];
-            if (!nuova) continue;
-            std::array<int, DimMax> aperte{};
-            int na = 0;
-            for (int k = 0; k < n; ++k)
-                if (!Singolo(c[Cella(l, k)])) aperte[na++] = Cella(l, k);
-            if (na < 3) continue;  // a group must leave some undecided cell to strike from
-            auto togli = [&](Maschera unione, uint32_t gruppo) {
-                for (int k = 0; k < na; ++k) {
-                    if (gruppo >> k & 1) continue;
-                    const int i = aperte[k];
-                    if (c[i] & unione) {
-                        Restringi(i, c[i] & static_cast<Maschera>(~unione));
-                        cambiato = true;
-                    }
-                }
-            };
-            for (int a = 0; a < na; ++a)
-                for (int b = a + 1; b < na; ++b) {
-                    const Maschera u2 = c[aperte[a]] | c[aperte[b]];
-                    if (Conta(u2) == 2) togli(u2, 1u << a | 1u << b);
-                    if (Conta(u2) > 4) continue;
-                    for (int d = b + 1; d < na; ++d) {
-                        const Maschera u3 = u2 | c[aperte[d]];
-                        if (Conta(u3) == 3) togli(u3, 1u << a | 1u << b | 1u << d);
-                        if (Conta(u3) > 4) continue;
-                        for (int e = d + 1; e < na; ++e) {
-                            const Maschera u4 = u3 | c[aperte[e]];
-                            if (Conta(u4) == 4) togli(u4, 1u << a | 1u << b | 1u << d | 1u << e);
-                        }
-                    }
-                }
-        }
-        return cambiato;
-    }
-
-    // Swordfish on two lines (columns, then rows) for each digit.
-    // A digit none of whose cells changed since the last search gives nothing new.
-    bool Swordfish() {
-        Maschera cifreNuove = 0;
-        for (int i = 0; i < celle; ++i) {
-            if (c[i] != vistoSwf[i]) cifreNuove |= c[i] | vistoSwf[i];
-            vistoSwf[i] = c[i];
-        }
-        bool cambiato = false;
-        for (int tipo = 0; tipo < 2; ++tipo) {
-            const int base = tipo == 0 ? n : 0;  // columns first, as the step solver looks
-            for (int v = 0; v < n; ++v) {
-                const Maschera bit = static_cast<Maschera>(1u << v);
-                if (!(cifreNuove & bit)) continue;
-                std::array<Maschera, DimMax> pos{};
-                for (int l = 0; l < n; ++l)
-                    for (int k = 0; k < n; ++k) {
-                        const Maschera m = c[Cella(base + l, k)];
-                        if ((m & bit) && !Singolo(m)) pos[l] |= static_cast<Maschera>(1u << k);
-                    }
-                for (int l1 = 0; l1 < n; ++l1) {
-                    if (Conta(pos[l1]) != 2) continue;
-                    for (int l2 = l1 + 1; l2 < n; ++l2) {
-                        if (pos[l2] != pos[l1]) continue;
-                        for (int m = 0; m < n; ++m) {
-                            if (m == l1 || m == l2 || !(pos[m] & pos[l1])) continue;
-                            for (int k = 0; k < n; ++k)
-                                if (pos[l1] >> k & 1) {
-                                    const int i = Cella(base + m, k);
-                                    if ((c[i] & bit) && !Singolo(c[i])) {
-                                        Restringi(i, c[i] & static_cast<Maschera>(~bit));
-                                        cambiato = true;
-                                    }
-                                }
-                            pos[m] &= static_cast<Maschera>(~pos[l1]);
-                        }
-                    }
-                }
-            }
-        }
-        return cambiato;
-    }
-
-    bool TuttiDecisi() const {
-        for (int i = 0; i < celle; ++i)
-            if (!Singolo(c[i])) return false;
-        return true;
-    }
-};
+const GeometriaLogica& GeometriaDi(int n) {
+    static const std::array<GeometriaLogica, DimMax + 1> tutte = [] {
+        std::array<GeometriaLogica, DimMax + 1> t{};
+        for (int k = 1; k <= DimMax; ++k) t[k] = CostruisciGeometriaLogica(k);
+        return t;
+    }();
+    return tutte[n];
+}
 
 }  // namespace
 
+StatoLogico::StatoLogico(int n, int tecniche)
+    : n_(n < 1 || n > DimMax ? 0 : n),
+      geo_(&GeometriaDi(n_)),
+      tecniche_(tecniche),
+      tutte_(TutteLeCifre(n_)),
+      aperte_(n_ > 1 ? n_ * n_ : 0),
+      vuota_(n_ == 0) {
+    for (int i = 0; i < n_ * n_; ++i) c_[i] = tutte_;
+    righeDaVedere_ = colonneDaVedere_ = (1u << n_) - 1;
+}
+
+StatoLogico::StatoLogico(const SchemaBit& s, int tecniche) : StatoLogico(s.n, tecniche) {
+    for (int i = 0; i < n_ * n_; ++i) {
+        if (s.dato[i]) AggiungiDato(i, s.dato[i]);
+        if (s.segni[i]) AggiungiSegni(i, s.segni[i]);
+    }
+}
+
+void StatoLogico::AggiungiDato(int cella, int cifra) {
+    if (cella < 0 || cella >= n_ * n_) return;
+    Restringi(cella, c_[cella] & BitCifra(cifra));
+}
+
+void StatoLogico::AggiungiSegni(int cella, uint8_t flag) {
+    if (cella < 0 || cella >= n_ * n_ || !(flag & ~segni_[cella])) return;
+    segni_[cella] |= flag;
+    for (int d = 0; d < 4; ++d)
+        if (flag & (FlagPrec[d] | FlagSucc[d])) Regola(cella, d);
+}
+
+// A cell's candidates shrink: it goes on the queue, its lines to the scan for hidden singles.
+void StatoLogico::Restringi(int i, Maschera nuova) {
+    const Maschera prima = c_[i];
+    if (nuova == prima) return;
+    c_[i] = nuova;
+    if (Indecisa(prima) && !Indecisa(nuova)) --aperte_;
+    if (!nuova) vuota_ = true;
+    righeDaVedere_ |= 1u << (i / n_);
+    colonneDaVedere_ |= 1u << (i % n_);
+    lineeMult_ |= 1u << (i / n_) | 1u << (DimMax + i % n_);
+    cifreSwf_ |= prima;
+    if (!inCoda_[i]) {
+        inCoda_[i] = true;
+        coda_[fine_++ % CelleMax] = static_cast<uint8_t>(i);
+    }
+}
+
+// The sign bound of one cell along one line (d as FlagPrec) from its neighbours' candidates.
+void StatoLogico::Regola(int cella, int d) {
+    const GeometriaLogica& g = *geo_;
+    const uint8_t f = segni_[cella];
+    const bool verticale = d >= 2;
+    const int8_t p = g.vicini[cella][verticale ? 2 : 0], s = g.vicini[cella][verticale ? 3 : 1];
+    const Maschera prec = (f & FlagPrec[d]) && p >= 0 ? c_[p] : Maschera{0};
+    const Maschera succ = (f & FlagSucc[d]) && s >= 0 ? c_[s] : Maschera{0};
+    if (!prec && !succ) return;
+    // The bound is one of the neighbours' candidates: a cell already above all of them ("greater")
+    // or below all of them ("less") has nothing to lose.
+    const Maschera qui = c_[cella], vicini = prec | succ;
+    if (d % 2 == 0 ? (qui & static_cast<Maschera>(-qui)) > std::bit_floor(vicini)
+                   : std::bit_floor(qui) < (vicini & static_cast<Maschera>(-vicini)))
+        return;
+    const Maschera via = c_[cella] & EsclusiDaSegno(d % 2 == 0, prec, succ);
+    if (via) Restringi(cella, c_[cella] & static_cast<Maschera>(~via));
+}
+
+// Hidden singles of one line: false on a digit without a place.
+bool StatoLogico::Nascosti(int l) {
+    const auto& linea = geo_->linee[l];
+    Presenze pr;
+    Maschera decise = 0;  // digits of the line's decided cells: nothing to place there
+    for (int k = 0; k < n_; ++k) {
+        const Maschera m = c_[linea[k]];
+        Conta(pr, m);
+        if (!Indecisa(m)) decise |= m;
+    }
+    if (pr.Una != tutte_) return false;
+    Maschera uniche = pr.Una & static_cast<Maschera>(~(pr.Due | decise));
+    for (int k = 0; k < n_ && uniche; ++k) {
+        const int i = linea[k];
+        const Maschera qui = c_[i] & uniche;
+        if (!qui) continue;
+        uniche &= static_cast<Maschera>(~qui);
+        Restringi(i, qui & static_cast<Maschera>(-qui));  // two digits that fit only here leave one unplaced
+    }
+    return true;
+}
+
+// Singles (naked and hidden) and sign bounds, driven by the cells that changed, until nothing
+// changes; false on a contradiction.
+bool StatoLogico::Propaga(bool haSoluzione) {
+    const GeometriaLogica& g = *geo_;
+    for (;;) {
+        while (inizio_ != fine_) {
+            if (vuota_) return false;
+            if (haSoluzione && aperte_ == 0) return true;
+            const int j = coda_[inizio_++ % CelleMax];
+            inCoda_[j] = false;
+            const Maschera m = c_[j];
+            if (!Indecisa(m) && !posto_[j]) {
+                posto_[j] = true;
+                const Maschera via = static_cast<Maschera>(~m);
+                const int r = j / n_, col = j % n_;
+                for (int k = 0; k < n_; ++k) {
+                    const int tr = r * n_ + k, tc = k * n_ + col;
+                    if (tr != j && (c_[tr] & m)) Restringi(tr, c_[tr] & via);
+                    if (tc != j && (c_[tc] & m)) Restringi(tc, c_[tc] & via);
+                }
+            }
+            for (int k = 0; k < g.numLettori[j]; ++k) {
+                const GeometriaLogica::Lettore& l = g.lettori[j][k];
+                if (segni_[l.cella] & l.flag) Regola(l.cella, l.d);
+            }
+        }
+        if (vuota_) return false;
+        if ((haSoluzione && aperte_ == 0) || (!righeDaVedere_ && !colonneDaVedere_)) return true;
+        const uint32_t righe = righeDaVedere_, colonne = colonneDaVedere_;
+        righeDaVedere_ = colonneDaVedere_ = 0;
+        for (int a = 0; a < n_; ++a) {
+            if ((righe >> a & 1) && !Nascosti(a)) return false;
+            if ((colonne >> a & 1) && !Nascosti(n_ + a)) return false;
+        }
+    }
+}
+
+// Naked subsets in every line that changed since the last search (a line unchanged holds no
+// new group); true when something was struck.
+bool StatoLogico::Multipli() {
+    const GeometriaLogica& g = *geo_;
+    const uint32_t linee = lineeMult_;
+    lineeMult_ = 0;
+    bool cambiato = false;
+    for (int l = 0; l < 2 * n_; ++l) {
+        if (!(linee >> (l < n_ ? l : DimMax + l - n_) & 1)) continue;
+        const auto& linea = g.linee[l];
+        std::array<Maschera, DimMax> celle{};
+        int aperte = 0;
+        std::array<int, DimMax + 1> perNumero{};  // undecided cells by number of candidates
+        for (int k = 0; k < n_; ++k) {
+            celle[k] = c_[linea[k]];
+            if (Indecisa(celle[k])) {
+                ++aperte;
+                ++perNumero[ContaCifre(celle[k])];
+            }
+        }
+        // A group of k strikes only from an undecided cell outside it, and needs k cells with at
+        // most k candidates.
+        Gruppo gr;
+        int piccole = 0;
+        for (int k = 2; k <= 4 && k < aperte; ++k) {
+            piccole += perNumero[k];
+            if (piccole < k) continue;
+            while (k < aperte && VerificaMult(celle.data(), n_, k, gr)) {
+                for (int p = 0; p < n_; ++p) {
+                    if ((gr.Posizioni >> p & 1) || !(celle[p] & gr.Cifre)) continue;
+                    Restringi(linea[p], celle[p] & static_cast<Maschera>(~gr.Cifre));
+                    if (!Indecisa(c_[linea[p]])) --aperte;
+                    celle[p] = c_[linea[p]];
+                }
+                cambiato = true;
+            }
+        }
+    }
+    return cambiato;
+}
+
+// Swordfish on two lines (columns, then rows) for every digit that changed somewhere since the
+// last search.
+bool StatoLogico::Swordfish() {
+    const Maschera cifreNuove = cifreSwf_ & tutte_;
+    cifreSwf_ = 0;
+    if (!cifreNuove) return false;
+    // Per digit and line, the positions of the undecided cells holding it: [0] per column (rows),
+    // [1] per row (columns); one pass over the grid for every digit.
+    std::array<std::array<std::array<uint16_t, DimMax>, DimMax>, 2> pos{};
+    for (int i = 0; i < n_ * n_; ++i) {
+        const Maschera m = c_[i];
+        if (!Indecisa(m)) continue;
+        const int r = i / n_, col = i % n_;
+        for (Maschera resto = m; resto; resto &= static_cast<Maschera>(resto - 1)) {
+            const int v = std::countr_zero(unsigned{resto});
+            pos[0][v][col] |= static_cast<uint16_t>(1u << r);
+            pos[1][v][r] |= static_cast<uint16_t>(1u << col);
+        }
+    }
+    // A cell loses a digit: the positions follow. A cell this leaves decided keeps its place for
+    // its last digit until the singles have taken that digit from its lines: a line still holding
+    // it elsewhere must not look like a line with two places for it.
+    auto togli = [&](int r, int col, Maschera bit) {
+        const int i = r * n_ + col;
+        Restringi(i, c_[i] & static_cast<Maschera>(~bit));
+        const int v = std::countr_zero(unsigned{bit});
+        pos[0][v][col] &= static_cast<uint16_t>(~(1u << r));
+        pos[1][v][r] &= static_cast<uint16_t>(~(1u << col));
+    };
+    bool cambiato = false;
+    for (int tipo = 0; tipo < 2; ++tipo)
+        for (int v = 0; v < n_; ++v) {
+            const Maschera bit = static_cast<Maschera>(1u << v);
+            if (!(cifreNuove & bit)) continue;
+            auto& p = pos[tipo][v];
+            CoppiaLinee cp;
+            while (VerificaSwf(p.data(), n_, cp)) {
+                const uint16_t colpite = p[cp.Prima];
+                for (int m = 0; m < n_; ++m) {
+                    if (m == cp.Prima || m == cp.Seconda) continue;
+                    for (uint16_t qui = p[m] & colpite; qui; qui &= static_cast<uint16_t>(qui - 1)) {
+                        const int k = std::countr_zero(unsigned{qui});
+                        if (tipo == 0)
+                            togli(k, m, bit);
+                        else
+                            togli(m, k, bit);
+                    }
+                }
+                cambiato = true;
+            }
+        }
+    return cambiato;
+}
+
+EsitoLogica StatoLogico::Avanza(bool haSoluzione) {
+    for (;;) {
+        if (!Propaga(haSoluzione)) return EsitoLogica::Contraddizione;
+        if (aperte_ == 0) return EsitoLogica::Risolto;
+        if ((tecniche_ & 1) && Multipli()) {
+            usaMultipli_ = true;
+            continue;
+        }
+        if ((tecniche_ & 2) && Swordfish()) {
+            usaSwordfish_ = true;
+            continue;
+        }
+        return EsitoLogica::Bloccato;
+    }
+}
+
 RisultatoLogica RisolviLogica(const SchemaBit& s, int tecniche) {
     RisultatoLogica out;
-    if (s.n < 1 || s.n > DimMax) {
-        out.esito = EsitoLogica::Contraddizione;
-        return out;
-    }
-    Logica x(s);
-    for (;;) {
-        if (!x.Propaga()) {
-            out.esito = EsitoLogica::Contraddizione;
-            break;
-        }
-        if (x.TuttiDecisi()) {
-            out.esito = EsitoLogica::Risolto;
-            break;
-        }
-        if ((tecniche & 1) && x.Multipli()) {
-            out.UsaMultipli = true;
-            continue;
-        }
-        if ((tecniche & 2) && x.Swordfish()) {
-            out.UsaSwordfish = true;
-            continue;
-        }
-        out.esito = EsitoLogica::Bloccato;
-        break;
-    }
-    out.candidati = x.c;
+    StatoLogico x(s, tecniche);
+    out.esito = x.Avanza(false);
+    out.UsaMultipli = x.UsaMultipli();
+    out.UsaSwordfish = x.UsaSwordfish();
+    out.candidati = x.Candidati();
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "production/casuale.h"
+#include "production/logica.h"
 #include "solver/risolvi.h"
 #include "supporto/finestre_finte.h"
 #include "supporto/supporto.h"
@@ -200,6 +201,33 @@ TEST(Generazione, CelleInizialiSonoIDatiDiPartenza) {
             EXPECT_GE(ContaCelleProblema(letto->schema), std::min(celle, 25)) << p;
         }
     }
+}
+
+TEST(Generazione, ConAnalisiCompletaOgniSegnoRimastoServe) {
+    // A removal pass that never gives up tries every sign once: each sign left must be one the
+    // schema cannot do without, by the same check, and the schema itself must pass it.
+    for (const int tecniche : {0, 3})
+        for (int n = 4; n <= 7; ++n) {
+            RiportaCasualeAllInizio();
+            Officina o({.n = n, .profondita = 255, .max1 = 0, .max2 = 0, .tecniche = tecniche});
+            for (int k = 0; k < 3; ++k) DoGeneraAutoF1(o.b);
+            for (const fs::path& file : o.File()) {
+                SCOPED_TRACE(file.string());
+                const auto letto = LeggiSchemaFile(file.string());
+                ASSERT_TRUE(letto.has_value());
+                const auto bit = SchemaBitDa(letto->schema);
+                ASSERT_TRUE(bit.has_value());
+                ASSERT_EQ(RisolviLogica(bit->schema, tecniche).esito, EsitoLogica::Risolto);
+                const auto coppie = CoppieSegni(bit->schema);
+                EXPECT_FALSE(coppie.empty());
+                for (const auto& [magg, min] : coppie) {
+                    SchemaBit senza = bit->schema;
+                    ImpostaSegno(senza, SegnoGrid{magg, min}, false);
+                    EXPECT_NE(RisolviLogica(senza, tecniche).esito, EsitoLogica::Risolto)
+                        << int{magg} << " > " << int{min};
+                }
+            }
+        }
 }
 
 TEST(Generazione, UnaAnalisiPiuProfondaLasciaMenoSegni) {
