@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
+#include <functional>
 
 #include "production/contatore.h"
 #include "ui/form1.h"
@@ -49,13 +50,16 @@ private slots:
         b.schema.Sizesc = 9;  // as "Livelli e dimensioni" stores it
         ui::ComandiAutore* c = Comandi(f);
         QSignalSpy fine(c, &ui::ComandiAutore::NuovoFinito);
+        // A heartbeat through the event queue: posted before the command, it comes before the
+        // worker's answer, and it goes on posting itself while the generation runs. A generation
+        // that blocked the window would let it beat only after the end.
         int battitiDuranteLaGenerazione = 0;
-        QTimer battito;
-        battito.setInterval(1);
-        connect(&battito, &QTimer::timeout, [&] {
-            if (c->InCorso()) ++battitiDuranteLaGenerazione;
-        });
-        battito.start();
+        std::function<void()> battito = [&] {
+            if (!c->InCorso()) return;
+            ++battitiDuranteLaGenerazione;
+            QMetaObject::invokeMethod(&f, battito, Qt::QueuedConnection);
+        };
+        QMetaObject::invokeMethod(&f, battito, Qt::QueuedConnection);
         c->AzioneNuovo()->trigger();
         QVERIFY(c->InCorso());
         QVERIFY(!c->AzioneNuovo()->isEnabled());
