@@ -88,6 +88,7 @@ bool Intervalli(const Contesto& x, Stato& s, Coda& q, const std::array<uint8_t, 
         const int i = linea[k];
         if (s.Posto(i)) continue;
         const unsigned m = s.c[i];
+        if (m == 0) return false;  // an open cell without digits: no solution this way
         restano |= m;
         libere |= 1u << k;
         basso[std::countr_zero(m)] |= static_cast<uint16_t>(1u << k);

@@ -33,9 +33,10 @@ void StessiEsiti(const SchemaBit& s, int limite, const std::string& nome) {
     for (const ModoConteggio modo : Modi) {
         const Esito e = Conta(s, limite, modo);
         ASSERT_EQ(e.conta, base.conta) << nome << " modo " << static_cast<int>(modo);
-        if (e.conta == 1)
+        if (e.conta == 1) {
             for (int i = 0; i < s.n * s.n; ++i)
                 ASSERT_EQ(e.soluzione[i], base.soluzione[i]) << nome << " cella " << i;
+        }
     }
 }
 
@@ -144,8 +145,9 @@ TEST(ContatoreModi, SchemiACasoComeLEnumerazione) {
         for (const ModoConteggio modo : Modi) {
             const Esito x = Conta(s, 30, modo);
             ASSERT_EQ(x.conta, e.trovate) << nome << " modo " << static_cast<int>(modo);
-            if (x.conta == 1)
+            if (x.conta == 1) {
                 for (int i = 0; i < n * n; ++i) ASSERT_EQ(x.soluzione[i], e.prima[i]) << nome;
+            }
         }
         (e.trovate == 0 ? nessuna : e.trovate == 1 ? una : molte)++;
     }
