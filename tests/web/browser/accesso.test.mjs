@@ -2,25 +2,20 @@
 // three kinds of page, the grid as a screen reader walks it, the keyboard alone.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica, violazioniGravi } from './sito.mjs';
+import { apriSito, celleVuote, chiudiSito, leggiSchema, paginaSchema, violazioniGravi } from './sito.mjs';
 
 const NOVE = '6_Nove_Difficile.txt';
 const s = leggiSchema(NOVE);
-const vuote = [...s.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+const vuote = celleVuote(s);
 
 let sito;
 let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 async function apri(file = NOVE) {
   await p.goto(sito.url('perwebsiteprove', 'futoshiki_090101.html'));

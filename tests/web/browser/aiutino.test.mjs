@@ -8,7 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { existsSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
+import { apriSito, chiudiSito, leggiSchema, paginaSchema } from './sito.mjs';
 
 const FILE7 = '4_Costraint_Difficile.txt';
 const FILE9 = '6_Nove_Difficile.txt';
@@ -18,14 +18,9 @@ let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 const manca = () => !existsSync(join(sito.prove, 'kelvaro_aiuto.js')) && 'modulo WebAssembly non costruito';
 

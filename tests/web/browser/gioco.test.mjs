@@ -4,11 +4,11 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, codice, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
+import { apriSito, celleVuote, chiudiSito, codice, leggiSchema, paginaSchema } from './sito.mjs';
 
 const FILE7 = '4_Costraint_Difficile.txt';
 const s7 = leggiSchema(FILE7);
-const vuote = [...s7.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+const vuote = celleVuote(s7);
 const sbagliato = (i) => String((Number(s7.soluzione[i]) % s7.n) + 1);
 
 let sito;
@@ -16,14 +16,9 @@ let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 // Storage is cleared from the index: a schema page saves its grid again when it is left.
 async function apri(file = FILE7, pulito = true) {

@@ -5,11 +5,11 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica } from './sito.mjs';
+import { apriSito, celleVuote, chiudiSito, leggiSchema, paginaSchema } from './sito.mjs';
 
 const NOVE = '6_Nove_Difficile.txt';
 const s = leggiSchema(NOVE);
-const vuote = [...s.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+const vuote = celleVuote(s);
 const SCHERMATE = process.env.KELVARO_SCHERMATE;
 
 let sito;
@@ -17,15 +17,10 @@ let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
   if (SCHERMATE) mkdirSync(SCHERMATE, { recursive: true });
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 async function apri(larghezza, altezza) {
   await p.setViewportSize({ width: larghezza, height: altezza });

@@ -4,7 +4,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, copyFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, paginaSchema, pubblica, SORGENTI } from './sito.mjs';
+import { SORGENTI, apriSito, chiudiSito, paginaSchema } from './sito.mjs';
 
 const FILES = readdirSync(join(SORGENTI, 'resources', 'schemixwebsite')).filter((f) => f.endsWith('.txt'));
 let sito;
@@ -12,14 +12,9 @@ let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 test("l'indice elenca ogni schema una volta, raggruppato per livello", async () => {
   await p.goto(sito.url('perwebsiteprove', 'futoshiki_090101.html'));

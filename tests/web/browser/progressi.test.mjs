@@ -4,11 +4,11 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriBrowser, leggiSchema, paginaSchema, pubblica, ripubblica, SORGENTI } from './sito.mjs';
+import { SORGENTI, apriSito, celleVuote, chiudiSito, leggiSchema, paginaSchema, ripubblica } from './sito.mjs';
 
 const FILE = '4_Costraint_Difficile.txt';
 const s = leggiSchema(FILE);
-const vuote = [...s.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+const vuote = celleVuote(s);
 const sbagliato = (i) => String((Number(s.soluzione[i]) % s.n) + 1);
 const INDICE = 'futoshiki_090101.html';
 
@@ -17,14 +17,9 @@ let browser;
 let p;
 
 before(async () => {
-  sito = pubblica();
-  browser = await apriBrowser();
-  p = await browser.pagina();
+  ({ sito, browser, p } = await apriSito());
 });
-after(async () => {
-  await browser?.chiudi();
-  sito?.pulisci();
-});
+after(() => chiudiSito({ sito, browser }));
 
 async function apri(file = FILE, pulito = true) {
   if (pulito) {
@@ -136,7 +131,7 @@ test('i progressi sopravvivono a una nuova pubblicazione con uno schema in più'
   }
   const pagina = '6_Nove_Difficile.txt';
   const n = leggiSchema(pagina);
-  const libere = [...n.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+  const libere = celleVuote(n);
   await apri(pagina);
   const codicePrima = await p.locator('#codice').textContent();
   for (const i of libere.slice(0, 4)) {

@@ -121,6 +121,25 @@ function sorveglia(p, errori) {
   });
 }
 
+// The published sample site and a page of a fresh browser on it, for a whole test file:
+//   before(async () => ({ sito, browser, p } = await apriSito()));
+//   after(() => chiudiSito({ sito, browser }));
+export async function apriSito(altri) {
+  const sito = pubblica(altri);
+  const browser = await apriBrowser();
+  return { sito, browser, p: await browser.pagina() };
+}
+
+export async function chiudiSito({ sito, browser }) {
+  await browser?.chiudi();
+  sito?.pulisci();
+}
+
+// Positions (row-major, from 0) of a schema's empty cells.
+export function celleVuote(s) {
+  return [...s.dati].map((d, i) => (d === '0' ? i : -1)).filter((i) => i >= 0);
+}
+
 export function paginaSchema(file) {
   return 'Futoshiki_' + file.replace(/\.txt$/i, '.html');
 }
