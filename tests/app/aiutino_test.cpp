@@ -5,6 +5,7 @@
 #include "display/gioco.h"
 #include "display/modifica.h"
 #include "display/visualizza.h"
+#include "supporto/supporto.h"
 
 namespace kelvaro {
 namespace {
@@ -13,14 +14,7 @@ namespace {
 class Aiutino : public ::testing::Test {
 protected:
     void SetUp() override {
-        b.schema.Sizesc = 5;
-        AzzeraTabella(b.schema.tblSchema, 5);
-        b.schema.tblSchema[1][1] = "2";
-        b.schema.tblSchema[3][4] = "5";
-        b.schema.Vincoli = {"1213"};
-        CostruisciSegni(b.schema);
-        b.schema.Caricato = true;
-        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        test::MostraSchemaPiccolo(b);
         b.modifica.InGioco = true;
     }
     std::string Testo(int r, int c) { return b.Gr.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo; }

@@ -4,6 +4,7 @@
 
 #include "display/modifica.h"
 #include "display/visualizza.h"
+#include "supporto/supporto.h"
 
 namespace kelvaro {
 namespace {
@@ -14,14 +15,7 @@ using Celle = std::vector<std::pair<int, int>>;
 class Gioco : public ::testing::Test {
 protected:
     void SetUp() override {
-        b.schema.Sizesc = 5;
-        AzzeraTabella(b.schema.tblSchema, 5);
-        b.schema.tblSchema[1][1] = "2";
-        b.schema.tblSchema[3][4] = "5";
-        b.schema.Vincoli = {"1213"};
-        CostruisciSegni(b.schema);
-        b.schema.Caricato = true;
-        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        test::MostraSchemaPiccolo(b);
         ColoraSchema(b);
         b.modifica.InGioco = true;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "display/visualizza.h"
+#include "supporto/supporto.h"
 
 namespace kelvaro {
 namespace {
@@ -11,14 +12,7 @@ namespace {
 class Modifiche : public ::testing::Test {
 protected:
     void SetUp() override {
-        b.schema.Sizesc = 5;
-        AzzeraTabella(b.schema.tblSchema, 5);
-        b.schema.tblSchema[1][1] = "2";
-        b.schema.tblSchema[3][4] = "5";
-        b.schema.Vincoli = {"1213"};
-        CostruisciSegni(b.schema);
-        b.schema.Caricato = true;
-        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        test::MostraSchemaPiccolo(b);
         ColoraSchema(b);
     }
     AperturaPalette Click(int i, int j) {

@@ -12,6 +12,7 @@
 #include "display/visualizza.h"
 #include "model/testo.h"
 #include "supporto/finestre_finte.h"
+#include "supporto/supporto.h"
 
 namespace kelvaro {
 namespace {
@@ -38,14 +39,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(cartella); }
     void Mostra() {
-        b.schema.Sizesc = 5;
-        AzzeraTabella(b.schema.tblSchema, 5);
-        b.schema.tblSchema[1][1] = "2";
-        b.schema.tblSchema[3][4] = "5";
-        b.schema.Vincoli = {"1213"};
-        CostruisciSegni(b.schema);
-        b.schema.Caricato = true;
-        VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+        test::MostraSchemaPiccolo(b);
         SvuotaMosse(b);
         b.modifica.InGioco = true;
         b.modifica.FileSchema = schema;

@@ -7,7 +7,20 @@
 #include <random>
 #include <sstream>
 
+#include "display/visualizza.h"
+
 namespace kelvaro::test {
+
+void MostraSchemaPiccolo(Banco& b) {
+    b.schema.Sizesc = 5;
+    AzzeraTabella(b.schema.tblSchema, 5);
+    b.schema.tblSchema[1][1] = "2";
+    b.schema.tblSchema[3][4] = "5";
+    b.schema.Vincoli = {"1213"};
+    CostruisciSegni(b.schema);
+    b.schema.Caricato = true;
+    VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+}
 
 std::string Fixture(const std::string& nome) {
     return std::string(KELVARO_FIXTURES) + "/" + nome;

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "banco.h"
+
 namespace kelvaro::test {
 
 std::string Fixture(const std::string& nome);  // path of tests/fixtures/<nome>
@@ -16,6 +18,10 @@ struct EsitoCli {
     int stato = -1;
 };
 EsitoCli EseguiCli(const std::string& argomenti);
+
+// The small schema of the play tests, loaded and shown on b's grid: 5 x 5, givens R1C1 = 2 and
+// R3C4 = 5, one sign R1C2 > R1C3.
+void MostraSchemaPiccolo(Banco& b);
 
 // A fresh temporary directory, removed when the object goes.
 class CartellaTemporanea {
