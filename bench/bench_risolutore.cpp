@@ -131,32 +131,12 @@ const bool PerDimensioneELivello = [] {
     return true;
 }();
 
-void BM_Unequal9Facili(benchmark::State& s) {
-    RisolviInsieme(s, "unequal", "9e", 3);
-}
-void BM_Unequal9Difficili(benchmark::State& s) {
-    RisolviInsieme(s, "unequal", "9k", 3);
-}
-void BM_Unequal9Estremi(benchmark::State& s) {
-    RisolviInsieme(s, "unequal", "9x", 3);
-}
-void BM_Unequal8Ricorsivi(benchmark::State& s) {
-    RisolviInsieme(s, "unequal", "8r", 3);
-}
-void BM_Unequal7Ricorsivi(benchmark::State& s) {
-    RisolviInsieme(s, "unequal", "7r", 3);
-}
 void BM_QuasiVuoto9(benchmark::State& s) {
     RisolviInsieme(s, "lunghi", "", 3);
 }
 void BM_QuasiVuoto9SenzaTecniche(benchmark::State& s) {
     RisolviInsieme(s, "lunghi", "", 0);
 }
-BENCHMARK(BM_Unequal9Facili)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Unequal9Difficili)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Unequal9Estremi)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Unequal8Ricorsivi)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Unequal7Ricorsivi)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QuasiVuoto9)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QuasiVuoto9SenzaTecniche)->Unit(benchmark::kMillisecond);
 
