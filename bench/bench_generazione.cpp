@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "files/caricamento.h"
-#include "production/casuale.h"
-#include "production/contatore.h"
+#include "model/casuale.h"
 #include "production/generazione.h"
 #include "production/logica.h"
+#include "solver/contatore.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/testo.h"
 #include "solver/risolvi.h"

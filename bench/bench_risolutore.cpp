@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "solver/risolvi.h"
 
 namespace {

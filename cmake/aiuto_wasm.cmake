@@ -12,19 +12,16 @@ set(KELVARO_AIUTO_USCITE ${KELVARO_SITO}/aiutino.js)
 
 find_program(KELVARO_EMCC emcc)
 if(KELVARO_EMCC)
-  # The solver with what it needs: the tables, the display model it colours and logs into, the
-  # exact counter and the random draw. The solver's folder whole, so that a new technique file is
-  # taken in; the linker keeps only what the hint reaches.
-  # The counter and the random draw are looked for in either folder they have lived in.
-  set(KELVARO_AIUTO_SRC ${CMAKE_SOURCE_DIR}/src/wasm/aiuto_wasm.cpp ${CMAKE_SOURCE_DIR}/src/banco.cpp)
-  foreach(f solver/*.cpp model/tabelle.cpp model/casuale.cpp model/contatore.cpp production/casuale.cpp
-          production/contatore.cpp display/finestre.cpp display/griglia.cpp display/visualizza.cpp
-          display/log_soluzione.cpp)
+  # The solver with what it needs: the tables, the exact counter and the random draw; nothing of
+  # the display. The solver's folder whole, so that a new technique file is taken in; the linker
+  # keeps only what the hint reaches.
+  set(KELVARO_AIUTO_SRC ${CMAKE_SOURCE_DIR}/src/wasm/aiuto_wasm.cpp)
+  foreach(f solver/*.cpp model/tabelle.cpp model/casuale.cpp)
     file(GLOB trovati CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${f})
     list(APPEND KELVARO_AIUTO_SRC ${trovati})
   endforeach()
   file(GLOB_RECURSE KELVARO_AIUTO_H CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.h)
-  list(FILTER KELVARO_AIUTO_H EXCLUDE REGEX "/src/(ui|cli)/")
+  list(FILTER KELVARO_AIUTO_H EXCLUDE REGEX "/src/(ui|cli|display|app)/")
   list(JOIN KELVARO_AIUTO_SRC "|" sorgenti)
   add_custom_command(OUTPUT ${KELVARO_AIUTO_JS}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KELVARO_SITO}

@@ -10,11 +10,11 @@
 #include "app/configurazione.h"
 #include "display/finestre.h"
 #include "display/griglia.h"
-#include "display/log_soluzione.h"
 #include "display/mosse.h"
 #include "display/storia.h"
 #include "model/tabelle.h"
 #include "production/impostazioni.h"
+#include "solver/log_soluzione.h"
 #include "solver/passo.h"
 
 namespace kelvaro {

@@ -60,15 +60,16 @@ bool EseguiAiutino(Banco& b, const Suggerimento& s) {
         case Suggerimento::Esito::Passo: {
             if (s.Valore >= 1)
                 for (const CellaRC& c : s.CelleDecise) cifre.push_back({c.Riga, c.Colonna, s.Valore});
-            // Candidates removed: from the cell's notes, or from the digits still allowed when the
-            // player kept none there.
+            // The cells that lose candidates keep exactly what the step leaves them: the player's
+            // notes without the digits struck, or, where the player noted nothing, the solver's
+            // own candidates after the step (never more than the step showed).
             TabellaNote dopo = b.modifica.Note;
-            for (const CandidatoTolto& t : s.Tolti) {
-                if (!CellaModificabile(b, t.Riga, t.Colonna) || CifraMostrata(b, t.Riga, t.Colonna) != 0)
+            for (const CandidatiRimasti& k : s.Restano) {
+                if (!CellaModificabile(b, k.Riga, k.Colonna) || CifraMostrata(b, k.Riga, k.Colonna) != 0)
                     continue;
-                uint16_t& m = dopo[t.Riga][t.Colonna];
-                if (m == 0) m = CifreAmmesse(b, t.Riga, t.Colonna);
-                m = uint16_t(m & ~(1u << t.Cifra));
+                uint16_t m = 0;
+                for (char ch : k.Cifre) m = uint16_t(m | 1u << (ch - '0'));
+                dopo[k.Riga][k.Colonna] = m;
             }
             const int n = b.schema.Sizesc;
             for (int r = 1; r <= n; ++r)

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/comandi.h"
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 
 namespace kelvaro::cli {

@@ -4,9 +4,9 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
-#include "production/contatore.h"
+#include "solver/contatore.h"
 #include "solver/livello.h"
-#include "solver/risolvi.h"
+#include "solver/valutazione.h"
 
 namespace kelvaro::cli {
 
@@ -35,19 +35,10 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
-        Banco b;
-        b.schema = letto->schema;
-        b.imp.AttivaMultipli = 3;
-        b.ris.MaxLivello = 99;
-        b.ris.MostraLog = false;
-        // Only the verdict is read: the log goes nowhere and the step list stays short.
-        ResocontoMuto muto;
-        b.ris.resoconto = &muto;
-        b.ris.ConservaPassi = false;
-        RisolviSchema(b);
-        std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
-        std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
-        if (b.ris.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
+        const Valutazione v = ValutaSchema(s, 3);
+        std::printf("livello: %ld\n", v.Livello);
+        std::printf("risolto: %s\n", v.Risolto ? "si" : "no");
+        if (v.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
         const int soluzioni = ContaSoluzioni(s, 2);
         std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
     }

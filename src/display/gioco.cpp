@@ -47,7 +47,7 @@ int CifraMostrata(const Banco& b, int r, int c) {
 bool CellaModificabile(const Banco& b, int r, int c) {
     const int n = b.schema.Sizesc;
     if (r < 1 || c < 1 || r > n || c > n) return false;
-    return b.schema.tblSchema[r][c] == "0" && b.Gr.Contiene(RigaGriglia(r), ColonnaGriglia(c));
+    return !EDato(b.schema.tblSchema[r][c]) && b.Gr.Contiene(RigaGriglia(r), ColonnaGriglia(c));
 }
 
 Segnalazioni CercaErrori(const Banco& b) {

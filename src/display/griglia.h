@@ -5,16 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace kelvaro {
+#include "model/colori.h"
 
-// Platform colour values: blue-green-red order, as the solver writes them.
-constexpr long ColoreRosso = 255;
-constexpr long ColoreVerde = 65280;
-constexpr long ColoreGiallo = 65535;
-constexpr long ColoreBianco = 0xFFFFFF;
-constexpr long ColoreNero = 0;
-constexpr long ColoreBlu = 0xFF0000;      // RGB 0, 0, 255
-constexpr long ColoreLavanda = 0xFFC0C0;  // RGB 192, 192, 255
+namespace kelvaro {
 
 long ColoreDaRgb(int r, int g, int b);
 

@@ -16,7 +16,7 @@ AperturaPalette ClickGriglia(Banco& b) {
     for (int c = 1; c <= n; ++c)
         if (b.Gr.Col == ColonnaGriglia(c)) m.ColonnaSel = c;
     if (m.RigaSel == -1 || m.ColonnaSel == -1) return a;
-    if (b.schema.tblSchema[m.RigaSel][m.ColonnaSel] != "0") return a;
+    if (EDato(b.schema.tblSchema[m.RigaSel][m.ColonnaSel])) return a;
     if (!b.Gr.Contiene(b.Gr.Row, b.Gr.Col)) return a;
 
     int y = 0, x = 0;

@@ -31,14 +31,9 @@ std::string FrasiNuove(Banco& b) {
     return frasi;
 }
 
-void RegistraStato(Banco& b) {
+// The entry of a state: its decided digits row by row, a blank for an open cell.
+void RegistraStato(Banco& b, const std::string& stato) {
     const int n = b.schema.Sizesc;
-    std::string stato;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const std::string& t = b.Gr.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo;
-            stato += t.size() == 1 ? t[0] : ' ';
-        }
     Storia& st = b.storia;
     if (st.NumStoria == 0) {
         st.NumStoria = 1;
@@ -114,7 +109,15 @@ void VisualizzaGrid(Banco& b, const Tabella& Dati, const Tabella& Ctrl) {
             if (segni[r][c].MinGiu == 1) ScriviSegno(g, 2 * r, 2 * c - 1, SegnoMinGiu);
         }
 
-    if (b.storia.RegistraStoria) RegistraStato(b);
+    if (b.storia.RegistraStoria) {
+        std::string stato;
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                const std::string& t = g.Cella(RigaGriglia(r), ColonnaGriglia(c)).Testo;
+                stato += t.size() == 1 ? t[0] : ' ';
+            }
+        RegistraStato(b, stato);
+    }
 
     g.SetRows(lato + 1);
     g.SetRowHeight(lato, 0);
@@ -129,13 +132,25 @@ void VisualizzaGrid(Banco& b, const Tabella& Dati, const Tabella& Ctrl) {
     b.finestre().AggiornaGriglia();
 }
 
+void ChiudiStoria(Banco& b) {
+    Storia& st = b.storia;
+    if (!st.RegistraStoria || st.NumStoria == 0) return;
+    // The states stay those the displays recorded (the last one before the last step); the lines
+    // written since, the last placements and a closing verdict, join the last entry.
+    const std::string resto = FrasiNuove(b);
+    if (!resto.empty()) {
+        std::string& ultime = st.StoriaR[static_cast<size_t>(st.NumStoria)];
+        ultime += (ultime.empty() ? "" : "|") + resto;
+    }
+}
+
 void ColoraSchema(Banco& b) {
     const int n = b.schema.Sizesc;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             const int i = RigaGriglia(r), j = ColonnaGriglia(c);
             if (!b.Gr.Contiene(i, j)) continue;
-            b.Gr.Cella(i, j).CellForeColor = b.schema.tblSchema[r][c] != "0" ? ColoreNero : ColoreBlu;
+            b.Gr.Cella(i, j).CellForeColor = EDato(b.schema.tblSchema[r][c]) ? ColoreNero : ColoreBlu;
         }
 }
 

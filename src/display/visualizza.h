@@ -6,6 +6,9 @@ namespace kelvaro {
 
 // Dati: texts shown ("0" shows nothing); Ctrl: a one-character entry means a decided value (size 16).
 void VisualizzaGrid(Banco& b, const Tabella& Dati, const Tabella& Ctrl);
+// After a solve that recorded the step history: the lines written after its last display join the
+// last entry, so the page's replay shows every line of the solve.
+void ChiudiStoria(Banco& b);
 // Text colours of the cell positions from tblSchema: black givens, blue others.
 void ColoraSchema(Banco& b);
 // Grid position of cell (r, c).

@@ -9,6 +9,7 @@ namespace kelvaro {
 namespace {
 // 24-bit linear congruential generator x := (1140671485 x + 12820163) mod 2^24, from 327680.
 constexpr uint32_t Inizio = 327680;
+static_assert(Inizio == 327680, "SequenzaCasuale starts where the process-wide sequence does");
 // Atomic: the window's "Nuovo" draws from a worker thread while the window may solve.
 std::atomic<uint32_t> g_stato{Inizio};
 
@@ -37,6 +38,13 @@ void GeneraCasuali(double ValoreC, int* valori, int quanti) {
             valori[k] = static_cast<int>(std::floor(static_cast<double>(y) / 16777216.0 * ValoreC + 1.0));
         }
         if (g_stato.compare_exchange_weak(x, y, std::memory_order_relaxed)) return;
+    }
+}
+
+void SequenzaCasuale::GeneraCasuali(double ValoreC, int* valori, int quanti) {
+    for (int k = 0; k < quanti; ++k) {
+        stato_ = Successivo(stato_);
+        valori[k] = static_cast<int>(std::floor(static_cast<double>(stato_) / 16777216.0 * ValoreC + 1.0));
     }
 }
 

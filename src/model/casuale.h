@@ -13,6 +13,18 @@ double GeneraCasuale(double ValoreC);
 void GeneraCasuali(double ValoreC, int* valori, int quanti);
 // Next raw draw in [0, 1).
 double EstraiCasuale();
+// A sequence of its own, from the same fixed start: a solve that grades a schema draws its trial
+// order from one, so that the level never depends on what was drawn before, in this thread or
+// another (the window's "Nuovo" draws from a worker thread).
+class SequenzaCasuale {
+public:
+    // The same values GeneraCasuali would give from this sequence's state.
+    void GeneraCasuali(double ValoreC, int* valori, int quanti);
+
+private:
+    uint32_t stato_ = 327680;
+};
+
 // Back to the fixed start: the web publisher calls it before each schema's solve, so that a page
 // does not depend on the schemas published before it; tests use it for a known state.
 void RiportaCasualeAllInizio();

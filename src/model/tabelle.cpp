@@ -23,7 +23,7 @@ int ContaCelleProblema(const Schema& s) {
     int k = 0;
     for (int r = 1; r <= s.Sizesc; ++r)
         for (int c = 1; c <= s.Sizesc; ++c)
-            if (s.tblSchema[r][c] != "0") ++k;
+            if (EDato(s.tblSchema[r][c])) ++k;
     return k;
 }
 

@@ -58,6 +58,11 @@ void InizializzaTab(Tabella& tbl, int n);
 void CopiaTabella(const Tabella& a, Tabella& b, int n);
 // Every cell 1..n x 1..n becomes "0".
 void AzzeraTabella(Tabella& tbl, int n);
+// A cell of tblSchema holds a given: one digit 1..9. "0" is empty, and so is the "" a short
+// SCHEMA line leaves.
+inline bool EDato(const std::string& cella) {
+    return cella.size() == 1 && cella[0] >= '1' && cella[0] <= '9';
+}
 // Number of givens of tblSchema.
 int ContaCelleProblema(const Schema& s);
 // "R" r "C" c, as every log sentence names a cell.

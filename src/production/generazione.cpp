@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "model/casuale.h"

@@ -12,9 +12,9 @@
 #include "app/avvio.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "model/casuale.h"
 #include "model/disco.h"
 #include "model/testo.h"
-#include "production/casuale.h"
 #include "production/generazione.h"
 #include "solver/livello.h"
 
@@ -172,14 +172,6 @@ void RicordaSchemiDellaCartella(const std::string& cartella, std::set<std::strin
     }
 }
 
-int ContaDati(const Schema& s) {
-    int k = 0;
-    for (int r = 1; r <= s.Sizesc; ++r)
-        for (int c = 1; c <= s.Sizesc; ++c)
-            if (s.tblSchema[r][c] != "0" && !s.tblSchema[r][c].empty()) ++k;
-    return k;
-}
-
 }  // namespace
 
 int SchemiDaProdurre(const Configurazione& conf) {
@@ -240,7 +232,7 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
         c.s.Multipli = M;
         c.s.Swordfish = S;
         c.s.Segni = static_cast<int>(bb.schema.Vincoli.size());
-        c.s.Dati = ContaDati(bb.schema);
+        c.s.Dati = ContaCelleProblema(bb.schema);
         c.s.Byte = testo.size();
     });
 

@@ -2,7 +2,6 @@
 // cannot exceed (stay below) them.
 #include <bit>
 
-#include "display/visualizza.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -15,7 +14,7 @@ Maschera Vicino(const Tavola& t, int r, int c) {
     return t.S[r][c];
 }
 
-bool VerificaSegno(Banco& b, bool maggiore, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+bool VerificaSegno(Risoluzione& b, bool maggiore, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
                    const Tavola& t) {
     const Maschera prec = p != 0 ? Vicino(t, rp, cp) : Maschera{0};
     const Maschera succ = s != 0 ? Vicino(t, rs, cs) : Maschera{0};
@@ -32,7 +31,7 @@ bool VerificaSegno(Banco& b, bool maggiore, int r, int c, int rp, int cp, int rs
     return true;
 }
 
-void AggiornaSegno(Banco& b, Tavola& t, const char* relazione) {
+void AggiornaSegno(Risoluzione& b, Tavola& t, const char* relazione) {
     const Passo& ps = PassoInCorso(b);
     const int riga = b.log.Riserva();
     const std::string cella = DesCella(ps.Riga, ps.Colonna);
@@ -53,33 +52,35 @@ void AggiornaSegno(Banco& b, Tavola& t, const char* relazione) {
 
 }  // namespace
 
-bool VerificaMaggiore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s, const Tavola& t) {
+bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                      const Tavola& t) {
     return VerificaSegno(b, true, r, c, rp, cp, rs, cs, p, s, t);
 }
 
-bool VerificaMinore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s, const Tavola& t) {
+bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                    const Tavola& t) {
     return VerificaSegno(b, false, r, c, rp, cp, rs, cs, p, s, t);
 }
 
-bool VerificaMaggiore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
                       const Tabella& tblS) {
     return VerificaSegno(b, true, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 
-bool VerificaMinore(Banco& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
                     const Tabella& tblS) {
     return VerificaSegno(b, false, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 
-void AggiornaMaggiore(Banco& b, Tavola& t) {
+void AggiornaMaggiore(Risoluzione& b, Tavola& t) {
     AggiornaSegno(b, t, " deve essere maggiore di ");
 }
 
-void AggiornaMinore(Banco& b, Tavola& t) {
+void AggiornaMinore(Risoluzione& b, Tavola& t) {
     AggiornaSegno(b, t, " deve essere minore di ");
 }
 
-bool CercaSegni(Banco& b, const Tavola& t) {
+bool CercaSegni(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     Quiete& q = t.quiete;
     if (!q.SegniLetti) {
@@ -115,7 +116,7 @@ bool CercaSegni(Banco& b, const Tavola& t) {
     return false;
 }
 
-bool CercaSegni(Banco& b, const Tabella& tblS) {
+bool CercaSegni(Risoluzione& b, const Tabella& tblS) {
     return CercaSegni(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 

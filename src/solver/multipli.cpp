@@ -2,7 +2,6 @@
 // those values, which leave the line's other cells.
 #include <bit>
 
-#include "display/visualizza.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -15,7 +14,7 @@ char Cifra(int d) {
 
 }  // namespace
 
-bool CercaMultipli(Banco& b, const Tavola& t) {
+bool CercaMultipli(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     for (int k = 2; k <= 4; ++k)
         for (int tipo = 0; tipo < 2; ++tipo) {
@@ -59,11 +58,11 @@ bool CercaMultipli(Banco& b, const Tavola& t) {
     return false;
 }
 
-bool CercaMultipli(Banco& b, const Tabella& tblS) {
+bool CercaMultipli(Risoluzione& b, const Tabella& tblS) {
     return CercaMultipli(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 
-void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tavola& t) {
+void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t) {
     for (size_t k = 0; k + 2 < Eliminazioni.size(); k += 3) {
         const int r = Eliminazioni[k] - '0', c = Eliminazioni[k + 1] - '0';
         const char v = Eliminazioni[k + 2];
@@ -73,13 +72,13 @@ void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tavola& t) {
     }
 }
 
-void EseguiEliminazioni(Banco& b, const std::string& Eliminazioni, Tabella& tblS) {
+void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS) {
     Tavola t(tblS, Tabella{}, b.schema.Sizesc);
     EseguiEliminazioni(b, Eliminazioni, t);
     t.ScriviCandidati(tblS);
 }
 
-void AggiornaMultiplo(Banco& b, Tavola& t) {
+void AggiornaMultiplo(Risoluzione& b, Tavola& t) {
     const Passo& ps = PassoInCorso(b);
     const bool riga = ps.Codice == "MR";
     std::string F =

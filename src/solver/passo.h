@@ -1,7 +1,10 @@
 #pragma once
 // The step list and the solve state shared by every recursion level of one solve.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/casuale.h"
 
 namespace kelvaro {
 
@@ -85,6 +88,9 @@ struct Risolutore {
     bool Troncato = false;
     // The solve proved there is no solution and said so with FraseSenzaSoluzione.
     bool SenzaSoluzione = false;
+
+    // The trial order's draws: this sequence when set (a grade), else the process-wide one.
+    std::optional<SequenzaCasuale> Sequenza;
 
     Passo& PassoN(int k) { return Passi[static_cast<size_t>(k - Base)]; }
     const Passo& PassoN(int k) const { return Passi[static_cast<size_t>(k - Base)]; }

@@ -6,13 +6,12 @@
 #include <bit>
 #include <utility>
 
-#include "display/visualizza.h"
 #include "model/casuale.h"
 #include "solver/contatore.h"
 
 namespace kelvaro {
 
-Passo& RegistraPasso(Banco& b, const std::string& codice) {
+Passo& RegistraPasso(Risoluzione& b, const std::string& codice) {
     Risolutore& ris = b.ris;
     // The list grows as needed: a long trial search on a large schema must not run out of room.
     ris.NumPassi += 1;
@@ -29,7 +28,7 @@ Passo& RegistraPasso(Banco& b, const std::string& codice) {
     return p;
 }
 
-bool EseguiPasso(Banco& b, Tavola& t) {
+bool EseguiPasso(Risoluzione& b, Tavola& t) {
     const Passo& p = PassoInCorso(b);
     const std::string& c = p.Codice;
     // The placing sentences are written into one string kept for the purpose.
@@ -79,17 +78,9 @@ bool EseguiPasso(Banco& b, Tavola& t) {
 
 namespace {
 
-// Shows the log window and records the answer; true when the user interrupted the solve.
-bool MostraLog(Banco& b, bool nascondiAggiorna) {
-    b.ComandoLog = b.finestre().MostraFinestraLog(b.log, nascondiAggiorna);
-    if (b.ComandoLog != 2) return false;
-    b.ris.Interrotto = true;
-    return true;
-}
-
 // Hands the step just carried out and its lines to the Resoconto (or the transcript); false
 // when the receiver stops the solve.
-bool Riferisci(Banco& b) {
+bool Riferisci(Risoluzione& b) {
     Risolutore& ris = b.ris;
     const auto& righe = b.log.Righe();
     if (ris.resoconto) {
@@ -109,7 +100,7 @@ bool Riferisci(Banco& b) {
     return true;
 }
 
-void RiferisciRiga(Banco& b, const std::string& testo) {
+void RiferisciRiga(Risoluzione& b, const std::string& testo) {
     // The line joins the log the window last showed, aligned as the rest of it.
     const bool allineato = b.log.AllineatoSinistra();
     b.log.Aggiungi(testo);
@@ -122,7 +113,7 @@ void RiferisciRiga(Banco& b, const std::string& testo) {
 
 // Past LimitePassi the counter decides whether the search may stop: only a schema without any
 // solution ends there.
-bool SenzaSoluzioneProvata(Banco& b) {
+bool SenzaSoluzioneProvata(Risoluzione& b) {
     Risolutore& ris = b.ris;
     if (ris.SoluzioneCerta || ris.NumPassi < ris.LimitePassi) return false;
     if (ContaSoluzioni(b.schema, 1) == 0) return true;
@@ -132,7 +123,7 @@ bool SenzaSoluzioneProvata(Banco& b) {
 
 }  // namespace
 
-Passo& RegistraTrovato(Banco& b, const std::string& codice, const std::string& gruppo,
+Passo& RegistraTrovato(Risoluzione& b, const std::string& codice, const std::string& gruppo,
                        const std::string& eliminazioni, const std::string& elenco, int tecnica) {
     Risolutore& ris = b.ris;
     ris.GruppoTrovato = gruppo;
@@ -147,7 +138,7 @@ Passo& RegistraTrovato(Banco& b, const std::string& codice, const std::string& g
     return p;
 }
 
-void ScriviElimino(Banco& b, const std::string& v, int r, int c) {
+void ScriviElimino(Risoluzione& b, const std::string& v, int r, int c) {
     std::string& riga = b.log.NuovaRiga();
     riga += "Elimino ";
     riga += v;
@@ -171,12 +162,12 @@ bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {
     return rt != 0;
 }
 
-bool Rileva(Banco& b, const Tavola& t) {
+bool Rileva(Risoluzione& b, const Tavola& t) {
     if (CercaCelle(b, t)) return true;
     if (CercaColonne(b, t)) return true;
     if (CercaRighe(b, t)) return true;
     if (CercaSegni(b, t)) return true;
-    const int attiva = b.imp.AttivaMultipli;
+    const int attiva = b.AttivaMultipli;
     if ((attiva == 1 || attiva == 3) && CercaMultipli(b, t)) return true;
     if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, t)) return true;
     return false;
@@ -184,14 +175,14 @@ bool Rileva(Banco& b, const Tavola& t) {
 
 // --- the same on string tables --------------------------------------------------------------------
 
-bool EseguiPasso(Banco& b, Tabella& tblS, Tabella& tblE) {
+bool EseguiPasso(Risoluzione& b, Tabella& tblS, Tabella& tblE) {
     Tavola t(tblS, tblE, b.schema.Sizesc);
     const bool contraddizione = EseguiPasso(b, t);
     t.Scrivi(tblS, tblE);
     return contraddizione;
 }
 
-bool Rileva(Banco& b, const Tabella& tblS, const Tabella& tblE) {
+bool Rileva(Risoluzione& b, const Tabella& tblS, const Tabella& tblE) {
     return Rileva(b, Tavola(tblS, tblE, b.schema.Sizesc));
 }
 
@@ -199,48 +190,23 @@ bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
     return ScegliCellaProva(Tavola(tblS, Tabella{}, n), rt, ct);
 }
 
-namespace {
-
-// The level's tables as the log window and the step history show them.
-void Visualizza(Banco& b, const Tavola& t) {
-    Tabella s, e;
-    t.Scrivi(s, e);
-    VisualizzaGrid(b, s, e);
-}
-
-}  // namespace
-
-void Risolvi(Banco& b, const Tavola& inp, int Livello) {
+void Risolvi(Risoluzione& b, const Tavola& inp, int Livello) {
     Risolutore& ris = b.ris;
     Tavola t = inp;
 
     for (;;) {
         while (ris.PassoCorrente < ris.NumPassi) {
-            if (ris.MostraLog) {
-                Visualizza(b, t);
-                b.finestre().PosizionaFormLog();
-                b.log.Situazione();
-                b.log.AllineaSinistra();
-                if (b.ComandoLog == 3) {
-                    b.ComandoLog = 0;
-                    if (MostraLog(b, true)) return;
-                }
-            } else if (b.storia.RegistraStoria) {
-                Visualizza(b, t);
+            if (!b.spettatore.PrimaDelPasso(t, b.log)) {
+                ris.Interrotto = true;
+                return;
             }
-
             ris.PassoCorrente += 1;
             b.log.Svuota();
             const bool contraddizione = EseguiPasso(b, t);
             if (!Riferisci(b)) return;
-
-            if (ris.MostraLog) {
-                // The step coloured cells of the grid model: let the window paint them.
-                b.finestre().AggiornaGriglia();
-                b.finestre().PosizionaFormLog();
-                b.ComandoLog = 0;
-                b.log.AllineaSinistra();
-                if (MostraLog(b, false)) return;
+            if (!b.spettatore.DopoIlPasso(b.log)) {
+                ris.Interrotto = true;
+                return;
             }
             if (contraddizione) return;
         }
@@ -267,7 +233,10 @@ void Risolvi(Banco& b, const Tavola& inp, int Livello) {
         const double L = static_cast<double>(valori.size());
         // Thirty swaps of two drawn positions.
         std::array<int, 60> estratti;
-        GeneraCasuali(L, estratti.data(), 60);
+        if (ris.Sequenza)
+            ris.Sequenza->GeneraCasuali(L, estratti.data(), 60);
+        else
+            GeneraCasuali(L, estratti.data(), 60);
         for (int k = 0; k < 60; k += 2) std::swap(valori[estratti[k] - 1], valori[estratti[k + 1] - 1]);
         for (char v : valori) {
             Passo& p = RegistraPasso(b, "T");
@@ -282,7 +251,7 @@ void Risolvi(Banco& b, const Tavola& inp, int Livello) {
     }
 }
 
-void RisolviSchema(Banco& b) {
+void RisolviSchema(Risoluzione& b) {
     // Nothing to solve before a schema exists.
     if (!b.schema.Caricato) return;
     const int n = b.schema.Sizesc;
@@ -292,7 +261,7 @@ void RisolviSchema(Banco& b) {
     ris.TecnicheUsate = 0;
     ris.NumMultipli = 0;
     ris.NumSwordfish = 0;
-    b.storia.Azzera();
+    b.spettatore.Inizio();
     ris.Passi.assign(1, Passo{});
     ris.Base = 0;
     ris.NumPassi = 0;
@@ -321,8 +290,6 @@ void RisolviSchema(Banco& b) {
         }
 
     ris.Risolto = false;
-    const int left = b.finestre().LeftPrincipale();
-    b.ComandoLog = 3;
     Risolvi(b, A, 1);
     // An unsolved end of a whole search, or the counter's verdict at the step limit, proves
     // there is no solution; an interrupt or a refused trial proves nothing.
@@ -330,7 +297,7 @@ void RisolviSchema(Banco& b) {
         ris.SenzaSoluzione = true;
         RiferisciRiga(b, FraseSenzaSoluzione);
     }
-    b.finestre().SpostaPrincipale(left);
+    b.spettatore.Fine();
 }
 
 }  // namespace kelvaro

@@ -2,7 +2,6 @@
 // contradictions in cells, columns and rows.
 #include <bit>
 
-#include "display/visualizza.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -14,7 +13,7 @@ bool TogliCifra(std::string& candidati, char d) {
     return true;
 }
 
-void AggiornaUnico(Banco& b, const std::string& Frase, Tavola& t) {
+void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t) {
     b.log.Aggiungi(Frase);
     const Passo& p = PassoInCorso(b);
     const int r = p.Riga, c = p.Colonna, n = b.schema.Sizesc;
@@ -34,13 +33,13 @@ void AggiornaUnico(Banco& b, const std::string& Frase, Tavola& t) {
               v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<uint8_t>(v[0] - '0') : 0);
 }
 
-void SegnalaErrE1(Banco& b, const std::string& Frase) {
+void SegnalaErrE1(Risoluzione& b, const std::string& Frase) {
     b.log.Aggiungi(Frase);
     const Passo& p = PassoInCorso(b);
     ColoraCella(b, p.Riga, p.Colonna, ColoreRosso);
 }
 
-bool CercaCelle(Banco& b, const Tavola& t) {
+bool CercaCelle(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     const uint16_t dentro = static_cast<uint16_t>(TutteLeCifre(n) << 1);
     for (int r = 1; r <= n; ++r) {
@@ -61,7 +60,7 @@ namespace {
 
 // One line (a column when perColonna, else a row): the first digit, ascending, missing from it or
 // fitting one cell that is not placed yet.
-bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
+bool CercaLinea(Risoluzione& b, const Tavola& t, int linea, bool perColonna) {
     const int l = perColonna ? Tavola::Colonna(linea) : linea;
     const Maschera una = t.Una[l];
     Maschera vedere = TutteLeCifre(t.n) & static_cast<Maschera>(~t.Due[l]);  // missing or in one cell only
@@ -93,7 +92,7 @@ bool CercaLinea(Banco& b, const Tavola& t, int linea, bool perColonna) {
     return false;
 }
 
-bool CercaLinee(Banco& b, const Tavola& t, bool perColonna) {
+bool CercaLinee(Risoluzione& b, const Tavola& t, bool perColonna) {
     for (int l = 1; l <= t.n; ++l)
         if (CercaLinea(b, t, l, perColonna)) return true;
     return false;
@@ -101,11 +100,11 @@ bool CercaLinee(Banco& b, const Tavola& t, bool perColonna) {
 
 }  // namespace
 
-bool CercaColonne(Banco& b, const Tavola& t) {
+bool CercaColonne(Risoluzione& b, const Tavola& t) {
     return CercaLinee(b, t, true);
 }
 
-bool CercaRighe(Banco& b, const Tavola& t) {
+bool CercaRighe(Risoluzione& b, const Tavola& t) {
     return CercaLinee(b, t, false);
 }
 

@@ -5,8 +5,7 @@
 
 #include <optional>
 
-#include "banco.h"
-#include "production/contatore.h"
+#include "solver/contatore.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
@@ -34,7 +33,7 @@ void TieniSolo(Tavole& t, int r, int c, uint16_t maschera) {
 }
 
 // Every cell open, then the placed digits carried out as the solve command carries out its givens.
-Tavole PreparaTavole(Banco& b, const std::array<std::array<int, 10>, 10>& cifre) {
+Tavole PreparaTavole(Risoluzione& b, const std::array<std::array<int, 10>, 10>& cifre) {
     const int n = b.schema.Sizesc;
     Tavole t;
     InizializzaTab(t.S, n);
@@ -156,7 +155,7 @@ std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavole& prima) {
 }
 
 // Carries out the step Rileva has just recorded and describes it.
-Suggerimento Descrivi(Banco& b, Tavole& t) {
+Suggerimento Descrivi(Risoluzione& b, Tavole& t) {
     const int n = b.schema.Sizesc;
     b.ris.PassoCorrente = b.ris.NumPassi;
     const Passo p = PassoInCorso(b);
@@ -239,14 +238,17 @@ Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const Not
         return h;
     }
 
-    // A scratch workbench: the solver records and logs there, never in the caller's.
-    Banco b;
-    b.schema.Sizesc = n;
-    b.schema.tblSchema = s.tblSchema;
-    b.schema.tblSegni = s.tblSegni;
-    b.schema.Vincoli = s.Vincoli;
-    b.schema.Caricato = true;
-    b.imp.AttivaMultipli = AttivaMultipli;
+    // A scratch solve: the solver records and logs there, never in the caller's.
+    Schema schema;
+    schema.Sizesc = n;
+    schema.tblSchema = s.tblSchema;
+    schema.tblSegni = s.tblSegni;
+    schema.Vincoli = s.Vincoli;
+    schema.Caricato = true;
+    Risolutore risolutore;
+    LogSoluzione log;
+    Spettatore nessuno;
+    Risoluzione b{schema, risolutore, log, AttivaMultipli, nessuno};
     Tavole t = PreparaTavole(b, cifre);
     if (note)
         for (int r = 1; r <= n; ++r)

@@ -1,6 +1,6 @@
 #pragma once
 // The next step from a player's own position, for the hint of the window, of kelvaro-cli and of
-// the published pages. It runs the step solver's own detections on a scratch workbench: nothing of
+// the published pages. It runs the step solver's own detections on a scratch solve: nothing of
 // the caller's state (window, step list of the last solve, random draw) is touched.
 #include <array>
 #include <cstdint>

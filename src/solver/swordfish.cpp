@@ -2,12 +2,11 @@
 // strike it from those positions in every other line.
 #include <bit>
 
-#include "display/visualizza.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
 
-bool CercaSwordfish(Banco& b, const Tavola& t) {
+bool CercaSwordfish(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     const Maschera tutte = TutteLeCifre(n);
     if ((t.quiete.Swordfish[0] & t.quiete.Swordfish[1] & tutte) == tutte) return false;
@@ -55,11 +54,11 @@ bool CercaSwordfish(Banco& b, const Tavola& t) {
     return false;
 }
 
-bool CercaSwordfish(Banco& b, const Tabella& tblS) {
+bool CercaSwordfish(Risoluzione& b, const Tabella& tblS) {
     return CercaSwordfish(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 
-void AggiornaSWF(Banco& b, Tavola& t) {
+void AggiornaSWF(Risoluzione& b, Tavola& t) {
     const Passo& ps = PassoInCorso(b);
     const bool righe = ps.Codice == "SR";
     const std::string F =

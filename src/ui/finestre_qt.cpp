@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "display/soluzione_banco.h"
 #include "model/casuale.h"
 #include "solver/risolvi.h"
 #include "ui/form1.h"
@@ -103,6 +104,8 @@ int ContaPassiSoluzione(const Banco& b) {
     prova.ris.LimitePassi = b.ris.LimitePassi;
     prova.ris.MostraLog = false;
     prova.storia.RegistraStoria = false;
+    // The same draws as the solve it counts for.
+    prova.ris.Sequenza = b.ris.Sequenza;
     const uint32_t stato = StatoCasuale();
     RisolviSchema(prova);
     RipristinaCasuale(stato);

@@ -17,6 +17,7 @@
 #include "app/avvio.h"
 #include "display/gioco.h"
 #include "display/modifica.h"
+#include "display/soluzione_banco.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
 #include "files/progresso.h"
@@ -352,11 +353,7 @@ void Form1::ComandoRisolvi() {
     if (!ConfermaAbbandono(b_)) return;
     ChiudiAiutino();
     b_.modifica.InGioco = false;
-    b_.ris.MaxLivello = 99;
-    b_.ris.MostraLog = false;
-    b_.storia.RegistraStoria = true;
-    RisolviSchema(b_);
-    b_.storia.RegistraStoria = false;
+    RisolviComeValutazione(b_, false, true);
     VisualizzaGrid(b_, b_.schema.tblRisolto, b_.schema.tblRisolto);
     AvvisaSenzaSoluzione();
     if (QLabel* p1 = Pannello("p1"))
@@ -383,9 +380,7 @@ void Form1::ComandoMostra() {
     ChiudiAiutino();
     // The log paints its own colours: no cursor, notes or red marks meanwhile.
     b_.modifica.InGioco = false;
-    b_.ris.MaxLivello = 99;
-    b_.ris.MostraLog = true;
-    RisolviSchema(b_);
+    RisolviComeValutazione(b_, true, false);
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
     AvvisaSenzaSoluzione();
     SvuotaMosse(b_);

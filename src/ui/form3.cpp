@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "display/griglia.h"
-#include "display/log_soluzione.h"
+#include "solver/log_soluzione.h"
 
 namespace kelvaro::ui {
 

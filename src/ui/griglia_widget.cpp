@@ -91,7 +91,7 @@ bool GrigliaWidget::PosizioneModificabile(int riga, int colonna) const {
     const int r = (riga + 1) / 2, c = (colonna + 1) / 2;
     const int n = b_.schema.Sizesc;
     if (r > n || c > n) return false;
-    return b_.schema.tblSchema[r][c] == "0";
+    return !EDato(b_.schema.tblSchema[r][c]);
 }
 
 void GrigliaWidget::paintEvent(QPaintEvent*) {

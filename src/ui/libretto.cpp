@@ -10,8 +10,7 @@
 #include "banco.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
-#include "solver/livello.h"
-#include "solver/risolvi.h"
+#include "solver/valutazione.h"
 #include "ui/pittura.h"
 
 namespace kelvaro::ui {
@@ -32,16 +31,13 @@ std::optional<Voce> PreparaVoce(const QFileInfo& f) {
     if (!letto) return std::nullopt;
     auto b = std::make_unique<Banco>();
     b->schema = std::move(letto->schema);
-    // The level as the index and the automatic name give it: the step solver, both techniques.
-    b->imp.AttivaMultipli = 3;
-    b->ris.MostraLog = false;
-    b->ris.MaxLivello = 99;
-    RisolviSchema(*b);
+    // The level as verifica, the index and the window give it: the step solver, both techniques.
+    const Valutazione grado = ValutaSchema(b->schema, 3);
     Voce v;
     v.nome = f.fileName();
     v.n = b->schema.Sizesc;
-    v.livello = LivelloSchema(b->ris.NumSwordfish, b->ris.NumMultipli);
-    const Tabella soluzione = b->ris.Risolto ? b->schema.tblRisolto : b->schema.tblSoluzione;
+    v.livello = grado.Livello;
+    const Tabella soluzione = grado.Risolto ? grado.tblRisolto : b->schema.tblSoluzione;
     VisualizzaGrid(*b, soluzione, soluzione);
     ColoraSchema(*b);
     v.soluzione = b->Gr;

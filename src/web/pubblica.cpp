@@ -4,10 +4,11 @@
 #include <filesystem>
 #include <tuple>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
+#include "model/casuale.h"
 #include "model/testo.h"
-#include "production/casuale.h"
-#include "production/contatore.h"
+#include "solver/contatore.h"
 #include "solver/risolvi.h"
 #include "web/frammento.h"
 #include "web/pagine.h"
@@ -72,15 +73,10 @@ bool CopiaImmagini(Banco& b, const std::string& destinazione) {
 }
 
 void RisolviPerPagina(Banco& b) {
-    // Every schema's trial order starts from the same draws, so its level, history and page do not
-    // depend on the schemas published before it.
-    RiportaCasualeAllInizio();
-    b.ris.MaxLivello = 99;
-    b.ris.MostraLog = false;
+    // Solved as it is graded everywhere: its level, history and page do not depend on the schemas
+    // published before it.
     b.storia.Azzera();
-    b.storia.RegistraStoria = true;
-    RisolviSchema(b);
-    b.storia.RegistraStoria = false;
+    RisolviComeValutazione(b, false, true);
 }
 
 std::string ParolaLivello(const std::string& parte) {

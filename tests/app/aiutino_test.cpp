@@ -5,6 +5,7 @@
 #include "display/gioco.h"
 #include "display/modifica.h"
 #include "display/visualizza.h"
+#include "files/caricamento.h"
 #include "supporto/supporto.h"
 
 namespace kelvaro {
@@ -64,13 +65,14 @@ TEST_F(Aiutino, PassoEseguitoInUnaMossa) {
     s.esito = Suggerimento::Esito::Passo;
     s.CelleDecise = {{1, 2}};
     s.Valore = 4;
-    // Candidates removed: from the notes kept, and from the allowed digits where none were kept.
+    // The cells that lose candidates keep what the step leaves them, a given excepted.
     s.Tolti = {{1, 3, 1}, {3, 1, 3}, {1, 1, 3}};
+    s.Restano = {{1, 3, "4"}, {3, 1, "14"}, {1, 1, "2"}};
     ASSERT_TRUE(EseguiAiutino(b, s));
     EXPECT_EQ(b.modifica.NumMosse(), prima + 1);
     EXPECT_EQ(Testo(1, 2), "4");
     EXPECT_EQ(b.modifica.Note[1][3], 0);                      // 1 removed by the step, 4 by the digit placed
-    EXPECT_EQ(b.modifica.Note[3][1], (1u << 1) | (1u << 4));  // allowed 1, 3, 4 less 3
+    EXPECT_EQ(b.modifica.Note[3][1], (1u << 1) | (1u << 4));  // what the step left
     EXPECT_EQ(Testo(1, 1), "2");
     AnnullaMossa(b);
     EXPECT_EQ(Testo(1, 2), "");
@@ -107,6 +109,28 @@ TEST_F(Aiutino, NienteDaEseguire) {
     ChiediAiutino(b);
     EXPECT_TRUE(VociGiocatore(b) == prima);
     EXPECT_EQ(b.modifica.NumMosse(), 1);
+}
+
+// The hint applied is the step it showed: from the givens of a real 9 x 9 the first step strikes 1
+// from R1C1 by a sign; the notes then hold the solver's candidates less 1, not the fewer digits a
+// chain of signs would allow there.
+TEST(AiutinoReale, LeNoteSonoQuelleCheIlPassoLascia) {
+    Banco b;
+    auto letto = LeggiSchemaFile(std::string(KELVARO_SORGENTI) + "/bench/schemi/9x_1.txt");
+    ASSERT_TRUE(letto);
+    b.schema = letto->schema;
+    VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+    b.modifica.InGioco = true;
+    const Suggerimento s = ChiediAiutino(b);
+    ASSERT_EQ(s.Codice, "MAG");
+    ASSERT_TRUE(EseguiAiutino(b, s));
+    uint16_t attese = 0;
+    for (int d : {2, 4, 5, 6, 9}) attese = uint16_t(attese | 1u << d);
+    EXPECT_EQ(b.modifica.Note[1][1], attese);
+    int conNote = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) conNote += b.modifica.Note[r][c] != 0;
+    EXPECT_EQ(conNote, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "supporto/supporto.h"
 
@@ -60,6 +61,35 @@ TEST(CliVerifica, SchemaSenzaSoluzione) {
     const Esito e = Esegui("verifica " + (tmp / "doppio.txt"));
     EXPECT_NE(e.uscita.find("risolto: no\nLo schema non ha soluzione\nsoluzioni: 0\n"), std::string::npos)
         << e.uscita;
+}
+
+// A SCHEMA line shorter than N x N leaves its missing cells empty: they are no givens.
+TEST(CliVerifica, RigaSchemaCortaContaSoloLeCifre) {
+    test::CartellaTemporanea tmp;
+    test::ScriviFile(tmp / "corto.txt",
+                     "<F SIZE='4'><SCHEMA>00003</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
+                     "<CONSTRAINT></CONSTRAINT>\n<CHECK>662364</CHECK>\n");
+    const Esito e = Esegui("verifica " + (tmp / "corto.txt"));
+    EXPECT_EQ(e.uscita.rfind(Blocco(tmp / "corto.txt", 4, 1, 0, "ok"), 0), 0u) << e.uscita;
+}
+
+// A schema's level is its own: the same after other schemas whose solves drew trial orders.
+TEST(CliVerifica, IlLivelloNonDipendeDagliAltriFile) {
+    const std::string dir = std::string(KELVARO_SORGENTI) + "/bench/schemi/";
+    auto livelli = [](const std::string& uscita) {
+        std::vector<std::string> v;
+        for (size_t a = uscita.find("livello: "); a != std::string::npos; a = uscita.find("livello: ", a + 1))
+            v.push_back(uscita.substr(a, uscita.find('\n', a) - a));
+        return v;
+    };
+    const auto solo = livelli(Esegui("verifica " + dir + "9k_1.txt").uscita);
+    ASSERT_EQ(solo, std::vector<std::string>{"livello: 816"});
+    for (const char* prima : {"7r_1.txt", "9x_2.txt"}) {
+        const auto dopo =
+            livelli(Esegui(std::string("verifica ") + dir + prima + " " + dir + "9k_1.txt").uscita);
+        ASSERT_EQ(dopo.size(), 2u) << prima;
+        EXPECT_EQ(dopo[1], solo[0]) << prima;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
 #include "model/testo.h"

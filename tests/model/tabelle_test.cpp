@@ -37,6 +37,11 @@ TEST(Tabelle, AzzeraEContaCelle) {
     s.tblSchema[2][1] = "3";
     s.tblSchema[4][3] = "2";
     EXPECT_EQ(ContaCelleProblema(s), 2);
+    // What a short SCHEMA line leaves is an empty cell, not a given.
+    s.tblSchema[3][3] = "";
+    EXPECT_EQ(ContaCelleProblema(s), 2);
+    EXPECT_TRUE(EDato("9"));
+    for (const char* vuota : {"", "0", "12", "x"}) EXPECT_FALSE(EDato(vuota)) << vuota;
 }
 
 TEST(Tabelle, DesCella) {

@@ -1,5 +1,5 @@
 // The exact solution counter: known counts, the real schemas, the solution it reports.
-#include "production/contatore.h"
+#include "solver/contatore.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "production/casuale.h"
+#include "model/casuale.h"
 
 namespace kelvaro {
 namespace {

@@ -8,9 +8,10 @@
 #include <map>
 #include <set>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
 #include "supporto/finestre_finte.h"

@@ -6,8 +6,9 @@
 
 #include <filesystem>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "production/generazione.h"
 #include "solver/risolvi.h"
 

@@ -7,9 +7,9 @@
 
 #include "app/ini.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
-#include "production/contatore.h"
+#include "model/casuale.h"
 #include "production/generazione.h"
+#include "solver/contatore.h"
 #include "solver/livello.h"
 #include "supporto/finestre_finte.h"
 #include "supporto/nomi_casi.h"

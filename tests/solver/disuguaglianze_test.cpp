@@ -1,6 +1,7 @@
 // Inequality signs: bounds from one or both neighbours, the steps they record, their sentences.
 #include <gtest/gtest.h>
 
+#include "display/soluzione_banco.h"
 #include "display/visualizza.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
@@ -37,8 +38,9 @@ TEST_P(VincoliSegni, VerificaEAggiorna) {
     for (const Valore& v : k.celle) tblS[v.r][v.c] = v.v;
     const Tabella prima = tblS;
 
-    const bool trovato = k.maggiore ? VerificaMaggiore(b, k.r, k.c, k.rp, k.cp, k.rs, k.cs, k.p, k.s, tblS)
-                                    : VerificaMinore(b, k.r, k.c, k.rp, k.cp, k.rs, k.cs, k.p, k.s, tblS);
+    const bool trovato =
+        k.maggiore ? VerificaMaggiore(RisoluzioneBanco(b), k.r, k.c, k.rp, k.cp, k.rs, k.cs, k.p, k.s, tblS)
+                   : VerificaMinore(RisoluzioneBanco(b), k.r, k.c, k.rp, k.cp, k.rs, k.cs, k.p, k.s, tblS);
     EXPECT_EQ(tblS, prima);
     ASSERT_EQ(trovato, !k.eliminate.empty());
     if (!trovato) {
@@ -57,7 +59,7 @@ TEST_P(VincoliSegni, VerificaEAggiorna) {
     EXPECT_EQ(ps.ColonnaS, k.s ? k.cs : 0);
 
     b.ris.PassoCorrente = 1;
-    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_FALSE(EseguiPasso(RisoluzioneBanco(b), tblS, tblE));
     EXPECT_EQ(b.log.Righe(), k.log);
     EXPECT_EQ(tblS[k.r][k.c], k.dopo);
     EXPECT_EQ(test::Sfondo(b, k.r, k.c), ColoreGiallo);
@@ -239,7 +241,7 @@ TEST(CercaSegni, OrdineDellaScansione) {
         InizializzaTab(tblS, 5);
         tblS[1][1] = k.r1c1;
         tblS[1][2] = k.r1c2;
-        const bool trovato = CercaSegni(b, tblS);
+        const bool trovato = CercaSegni(RisoluzioneBanco(b), tblS);
         ASSERT_EQ(trovato, !k.codice.empty()) << k.r1c1 << " " << k.r1c2;
         if (!trovato) continue;
         const Passo& p = b.ris.Passi[1];
@@ -260,7 +262,7 @@ TEST(CercaSegni, VerticaleDopoOrizzontaleNellaStessaCella) {
     tblS[2][3] = "345";
     tblS[3][2] = "34";
     // The less-than bound from below would remove 45, but the horizontal check comes first.
-    ASSERT_TRUE(CercaSegni(b, tblS));
+    ASSERT_TRUE(CercaSegni(RisoluzioneBanco(b), tblS));
     const Passo& p = b.ris.Passi[1];
     EXPECT_EQ(p.Codice, "MAG");
     EXPECT_EQ(p.Riga, 2);

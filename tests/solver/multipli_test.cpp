@@ -1,6 +1,7 @@
 // Naked subsets: the search order, the finding's strings, the step's sentence and eliminations.
 #include <gtest/gtest.h>
 
+#include "display/soluzione_banco.h"
 #include "display/visualizza.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
@@ -36,7 +37,7 @@ TEST_P(Multipli, RicercaEAggiornamento) {
     InizializzaTab(tblS, k.n);
     for (const Valore& v : k.celle) tblS[v.r][v.c] = v.v;
 
-    const bool trovato = CercaMultipli(b, tblS);
+    const bool trovato = CercaMultipli(RisoluzioneBanco(b), tblS);
     ASSERT_EQ(trovato, !k.codice.empty());
     if (!trovato) {
         EXPECT_EQ(b.ris.NumPassi, 0);
@@ -55,7 +56,7 @@ TEST_P(Multipli, RicercaEAggiornamento) {
     EXPECT_EQ(b.ris.TecnicheUsate, 1);
 
     b.ris.PassoCorrente = 1;
-    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_FALSE(EseguiPasso(RisoluzioneBanco(b), tblS, tblE));
     EXPECT_EQ(b.log.Righe(), k.log);
 }
 
@@ -145,7 +146,7 @@ TEST(AggiornaMultiplo, ColoriEValoriRimasti) {
     p.Elenco = "47";
     p.Eliminazioni = "314317";
     test::ImpostaPassoCorrente(b, p);
-    EseguiPasso(b, tblS, tblE);
+    EseguiPasso(RisoluzioneBanco(b), tblS, tblE);
     EXPECT_EQ(tblS[3][1], "1");
     EXPECT_EQ(test::Sfondo(b, 3, 2), ColoreVerde);
     EXPECT_EQ(test::Sfondo(b, 3, 5), ColoreVerde);
@@ -159,7 +160,7 @@ TEST(EseguiEliminazioni, UnaCifraGiaAndataNonScriveNulla) {
     Tabella tblS{};
     tblS[1][1] = "123";
     tblS[1][2] = "45";
-    EseguiEliminazioni(b, "114125", tblS);
+    EseguiEliminazioni(RisoluzioneBanco(b), "114125", tblS);
     EXPECT_EQ(b.log.Righe(), Righe{"Elimino 5 da R1C2"});
     EXPECT_EQ(tblS[1][1], "123");
     EXPECT_EQ(tblS[1][2], "4");
@@ -173,7 +174,7 @@ TEST(CercaMultipli, TecnicheUsate) {
         InizializzaTab(tblS, 4);
         tblS[2][3] = tblS[2][4] = "12";
         b.ris.TecnicheUsate = prima;
-        ASSERT_TRUE(CercaMultipli(b, tblS));
+        ASSERT_TRUE(CercaMultipli(RisoluzioneBanco(b), tblS));
         EXPECT_EQ(b.ris.TecnicheUsate, dopo) << prima;
     }
 }
@@ -189,7 +190,7 @@ TEST(Rileva, AttivaMultipli) {
         Banco b;
         test::PreparaSchema(b, 4, std::string(16, '0'));
         b.imp.AttivaMultipli = attiva;
-        EXPECT_EQ(Rileva(b, tblS, tblE), !codice.empty()) << attiva;
+        EXPECT_EQ(Rileva(RisoluzioneBanco(b), tblS, tblE), !codice.empty()) << attiva;
         if (!codice.empty()) {
             EXPECT_EQ(b.ris.Passi[1].Codice, codice);
         }

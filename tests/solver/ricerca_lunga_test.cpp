@@ -2,6 +2,7 @@
 // step list stays short when the caller does not keep it; a Resoconto can stop the solve.
 #include <gtest/gtest.h>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
 #include "model/testo.h"

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "solver/risolvi.h"
 #include "supporto/nomi_casi.h"
@@ -53,19 +54,20 @@ TEST(RilevamentoIncrementale, OgniPassoComeSuTabelleNuove) {
                 const Passo& atteso = b.ris.PassoN(k);
                 nuovo.ris = Risolutore{};
                 if (atteso.Codice != "I") {
-                    ASSERT_TRUE(Rileva(nuovo, S, E)) << "passo " << k << ": " << Descrivi(atteso);
+                    ASSERT_TRUE(Rileva(RisoluzioneBanco(nuovo), S, E))
+                        << "passo " << k << ": " << Descrivi(atteso);
                     ASSERT_TRUE(Uguali(nuovo.ris.PassoN(1), atteso))
                         << "passo " << k << ": " << Descrivi(nuovo.ris.PassoN(1)) << " invece di "
                         << Descrivi(atteso);
                     nuovo.ris = Risolutore{};
                 }
-                RegistraPasso(nuovo, atteso.Codice) = atteso;
+                RegistraPasso(RisoluzioneBanco(nuovo), atteso.Codice) = atteso;
                 nuovo.ris.PassoCorrente = 1;
-                EseguiPasso(nuovo, S, E);
+                EseguiPasso(RisoluzioneBanco(nuovo), S, E);
                 ++confrontati;
             }
             nuovo.ris = Risolutore{};
-            EXPECT_FALSE(Rileva(nuovo, S, E));
+            EXPECT_FALSE(Rileva(RisoluzioneBanco(nuovo), S, E));
         }
     }
     EXPECT_GT(confrontati, 5000);

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "display/griglia.h"
-#include "production/casuale.h"
+#include "display/soluzione_banco.h"
+#include "model/casuale.h"
 #include "solver/aiuto.h"
 #include "supporto/finestre_finte.h"
 
@@ -206,7 +207,7 @@ TEST_F(Risoluzione, NessunLimiteFissoAlNumeroDiPassi) {
     EXPECT_TRUE(b.ris.Risolto);
     std::string motivo;
     EXPECT_TRUE(test::RispettaSchema(b.schema, b.schema.tblRisolto, &motivo)) << motivo;
-    for (int k = 0; k < 2100; ++k) RegistraPasso(b, "U");
+    for (int k = 0; k < 2100; ++k) RegistraPasso(RisoluzioneBanco(b), "U");
     EXPECT_GE(b.ris.NumPassi, 2100);
     EXPECT_EQ(static_cast<int>(b.ris.Passi.size()), b.ris.NumPassi + 1);
 }

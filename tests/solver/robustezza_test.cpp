@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <random>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
+#include "model/casuale.h"
 #include "model/testo.h"
-#include "production/casuale.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {

@@ -4,8 +4,9 @@
 
 #include <filesystem>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "solver/aiuto.h"
 #include "solver/livello.h"
 #include "solver/risolvi.h"

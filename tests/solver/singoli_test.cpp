@@ -1,6 +1,7 @@
 // Placing values and the scans for singles and contradictions.
 #include <gtest/gtest.h>
 
+#include "display/soluzione_banco.h"
 #include "display/visualizza.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
@@ -43,7 +44,7 @@ TEST_P(FrasiDeiPassi, FraseEColore) {
     Banco b = Preparato();
     Tabella tblS{}, tblE{};
     test::ImpostaPassoCorrente(b, caso.passo);
-    EXPECT_EQ(EseguiPasso(b, tblS, tblE), caso.contraddizione);
+    EXPECT_EQ(EseguiPasso(RisoluzioneBanco(b), tblS, tblE), caso.contraddizione);
     EXPECT_EQ(b.log.Righe(), Righe{caso.frase});
     EXPECT_EQ(test::Sfondo(b, caso.passo.Riga, caso.passo.Colonna), caso.colore);
 }
@@ -71,7 +72,7 @@ TEST(AggiornaUnico, EsempioDellaRiga2) {
                                        "14", "1234", "1234", "1234"});
     Tabella tblE{};
     test::ImpostaPassoCorrente(b, Crea("U", 2, 1, "1"));
-    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_FALSE(EseguiPasso(RisoluzioneBanco(b), tblS, tblE));
     EXPECT_EQ(b.log.Righe(), (Righe{"1 unico  possibile in cella R2C1", "Elimino 1 da R2C3",
                                     "Elimino 1 da R1C1", "Elimino 1 da R4C1"}));
     EXPECT_EQ(tblS[2][3], "34");
@@ -102,7 +103,7 @@ TEST(AggiornaUnico, PrimaLaRigaPerColonnaPoiLaColonnaEIlValoreSempreImposto) {
     tblS[5][1] = "15";
     Tabella tblE{};
     test::ImpostaPassoCorrente(b, Crea("I", 1, 1, "4"));
-    EseguiPasso(b, tblS, tblE);
+    EseguiPasso(RisoluzioneBanco(b), tblS, tblE);
     EXPECT_EQ(b.log.Righe(), (Righe{"Dato iniziale 4 in cella R1C1", "Elimino 4 da R1C3", "Elimino 4 da R1C5",
                                     "Elimino 4 da R4C1"}));
     EXPECT_EQ(tblS[1][1], "4");
@@ -144,7 +145,7 @@ TEST_P(Rilevazione, PrimoPassoRegistrato) {
     b.imp.AttivaMultipli = 0;
     const Tabella tblS = test::TabellaDa(4, caso.tblS);
     const Tabella tblE = test::TabellaDa(4, caso.tblE);
-    const bool trovato = Rileva(b, tblS, tblE);
+    const bool trovato = Rileva(RisoluzioneBanco(b), tblS, tblE);
     ASSERT_EQ(trovato, !caso.atteso.Codice.empty());
     if (!trovato) {
         EXPECT_EQ(b.ris.NumPassi, 0);

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
 
@@ -125,7 +126,35 @@ TEST(Suggerimento, LaStoriaPortaLeFrasiDeiPassi) {
     ASSERT_GE(b.storia.NumStoria, 3);
     EXPECT_EQ(b.storia.StoriaR[1], "");
     EXPECT_EQ(b.storia.StoriaR[2], "Dato iniziale 1 in cella R1C1|Elimino 1 da R1C2|Elimino 1 da R2C1");
-    EXPECT_EQ(b.storia.StoriaR[3], "2 unico  possibile in cella R1C2|Elimino 2 da R2C2");
+    // The last entry also carries the steps after the last display: nothing of the log is lost.
+    EXPECT_EQ(b.storia.StoriaR[3],
+              "2 unico  possibile in cella R1C2|Elimino 2 da R2C2|2 unico  possibile in cella R2C1|"
+              "1 unico  possibile in cella R2C2");
+}
+
+// The page's replay shows every line the solve wrote, in order, for real schemas with and without
+// trials.
+TEST(Suggerimento, LaStoriaPortaTutteLeRigheDelLog) {
+    for (const char* nome : {"5e_1.txt", "9k_1.txt", "9x_1.txt"}) {
+        auto letto = LeggiSchemaFile(std::string(KELVARO_SORGENTI) + "/bench/schemi/" + nome);
+        ASSERT_TRUE(letto) << nome;
+        Banco b;
+        b.schema = letto->schema;
+        b.storia.RegistraStoria = true;
+        RisolviSchema(b);
+        std::vector<std::string> righe;
+        for (int k = 1; k <= b.storia.NumStoria; ++k) {
+            const std::string& r = b.storia.StoriaR[static_cast<size_t>(k)];
+            size_t da = 0;
+            while (!r.empty() && da <= r.size()) {
+                const size_t a = r.find('|', da);
+                righe.push_back(r.substr(da, a == std::string::npos ? std::string::npos : a - da));
+                if (a == std::string::npos) break;
+                da = a + 1;
+            }
+        }
+        EXPECT_EQ(righe, b.ris.Trascrizione) << nome;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Swordfish with two lines: which pairs count, the order of the search, the step and its log.
 #include <gtest/gtest.h>
 
+#include "display/soluzione_banco.h"
 #include "display/visualizza.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
@@ -47,7 +48,7 @@ TEST_P(Swordfish, RicercaEAggiornamento) {
     // A list left by an earlier search must never make a finding.
     b.ris.EliminazioniTrovate = "111";
 
-    const bool trovato = CercaSwordfish(b, tblS);
+    const bool trovato = CercaSwordfish(RisoluzioneBanco(b), tblS);
     ASSERT_EQ(trovato, !k.codice.empty());
     if (!trovato) {
         EXPECT_EQ(b.ris.NumPassi, 0);
@@ -67,7 +68,7 @@ TEST_P(Swordfish, RicercaEAggiornamento) {
     EXPECT_EQ(b.ris.TecnicheUsate, 2);
 
     b.ris.PassoCorrente = 1;
-    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_FALSE(EseguiPasso(RisoluzioneBanco(b), tblS, tblE));
     EXPECT_EQ(b.log.Righe(), k.log);
 }
 
@@ -171,7 +172,7 @@ TEST(AggiornaSWF, ColoraSoloLeCelleCheHannoIlNumero) {
     p.Elenco = "37";
     p.Eliminazioni = "435";
     test::ImpostaPassoCorrente(b, p);
-    EseguiPasso(b, tblS, tblE);
+    EseguiPasso(RisoluzioneBanco(b), tblS, tblE);
     EXPECT_EQ(test::Sfondo(b, 2, 3), ColoreVerde);
     EXPECT_EQ(test::Sfondo(b, 2, 7), ColoreVerde);
     EXPECT_EQ(test::Sfondo(b, 6, 3), ColoreBianco);
@@ -191,7 +192,7 @@ TEST(CercaSwordfish, NessunaEliminazioneVecchiaConta) {
     tblS[1][1] = tblS[1][2] = tblS[2][1] = tblS[2][2] = "23";
     b.ris.GruppoTrovato = "12";
     b.ris.EliminazioniTrovate = "315";
-    EXPECT_FALSE(CercaSwordfish(b, tblS));
+    EXPECT_FALSE(CercaSwordfish(RisoluzioneBanco(b), tblS));
     EXPECT_EQ(b.ris.NumPassi, 0);
 }
 
@@ -204,7 +205,7 @@ TEST(CercaSwordfish, TecnicheUsate) {
             for (int c = 1; c <= 7; ++c) tblS[r][c] = "1";
         for (const Valore& v : Esempio) tblS[v.r][v.c] = v.v;
         b.ris.TecnicheUsate = prima;
-        ASSERT_TRUE(CercaSwordfish(b, tblS));
+        ASSERT_TRUE(CercaSwordfish(RisoluzioneBanco(b), tblS));
         EXPECT_EQ(b.ris.TecnicheUsate, dopo) << prima;
     }
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/finestre.h"
-#include "display/log_soluzione.h"
+#include "solver/log_soluzione.h"
 
 namespace kelvaro::test {
 

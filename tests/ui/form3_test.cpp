@@ -17,9 +17,10 @@
 
 #include "banco.h"
 #include "display/griglia.h"
-#include "display/log_soluzione.h"
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
+#include "solver/log_soluzione.h"
 #include "solver/risolvi.h"
 #include "ui/cifre_piccole.h"
 #include "ui/finestre_qt.h"

@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "app/ini.h"
-#include "production/casuale.h"
+#include "model/casuale.h"
 
 namespace fs = std::filesystem;
 using namespace kelvaro;

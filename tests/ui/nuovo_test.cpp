@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "production/contatore.h"
+#include "solver/contatore.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
 

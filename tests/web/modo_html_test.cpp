@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "app/ini.h"
+#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/testo.h"
 #include "solver/livello.h"

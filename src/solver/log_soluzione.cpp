@@ -1,4 +1,4 @@
-#include "display/log_soluzione.h"
+#include "solver/log_soluzione.h"
 
 namespace kelvaro {
 

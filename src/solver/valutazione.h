@@ -1,0 +1,30 @@
+#pragma once
+// The grade of a schema: what verifica, the publisher, both booklets and the window show as its
+// level. One plain solve from the givens, with no depth limit, its trial order drawn from a
+// sequence of its own started afresh: the answer depends on the schema alone, never on what was
+// graded or generated before it.
+#include "model/tabelle.h"
+#include "solver/passo.h"
+
+namespace kelvaro {
+
+struct Valutazione {
+    bool Risolto = false;
+    bool SenzaSoluzione = false;  // the solve proved there is none
+    int TecnicheUsate = 0;        // 0 none, 1 subsets, 2 Swordfish, 3 both
+    int NumMultipli = 0;
+    int NumSwordfish = 0;
+    int NumProve = 0;  // trial steps
+    long Livello = 0;  // LivelloSchema(NumSwordfish, NumMultipli)
+    Tabella tblRisolto{};
+};
+
+// The solver state made ready for a grading solve: plain mode, no depth limit, a fresh sequence.
+void PreparaValutazione(Risolutore& ris);
+// The counters and verdict of a solve just ended.
+Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto);
+
+// Grades s with the techniques `tecniche` (+1 naked subsets, +2 Swordfish).
+Valutazione ValutaSchema(const Schema& s, int tecniche = 3);
+
+}  // namespace kelvaro
