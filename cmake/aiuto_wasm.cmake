@@ -16,7 +16,7 @@ if(KELVARO_EMCC)
   # the display. The solver's folder whole, so that a new technique file is taken in; the linker
   # keeps only what the hint reaches.
   set(KELVARO_AIUTO_SRC ${CMAKE_SOURCE_DIR}/src/wasm/aiuto_wasm.cpp)
-  foreach(f solver/*.cpp model/tabelle.cpp model/casuale.cpp)
+  foreach(f solver/*.cpp rules/*.cpp model/tabelle.cpp model/casuale.cpp)
     file(GLOB trovati CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${f})
     list(APPEND KELVARO_AIUTO_SRC ${trovati})
   endforeach()

@@ -26,12 +26,6 @@ std::vector<Vincolo> LeggiVincoli(const Banco& b) {
     return v;
 }
 
-// Grid position of the sign between two neighbouring cells.
-std::pair<int, int> PosizioneSegno(const Vincolo& v) {
-    if (v.r1 == v.r2) return {RigaGriglia(v.r1), 2 * std::min(v.c1, v.c2)};
-    return {2 * std::min(v.r1, v.r2), ColonnaGriglia(v.c1)};
-}
-
 }  // namespace
 
 int CifraMostrata(const Banco& b, int r, int c) {
@@ -50,24 +44,37 @@ bool CellaModificabile(const Banco& b, int r, int c) {
     return !EDato(b.schema.tblSchema[r][c]) && b.Gr.Contiene(RigaGriglia(r), ColonnaGriglia(c));
 }
 
-Segnalazioni CercaErrori(const Banco& b) {
-    Segnalazioni s;
+Cifre CifreMostrate(const Banco& b) {
+    Cifre cifre{};
     const int n = b.schema.Sizesc;
     for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const int d = CifraMostrata(b, r, c);
-            if (d == 0 || !CellaModificabile(b, r, c)) continue;
-            bool doppia = false;
-            for (int k = 1; k <= n && !doppia; ++k)
-                doppia = (k != c && CifraMostrata(b, r, k) == d) || (k != r && CifraMostrata(b, k, c) == d);
-            if (doppia) s.Celle.emplace_back(r, c);
+        for (int c = 1; c <= n; ++c) cifre[r][c] = CifraMostrata(b, r, c);
+    return cifre;
+}
+
+Segnalazioni CercaErrori(const Banco& b) {
+    Segnalazioni s;
+    auto aggiungi = [](auto& dove, std::pair<int, int> x) {
+        if (std::find(dove.begin(), dove.end(), x) == dove.end()) dove.push_back(x);
+    };
+    for (const Violazione& v : ControllaRegole(b.schema, CifreMostrate(b))) {
+        const bool manoA = CellaModificabile(b, v.A.Riga, v.A.Colonna);
+        const bool manoB = CellaModificabile(b, v.B.Riga, v.B.Colonna);
+        if (v.tipo == Violazione::Tipo::Segno) {
+            // Grid position of the sign between the two neighbours.
+            if (manoA || manoB)
+                aggiungi(s.Segni,
+                         v.A.Riga == v.B.Riga
+                             ? std::pair{RigaGriglia(v.A.Riga), 2 * std::min(v.A.Colonna, v.B.Colonna)}
+                             : std::pair{2 * std::min(v.A.Riga, v.B.Riga), ColonnaGriglia(v.A.Colonna)});
+            continue;
         }
-    for (const Vincolo& v : LeggiVincoli(b)) {
-        const int a = CifraMostrata(b, v.r1, v.c1), z = CifraMostrata(b, v.r2, v.c2);
-        if (a == 0 || z == 0 || a > z) continue;
-        if (!CellaModificabile(b, v.r1, v.c1) && !CellaModificabile(b, v.r2, v.c2)) continue;
-        s.Segni.push_back(PosizioneSegno(v));
+        // Only hand entries are marked: a given is never the mistake.
+        if (manoA) aggiungi(s.Celle, {v.A.Riga, v.A.Colonna});
+        if (manoB) aggiungi(s.Celle, {v.B.Riga, v.B.Colonna});
     }
+    // Row-major, as the marks were always listed.
+    std::sort(s.Celle.begin(), s.Celle.end());
     return s;
 }
 
@@ -104,20 +111,7 @@ uint16_t CifreAmmesse(const Banco& b, int r, int c) {
 }
 
 bool GrigliaRisolta(const Banco& b) {
-    const int n = b.schema.Sizesc;
-    if (!b.schema.Caricato) return false;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const int d = CifraMostrata(b, r, c);
-            if (d == 0) return false;
-            for (int k = c + 1; k <= n; ++k)
-                if (CifraMostrata(b, r, k) == d) return false;
-            for (int k = r + 1; k <= n; ++k)
-                if (CifraMostrata(b, k, c) == d) return false;
-        }
-    for (const Vincolo& v : LeggiVincoli(b))
-        if (CifraMostrata(b, v.r1, v.c1) <= CifraMostrata(b, v.r2, v.c2)) return false;
-    return true;
+    return b.schema.Caricato && PosizioneRisolta(b.schema, CifreMostrate(b));
 }
 
 Griglia GrigliaDaMostrare(const Banco& b) {

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "banco.h"
+#include "rules/regole.h"
 
 namespace kelvaro {
 
 // Digit 1..N shown in cell (r, c) (a given or a hand entry); 0 when the cell shows no one digit.
 int CifraMostrata(const Banco& b, int r, int c);
+// The digits the grid shows, givens and hand entries.
+Cifre CifreMostrate(const Banco& b);
 // A cell the player may write in: inside the schema and not a given.
 bool CellaModificabile(const Banco& b, int r, int c);
 

@@ -9,11 +9,6 @@ void InizializzaTab(Tabella& tbl, int n) {
         for (int c = 1; c <= n; ++c) tbl[r][c] = tutte;
 }
 
-void CopiaTabella(const Tabella& a, Tabella& b, int n) {
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) b[r][c] = a[r][c];
-}
-
 void AzzeraTabella(Tabella& tbl, int n) {
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) tbl[r][c] = "0";

@@ -62,16 +62,6 @@ bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs
     return VerificaSegno(b, false, r, c, rp, cp, rs, cs, p, s, t);
 }
 
-bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
-                      const Tabella& tblS) {
-    return VerificaSegno(b, true, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
-}
-
-bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
-                    const Tabella& tblS) {
-    return VerificaSegno(b, false, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
-}
-
 void AggiornaMaggiore(Risoluzione& b, Tavola& t) {
     AggiornaSegno(b, t, " deve essere maggiore di ");
 }
@@ -114,10 +104,6 @@ bool CercaSegni(Risoluzione& b, const Tavola& t) {
             t.quiete.Segni[r] |= bit;
         }
     return false;
-}
-
-bool CercaSegni(Risoluzione& b, const Tabella& tblS) {
-    return CercaSegni(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
 }
 
 }  // namespace kelvaro

@@ -58,10 +58,6 @@ bool CercaMultipli(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-bool CercaMultipli(Risoluzione& b, const Tabella& tblS) {
-    return CercaMultipli(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
-}
-
 void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t) {
     for (size_t k = 0; k + 2 < Eliminazioni.size(); k += 3) {
         const int r = Eliminazioni[k] - '0', c = Eliminazioni[k + 1] - '0';
@@ -70,12 +66,6 @@ void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola&
         const Maschera bit = BitCifra(v - '0');
         if (t.Togli(r, c, bit)) ScriviElimino(b, std::string(1, v), r, c);
     }
-}
-
-void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS) {
-    Tavola t(tblS, Tabella{}, b.schema.Sizesc);
-    EseguiEliminazioni(b, Eliminazioni, t);
-    t.ScriviCandidati(tblS);
 }
 
 void AggiornaMultiplo(Risoluzione& b, Tavola& t) {

@@ -173,23 +173,6 @@ bool Rileva(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-// --- the same on string tables --------------------------------------------------------------------
-
-bool EseguiPasso(Risoluzione& b, Tabella& tblS, Tabella& tblE) {
-    Tavola t(tblS, tblE, b.schema.Sizesc);
-    const bool contraddizione = EseguiPasso(b, t);
-    t.Scrivi(tblS, tblE);
-    return contraddizione;
-}
-
-bool Rileva(Risoluzione& b, const Tabella& tblS, const Tabella& tblE) {
-    return Rileva(b, Tavola(tblS, tblE, b.schema.Sizesc));
-}
-
-bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
-    return ScegliCellaProva(Tavola(tblS, Tabella{}, n), rt, ct);
-}
-
 void Risolvi(Risoluzione& b, const Tavola& inp, int Livello) {
     Risolutore& ris = b.ris;
     Tavola t = inp;

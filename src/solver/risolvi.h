@@ -39,13 +39,6 @@ bool CercaSwordfish(Risoluzione& b, const Tavola& t);
 // on equal length. False when every cell is decided.
 bool ScegliCellaProva(const Tavola& t, int& rt, int& ct);
 
-// The same on string tables (candidates ascending), for callers that hold a position as text.
-bool EseguiPasso(Risoluzione& b, Tabella& tblS, Tabella& tblE);
-bool Rileva(Risoluzione& b, const Tabella& tblS, const Tabella& tblE);
-bool CercaMultipli(Risoluzione& b, const Tabella& tblS);
-bool CercaSwordfish(Risoluzione& b, const Tabella& tblS);
-bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct);
-
 // --- singles (singoli.cpp) ---------------------------------------------------------------------
 // Places Valore of the current step in its cell and strikes it from the cell's row and column.
 void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t);
@@ -63,27 +56,17 @@ bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int 
                       const Tavola& t);
 bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
                     const Tavola& t);
-bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
-                      const Tabella& tblS);
-bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
-                    const Tabella& tblS);
 void AggiornaMaggiore(Risoluzione& b, Tavola& t);
 void AggiornaMinore(Risoluzione& b, Tavola& t);
 // Detection 4: every cell and direction that carries a sign.
 bool CercaSegni(Risoluzione& b, const Tavola& t);
-bool CercaSegni(Risoluzione& b, const Tabella& tblS);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
 void AggiornaMultiplo(Risoluzione& b, Tavola& t);
 // Carries out the triples (r, c, v) of an elimination list, logging and colouring each removal.
 void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t);
-void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS);
 
 // --- Swordfish (swordfish.cpp) -----------------------------------------------------------------
 void AggiornaSWF(Risoluzione& b, Tavola& t);
-
-// Removes the first occurrence of d from a candidate string, keeping the order of the others.
-// Returns false when d was not there.
-bool TogliCifra(std::string& candidati, char d);
 
 }  // namespace kelvaro

@@ -6,13 +6,6 @@
 
 namespace kelvaro {
 
-bool TogliCifra(std::string& candidati, char d) {
-    const size_t p = candidati.find(d);
-    if (p == std::string::npos) return false;
-    candidati.erase(p, 1);
-    return true;
-}
-
 void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t) {
     b.log.Aggiungi(Frase);
     const Passo& p = PassoInCorso(b);

@@ -13,30 +13,17 @@ namespace kelvaro {
 namespace {
 
 // --- the level's tables -------------------------------------------------------------------------
-// Everything below that knows how a level holds its candidates sits in these few helpers.
 
-struct Tavole {
-    Tabella S;  // candidates
-    Tabella E;  // placed digits
-};
-
-bool HaCifra(const Tavole& t, int r, int c, int d) {
-    return t.S[r][c].find(static_cast<char>('0' + d)) != std::string::npos;
-}
-
-// Keeps only the digits of `maschera` (bit d for digit d) among the cell's candidates.
-void TieniSolo(Tavole& t, int r, int c, uint16_t maschera) {
-    std::string tenuti;
-    for (char ch : t.S[r][c])
-        if (ch >= '1' && ch <= '9' && (maschera >> (ch - '0') & 1)) tenuti += ch;
-    t.S[r][c] = tenuti;
+bool HaCifra(const Tavola& t, int r, int c, int d) {
+    return (t.S[r][c] & BitCifra(d)) != 0;
 }
 
 // Every cell open, then the placed digits carried out as the solve command carries out its givens.
-Tavole PreparaTavole(Risoluzione& b, const std::array<std::array<int, 10>, 10>& cifre) {
+// The position is the player's, not one the solver built: none of the solver's shortcuts apply.
+Tavola PreparaTavola(Risoluzione& b, const Cifre& cifre) {
     const int n = b.schema.Sizesc;
-    Tavole t;
-    InizializzaTab(t.S, n);
+    Tavola t(n);
+    t.Coerente = false;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             if (cifre[r][c] == 0) continue;
@@ -45,15 +32,13 @@ Tavole PreparaTavole(Risoluzione& b, const std::array<std::array<int, 10>, 10>& 
             p.Colonna = c;
             p.Valore = std::to_string(cifre[r][c]);
             b.ris.PassoCorrente = b.ris.NumPassi;
-            EseguiPasso(b, t.S, t.E);
+            EseguiPasso(b, t);
         }
     b.log.Svuota();
     return t;
 }
 
 // --- the position ----------------------------------------------------------------------------------
-
-using Cifre = std::array<std::array<int, 10>, 10>;
 
 // "1".."n" gives the digit, "" and "0" give 0, anything else -1.
 int LeggiCifra(const std::string& t, int n) {
@@ -68,43 +53,6 @@ Suggerimento Errore(std::vector<CellaRC> celle, std::string motivo) {
     h.CelleErrate = std::move(celle);
     h.Motivo = std::move(motivo);
     return h;
-}
-
-// Two equal digits in a line, or a sign two filled cells break.
-std::optional<Suggerimento> ControllaRegole(const Schema& s, const Cifre& cifre) {
-    const int n = s.Sizesc;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const int d = cifre[r][c];
-            if (d == 0) continue;
-            for (int k = c + 1; k <= n; ++k)
-                if (cifre[r][k] == d)
-                    return Errore({{r, c}, {r, k}},
-                                  "Due " + std::to_string(d) + " nella riga " + std::to_string(r));
-            for (int k = r + 1; k <= n; ++k)
-                if (cifre[k][c] == d)
-                    return Errore({{r, c}, {k, c}},
-                                  "Due " + std::to_string(d) + " nella colonna " + std::to_string(c));
-        }
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const SegniCella& g = s.tblSegni[r][c];
-            const int a = cifre[r][c];
-            auto rotto = [&](int r2, int c2, bool maggiore) -> std::optional<Suggerimento> {
-                const int b = cifre[r2][c2];
-                if (a == 0 || b == 0 || (maggiore ? a > b : a < b)) return std::nullopt;
-                return Errore({{r, c}, {r2, c2}},
-                              DesCella(r, c) +
-                                  (maggiore ? " deve essere maggiore di " : " deve essere minore di ") +
-                                  DesCella(r2, c2));
-            };
-            std::optional<Suggerimento> e;
-            if (c < n && g.MagDes && (e = rotto(r, c + 1, true))) return e;
-            if (c < n && g.MinDes && (e = rotto(r, c + 1, false))) return e;
-            if (r < n && g.MagGiu && (e = rotto(r + 1, c, true))) return e;
-            if (r < n && g.MinGiu && (e = rotto(r + 1, c, false))) return e;
-        }
-    return std::nullopt;
 }
 
 // The one solution of the schema: the counter's when it finds exactly one, else the stored one
@@ -131,7 +79,7 @@ std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
 }
 
 // Cells the step names as its reasons, as the solver colours them green.
-std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavole& prima) {
+std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavola& prima) {
     std::vector<CellaRC> celle;
     const std::string& k = p.Codice;
     if (k == "MAG" || k == "MIN") {
@@ -155,13 +103,13 @@ std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavole& prima) {
 }
 
 // Carries out the step Rileva has just recorded and describes it.
-Suggerimento Descrivi(Risoluzione& b, Tavole& t) {
+Suggerimento Descrivi(Risoluzione& b, Tavola& t) {
     const int n = b.schema.Sizesc;
     b.ris.PassoCorrente = b.ris.NumPassi;
     const Passo p = PassoInCorso(b);
-    const Tavole prima = t;
+    const Tavola prima = t;
     b.log.Svuota();
-    const bool contraddizione = EseguiPasso(b, t.S, t.E);
+    const bool contraddizione = EseguiPasso(b, t);
 
     Suggerimento h;
     h.Frasi = b.log.Righe();
@@ -213,7 +161,9 @@ Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const Not
             cifre[r][c] = g > 0 ? g : v;
             if (cifre[r][c] == 0) pieno = false;
         }
-    if (auto e = ControllaRegole(s, cifre)) return *e;
+    // The first break of the rules, with its reason.
+    if (const auto rotte = ControllaRegole(s, cifre); !rotte.empty())
+        return Errore({rotte.front().A, rotte.front().B}, FraseViolazione(rotte.front()));
 
     if (const auto sol = SoluzioneDiRiferimento(s)) {
         std::vector<CellaRC> errate;
@@ -249,18 +199,20 @@ Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const Not
     LogSoluzione log;
     Spettatore nessuno;
     Risoluzione b{schema, risolutore, log, AttivaMultipli, nessuno};
-    Tavole t = PreparaTavole(b, cifre);
+    Tavola t = PreparaTavola(b, cifre);
+    // The player's notes (bit d for digit d) narrow the cells they were written in.
     if (note)
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= n; ++c)
-                if (cifre[r][c] == 0 && (*note)[r][c] != 0) TieniSolo(t, r, c, (*note)[r][c]);
+                if (cifre[r][c] == 0 && (*note)[r][c] != 0)
+                    t.Togli(r, c, static_cast<Maschera>(~((*note)[r][c] >> 1)));
 
-    if (Rileva(b, t.S, t.E)) return Descrivi(b, t);
+    if (Rileva(b, t)) return Descrivi(b, t);
 
     int rt = 0, ct = 0;
     Suggerimento h;
     h.esito = Suggerimento::Esito::Nessuno;
-    if (ScegliCellaProva(n, t.S, rt, ct)) h.CellaProva = {rt, ct};
+    if (ScegliCellaProva(t, rt, ct)) h.CellaProva = {rt, ct};
     h.Motivo = "Nessun passo logico: resta solo una prova";
     return h;
 }

@@ -8,14 +8,9 @@
 #include <vector>
 
 #include "model/tabelle.h"
+#include "rules/regole.h"
 
 namespace kelvaro {
-
-struct CellaRC {
-    int Riga = 0;
-    int Colonna = 0;
-    bool operator==(const CellaRC& o) const { return Riga == o.Riga && Colonna == o.Colonna; }
-};
 
 struct CandidatoTolto {
     int Riga = 0;

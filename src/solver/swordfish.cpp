@@ -54,10 +54,6 @@ bool CercaSwordfish(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-bool CercaSwordfish(Risoluzione& b, const Tabella& tblS) {
-    return CercaSwordfish(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
-}
-
 void AggiornaSWF(Risoluzione& b, Tavola& t) {
     const Passo& ps = PassoInCorso(b);
     const bool righe = ps.Codice == "SR";

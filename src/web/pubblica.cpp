@@ -189,14 +189,6 @@ std::string NumeroStabileSchema(const Schema& s) {
     return ImprontaEsadecimale(contenuto);
 }
 
-void Sortaqs6(std::vector<std::string>& a, long primo, long ultimo) {
-    if (primo < 0) primo = 0;
-    if (ultimo >= static_cast<long>(a.size())) ultimo = static_cast<long>(a.size()) - 1;
-    if (primo >= ultimo) return;
-    // std::string compares as unsigned characters: plain character-code order.
-    std::stable_sort(a.begin() + primo, a.begin() + ultimo + 1);
-}
-
 void OrdinaIndice(std::vector<VoceIndice>& voci) {
     // The level is compared as a number: as six-digit text a seven-digit level would sort wrongly.
     std::stable_sort(voci.begin(), voci.end(), [](const VoceIndice& x, const VoceIndice& y) {

@@ -34,8 +34,6 @@ void GeneraIdSchema(Banco& b, int i, long L);
 // The part of a page identifier that belongs to the schema itself: 8 hex digits from its size,
 // givens and signs, so the identifier does not move when other schemas are published with it.
 std::string NumeroStabileSchema(const Schema& s);
-// Sorts a[primo..ultimo] ascending by character codes.
-void Sortaqs6(std::vector<std::string>& a, long primo, long ultimo);
 
 // One published schema in the index.
 struct VoceIndice {

@@ -19,16 +19,6 @@ TEST(Tabelle, InizializzaTabRiempieSoloLeCelleUsate) {
     EXPECT_EQ(t[9][9], "123456789");
 }
 
-TEST(Tabelle, CopiaTabellaLasciaIlRestoDellaDestinazione) {
-    Tabella a{}, b{};
-    a[6][6] = "6";
-    a[7][7] = "7";
-    b[7][7] = "resta";
-    CopiaTabella(a, b, 6);
-    EXPECT_EQ(b[6][6], "6");
-    EXPECT_EQ(b[7][7], "resta");
-}
-
 TEST(Tabelle, AzzeraEContaCelle) {
     Schema s;
     s.Sizesc = 4;

@@ -79,3 +79,50 @@ long Sfondo(const Banco& b, int r, int c) {
 }
 
 }  // namespace kelvaro::test
+
+namespace kelvaro {
+
+bool EseguiPasso(Risoluzione& b, Tabella& tblS, Tabella& tblE) {
+    Tavola t(tblS, tblE, b.schema.Sizesc);
+    const bool contraddizione = EseguiPasso(b, t);
+    t.Scrivi(tblS, tblE);
+    return contraddizione;
+}
+
+bool Rileva(Risoluzione& b, const Tabella& tblS, const Tabella& tblE) {
+    return Rileva(b, Tavola(tblS, tblE, b.schema.Sizesc));
+}
+
+bool CercaMultipli(Risoluzione& b, const Tabella& tblS) {
+    return CercaMultipli(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+bool CercaSwordfish(Risoluzione& b, const Tabella& tblS) {
+    return CercaSwordfish(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+bool CercaSegni(Risoluzione& b, const Tabella& tblS) {
+    return CercaSegni(b, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                      const Tabella& tblS) {
+    return VerificaMaggiore(b, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                    const Tabella& tblS) {
+    return VerificaMinore(b, r, c, rp, cp, rs, cs, p, s, Tavola(tblS, Tabella{}, b.schema.Sizesc));
+}
+
+void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS) {
+    Tavola t(tblS, Tabella{}, b.schema.Sizesc);
+    EseguiEliminazioni(b, Eliminazioni, t);
+    t.ScriviCandidati(tblS);
+}
+
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct) {
+    return ScegliCellaProva(Tavola(tblS, Tabella{}, n), rt, ct);
+}
+
+}  // namespace kelvaro

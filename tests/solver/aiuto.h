@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "banco.h"
+#include "solver/risolvi.h"
 
 namespace kelvaro::test {
 
@@ -27,3 +28,21 @@ void ImpostaPassoCorrente(Banco& b, const Passo& p);
 long Sfondo(const Banco& b, int r, int c);
 
 }  // namespace kelvaro::test
+
+namespace kelvaro {
+
+// The solver's procedures on string tables (candidates ascending), as the tests write positions.
+// Each reads the strings into a fresh level table, so no shortcut of a solver-made table applies.
+bool EseguiPasso(Risoluzione& b, Tabella& tblS, Tabella& tblE);
+bool Rileva(Risoluzione& b, const Tabella& tblS, const Tabella& tblE);
+bool CercaMultipli(Risoluzione& b, const Tabella& tblS);
+bool CercaSwordfish(Risoluzione& b, const Tabella& tblS);
+bool CercaSegni(Risoluzione& b, const Tabella& tblS);
+bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                      const Tabella& tblS);
+bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
+                    const Tabella& tblS);
+void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS);
+bool ScegliCellaProva(int n, const Tabella& tblS, int& rt, int& ct);
+
+}  // namespace kelvaro

@@ -8,6 +8,7 @@
 
 #include "display/soluzione_banco.h"
 #include "files/caricamento.h"
+#include "solver/aiuto.h"
 #include "solver/risolvi.h"
 #include "supporto/nomi_casi.h"
 

@@ -111,22 +111,6 @@ TEST(AggiornaUnico, PrimaLaRigaPerColonnaPoiLaColonnaEIlValoreSempreImposto) {
     EXPECT_EQ(tblS[4][1], "1235");
 }
 
-TEST(TogliCifra, MantieneLOrdine) {
-    struct Caso {
-        std::string prima;
-        char d;
-        std::string dopo;
-        bool tolta;
-    };
-    for (const Caso& c :
-         {Caso{"123", '1', "23", true}, Caso{"123", '3', "12", true}, Caso{"123", '2', "13", true},
-          Caso{"123", '4', "123", false}, Caso{"", '1', "", false}, Caso{"7", '7', "", true}}) {
-        std::string s = c.prima;
-        EXPECT_EQ(TogliCifra(s, c.d), c.tolta) << c.prima << " " << c.d;
-        EXPECT_EQ(s, c.dopo) << c.prima << " " << c.d;
-    }
-}
-
 // --- detections ----------------------------------------------------------------------------
 
 struct CasoRilevazione {

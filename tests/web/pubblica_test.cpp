@@ -43,15 +43,6 @@ TEST(NomePagina, EstensioneDelModello) {
     EXPECT_EQ(EstensioneModello("schema"), "");
 }
 
-TEST(Sortaqs6, SoloLIntervalloPerCodiceDiCarattere) {
-    std::vector<std::string> a = {"z", "000311x|b", "000000y|a", "000101a|c", "000000Y|d", "a"};
-    Sortaqs6(a, 1, 4);
-    EXPECT_EQ(a, (std::vector<std::string>{"z", "000000Y|d", "000000y|a", "000101a|c", "000311x|b", "a"}));
-    std::vector<std::string> vuoto(1);
-    Sortaqs6(vuoto, 1, 0);
-    EXPECT_EQ(vuoto.size(), 1u);
-}
-
 const std::vector<std::string> ModelloIndice = {"<html>",
                                                 "  <h1>Schemi del <DATA> (|DATA|)</h1>",
                                                 "<ul>",

@@ -1,0 +1,71 @@
+#include "rules/regole.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+namespace {
+
+// A 4 x 4 with two signs: R1C1 > R1C2 and R2C3 < R3C3 (written as R3C3 > R2C3).
+Schema Quattro() {
+    Schema s;
+    s.Sizesc = 4;
+    AzzeraTabella(s.tblSchema, 4);
+    s.Vincoli = {"1112", "3323"};
+    CostruisciSegni(s);
+    s.Caricato = true;
+    return s;
+}
+
+Cifre Da(const std::string& righe) {
+    Cifre c{};
+    for (size_t k = 0; k < righe.size(); ++k) c[k / 4 + 1][k % 4 + 1] = righe[k] - '0';
+    return c;
+}
+
+TEST(Regole, OgniRotturaConIlSuoMotivo) {
+    struct Caso {
+        const char* posizione;
+        std::vector<std::string> frasi;
+    } casi[] = {
+        {"2100000000000000", {}},
+        {"1200000000000000", {"R1C1 deve essere maggiore di R1C2"}},
+        {"3003000000000000", {"Due 3 nella riga 1"}},
+        {"0000040000000400", {"Due 4 nella colonna 2"}},
+        {"0000003000200000", {"R2C3 deve essere minore di R3C3"}},
+        // Repeats first, in row-major order of their first cell, then the signs.
+        {"1100100000000000",
+         {"Due 1 nella riga 1", "Due 1 nella colonna 1", "R1C1 deve essere maggiore di R1C2"}},
+    };
+    const Schema s = Quattro();
+    for (const Caso& c : casi) {
+        std::vector<std::string> frasi;
+        for (const Violazione& v : ControllaRegole(s, Da(c.posizione))) frasi.push_back(FraseViolazione(v));
+        EXPECT_EQ(frasi, c.frasi) << c.posizione;
+    }
+}
+
+TEST(Regole, LeCelleDellaRottura) {
+    const auto v = ControllaRegole(Quattro(), Da("0000003000200000"));
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_EQ(v[0].tipo, Violazione::Tipo::Segno);
+    EXPECT_EQ(v[0].A, (CellaRC{2, 3}));
+    EXPECT_EQ(v[0].B, (CellaRC{3, 3}));
+    const auto r = ControllaRegole(Quattro(), Da("0000040000000400"));
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].A, (CellaRC{2, 2}));
+    EXPECT_EQ(r[0].B, (CellaRC{4, 2}));
+    EXPECT_EQ(r[0].Cifra, 4);
+}
+
+TEST(Regole, PosizioneRisolta) {
+    const Schema s = Quattro();
+    EXPECT_TRUE(PosizioneRisolta(s, Da("2143341212344321")));
+    EXPECT_FALSE(PosizioneRisolta(s, Da("2143341212344320")));  // one cell empty
+    EXPECT_FALSE(PosizioneRisolta(s, Da("1243341221344321")));  // R1C1 > R1C2 broken
+}
+
+}  // namespace
+}  // namespace kelvaro
