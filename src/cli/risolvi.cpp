@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cli/comandi.h"
-#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
+#include "solver/valutazione.h"
 
 namespace kelvaro::cli {
 
@@ -65,31 +65,24 @@ int Risolvi(const Argomenti& args) {
         std::fprintf(stderr, "errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
         return 2;
     }
-    Banco b;
-    b.schema = std::move(letto->schema);
-    b.imp.AttivaMultipli = tecniche;
-    b.ris.MaxLivello = 99;
-    b.ris.MostraLog = false;
     // The log is printed as the solve goes and never held: a long trial search stays in flat memory.
     StampaLog stampa;
-    b.ris.resoconto = &stampa;
-    b.ris.ConservaPassi = false;
-    RisolviSchema(b);
+    const Valutazione v = ValutaSchema(letto->schema, tecniche, &stampa);
 
     std::string uscita = "\n";
-    const int n = b.schema.Sizesc;
+    const int n = letto->schema.Sizesc;
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
             if (c > 1) uscita += " ";
-            uscita += b.schema.tblRisolto[r][c];
+            uscita += v.tblRisolto[r][c];
         }
         uscita += "\n";
     }
-    uscita += std::to_string(b.ris.TecnicheUsate) + " " + std::to_string(b.ris.NumMultipli) + " " +
-              std::to_string(b.ris.NumSwordfish) + "\n";
+    uscita += std::to_string(v.TecnicheUsate) + " " + std::to_string(v.NumMultipli) + " " +
+              std::to_string(v.NumSwordfish) + "\n";
     std::fwrite(uscita.data(), 1, uscita.size(), stdout);
     std::fflush(stdout);
-    return b.ris.Risolto ? 0 : 1;
+    return v.Risolto ? 0 : 1;
 }
 
 }  // namespace kelvaro::cli

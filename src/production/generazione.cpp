@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <bit>
 
-#include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
 #include "solver/tecniche.h"
+#include "solver/valutazione.h"
 
 namespace kelvaro {
 
@@ -186,19 +186,10 @@ void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
 }
 
 bool RisoltoSenzaTentativi(Banco& b) {
-    ResocontoMuto muto;
-    Resoconto* prima = b.ris.resoconto;
-    b.ris.resoconto = &muto;
-    const bool registra = b.storia.RegistraStoria;
-    const bool conserva = b.ris.ConservaPassi;
-    b.storia.RegistraStoria = false;
-    b.ris.ConservaPassi = false;  // only the count of trials is read
-    b.ris.MostraLog = false;
+    // Only the count of trials is read; the draws are the process-wide sequence's.
+    RisolviPiano(b.schema, b.ris, b.imp.AttivaMultipli);
     b.ris.MaxLivello = 99;
-    RisolviSchema(b);
-    b.storia.RegistraStoria = registra;
-    b.ris.ConservaPassi = conserva;
-    b.ris.resoconto = prima;
+    b.ris.MostraLog = false;
     if (!b.ris.Risolto || b.ris.NumProve > 0) return false;
     const int n = b.schema.Sizesc;
     for (int r = 1; r <= n; ++r)

@@ -24,18 +24,31 @@ Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto) {
     return v;
 }
 
-Valutazione ValutaSchema(const Schema& s, int tecniche) {
-    Schema copia = s;
-    Risolutore ris;
+void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto) {
+    Resoconto* const prima = ris.resoconto;
+    const bool conserva = ris.ConservaPassi;
+    const int livello = ris.MaxLivello;
+    const bool mostra = ris.MostraLog;
+    ResocontoMuto muto;
+    ris.resoconto = resoconto ? resoconto : &muto;
+    ris.ConservaPassi = false;
+    ris.MaxLivello = 99;
+    ris.MostraLog = false;
     LogSoluzione log;
     Spettatore nessuno;
-    // Only the verdict is read: the lines go nowhere and the step list stays short.
-    ResocontoMuto muto;
-    ris.resoconto = &muto;
-    ris.ConservaPassi = false;
-    PreparaValutazione(ris);
-    Risoluzione r{copia, ris, log, tecniche, nessuno};
+    Risoluzione r{s, ris, log, tecniche, nessuno};
     RisolviSchema(r);
+    ris.resoconto = prima;
+    ris.ConservaPassi = conserva;
+    ris.MaxLivello = livello;
+    ris.MostraLog = mostra;
+}
+
+Valutazione ValutaSchema(const Schema& s, int tecniche, Resoconto* resoconto) {
+    Schema copia = s;
+    Risolutore ris;
+    ris.Sequenza.emplace();
+    RisolviPiano(copia, ris, tecniche, resoconto);
     return EsitoValutazione(ris, copia.tblRisolto);
 }
 

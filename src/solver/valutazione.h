@@ -19,12 +19,20 @@ struct Valutazione {
     Tabella tblRisolto{};
 };
 
+// A plain solve of s from its givens (s.tblRisolto receives the result) with the techniques
+// `tecniche`: no depth limit, nobody watching, the step list kept short. Its lines go to
+// `resoconto` (nowhere when null). The trial order comes from ris.Sequenza when set, else from the
+// process-wide sequence (the generator's solves rely on that). ris keeps the counters and the
+// verdict; its other settings are left as they were.
+void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto = nullptr);
+
 // The solver state made ready for a grading solve: plain mode, no depth limit, a fresh sequence.
 void PreparaValutazione(Risolutore& ris);
 // The counters and verdict of a solve just ended.
 Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto);
 
-// Grades s with the techniques `tecniche` (+1 naked subsets, +2 Swordfish).
-Valutazione ValutaSchema(const Schema& s, int tecniche = 3);
+// Grades s with the techniques `tecniche` (+1 naked subsets, +2 Swordfish); the lines of the solve
+// go to `resoconto` when given.
+Valutazione ValutaSchema(const Schema& s, int tecniche = 3, Resoconto* resoconto = nullptr);
 
 }  // namespace kelvaro
