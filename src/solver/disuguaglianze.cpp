@@ -70,6 +70,14 @@ void AggiornaMinore(Risoluzione& b, Tavola& t) {
     AggiornaSegno(b, t, " deve essere minore di ");
 }
 
+bool EseguiSegno(Risoluzione& b, Tavola& t) {
+    if (PassoInCorso(b).Codice == "MAG")
+        AggiornaMaggiore(b, t);
+    else
+        AggiornaMinore(b, t);
+    return false;
+}
+
 bool CercaSegni(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     Quiete& q = t.quiete;

@@ -8,6 +8,7 @@
 
 #include "model/casuale.h"
 #include "solver/contatore.h"
+#include "solver/tabella_tecniche.h"
 
 namespace kelvaro {
 
@@ -29,51 +30,8 @@ Passo& RegistraPasso(Risoluzione& b, const std::string& codice) {
 }
 
 bool EseguiPasso(Risoluzione& b, Tavola& t) {
-    const Passo& p = PassoInCorso(b);
-    const std::string& c = p.Codice;
-    // The placing sentences are written into one string kept for the purpose.
-    std::string& f = b.ris.Frase;
-    f.clear();
-    auto cella = [&] { AccodaCella(f, p.Riga, p.Colonna); };
-    if (c == "I" || c == "T") {
-        f += c == "I" ? "Dato iniziale " : "Provo ";
-        f += p.Valore;
-        f += " in cella ";
-        cella();
-        AggiornaUnico(b, f, t);
-    } else if (c == "U" || c == "R" || c == "C") {
-        f += p.Valore;
-        f += " unico  possibile in cella ";
-        cella();
-        if (c == "R") {
-            f += " per riga ";
-            f += std::to_string(p.Riga);
-        } else if (c == "C") {
-            f += " per colonna ";
-            f += std::to_string(p.Colonna);
-        }
-        AggiornaUnico(b, f, t);
-    } else if (c == "E1") {
-        f += "Nessun numero possbile in  cella ";
-        cella();
-        SegnalaErrE1(b, f);
-        return true;
-    } else if (c == "ER") {
-        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
-        return true;
-    } else if (c == "EC") {
-        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
-        return true;
-    } else if (c == "MAG") {
-        AggiornaMaggiore(b, t);
-    } else if (c == "MIN") {
-        AggiornaMinore(b, t);
-    } else if (c == "MR" || c == "MC") {
-        AggiornaMultiplo(b, t);
-    } else if (c == "SR" || c == "SC") {
-        AggiornaSWF(b, t);
-    }
-    return false;
+    const Tecnica* k = TecnicaDelCodice(PassoInCorso(b).Codice);
+    return k && k->Esegui(b, t);
 }
 
 namespace {
@@ -133,7 +91,7 @@ Passo& RegistraTrovato(Risoluzione& b, const std::string& codice, const std::str
     p.Gruppo = gruppo;
     p.Eliminazioni = eliminazioni;
     p.Elenco = elenco;
-    (tecnica == 1 ? ris.NumMultipli : ris.NumSwordfish) += 1;
+    if (const Tecnica* k = TecnicaDelBit(tecnica); k && k->Contatore) ris.*(k->Contatore) += 1;
     ris.TecnicheUsate |= tecnica;  // 1 subsets, 2 Swordfish, 3 both
     return p;
 }
@@ -163,13 +121,8 @@ bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {
 }
 
 bool Rileva(Risoluzione& b, const Tavola& t) {
-    if (CercaCelle(b, t)) return true;
-    if (CercaColonne(b, t)) return true;
-    if (CercaRighe(b, t)) return true;
-    if (CercaSegni(b, t)) return true;
-    const int attiva = b.AttivaMultipli;
-    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, t)) return true;
-    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, t)) return true;
+    for (const Tecnica& k : Tecniche())
+        if (k.Cerca && Attiva(k, b.AttivaMultipli) && k.Cerca(b, t)) return true;
     return false;
 }
 

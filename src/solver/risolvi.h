@@ -44,6 +44,11 @@ bool ScegliCellaProva(const Tavola& t, int& rt, int& ct);
 void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t);
 // Writes a contradiction's sentence and marks the step's cell red.
 void SegnalaErrE1(Risoluzione& b, const std::string& Frase);
+// Carry out the current step: a given or a trial value ("I", "T"), a cell's single or its
+// contradiction ("U", "E1"), a line's ("R", "C", "ER", "EC"). True for a contradiction.
+bool EseguiPosa(Risoluzione& b, Tavola& t);
+bool EseguiCella(Risoluzione& b, Tavola& t);
+bool EseguiLinea(Risoluzione& b, Tavola& t);
 // Detections 1 to 3 of a pass; each records at most one step and says whether it did.
 bool CercaCelle(Risoluzione& b, const Tavola& t);
 bool CercaColonne(Risoluzione& b, const Tavola& t);
@@ -58,15 +63,25 @@ bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs
                     const Tavola& t);
 void AggiornaMaggiore(Risoluzione& b, Tavola& t);
 void AggiornaMinore(Risoluzione& b, Tavola& t);
+// Carries out the current "MAG" or "MIN" step.
+bool EseguiSegno(Risoluzione& b, Tavola& t);
 // Detection 4: every cell and direction that carries a sign.
 bool CercaSegni(Risoluzione& b, const Tavola& t);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
 void AggiornaMultiplo(Risoluzione& b, Tavola& t);
+inline bool EseguiMultiplo(Risoluzione& b, Tavola& t) {
+    AggiornaMultiplo(b, t);
+    return false;
+}
 // Carries out the triples (r, c, v) of an elimination list, logging and colouring each removal.
 void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t);
 
 // --- Swordfish (swordfish.cpp) -----------------------------------------------------------------
 void AggiornaSWF(Risoluzione& b, Tavola& t);
+inline bool EseguiSWF(Risoluzione& b, Tavola& t) {
+    AggiornaSWF(b, t);
+    return false;
+}
 
 }  // namespace kelvaro

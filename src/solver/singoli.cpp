@@ -32,6 +32,63 @@ void SegnalaErrE1(Risoluzione& b, const std::string& Frase) {
     ColoraCella(b, p.Riga, p.Colonna, ColoreRosso);
 }
 
+bool EseguiPosa(Risoluzione& b, Tavola& t) {
+    const Passo& p = PassoInCorso(b);
+    // The placing sentences are written into one string kept for the purpose.
+    std::string& f = b.ris.Frase;
+    f.clear();
+    f += p.Codice == "I" ? "Dato iniziale " : "Provo ";
+    f += p.Valore;
+    f += " in cella ";
+    AccodaCella(f, p.Riga, p.Colonna);
+    AggiornaUnico(b, f, t);
+    return false;
+}
+
+bool EseguiCella(Risoluzione& b, Tavola& t) {
+    const Passo& p = PassoInCorso(b);
+    std::string& f = b.ris.Frase;
+    f.clear();
+    if (p.Codice == "E1") {
+        f += "Nessun numero possbile in  cella ";
+        AccodaCella(f, p.Riga, p.Colonna);
+        SegnalaErrE1(b, f);
+        return true;
+    }
+    f += p.Valore;
+    f += " unico  possibile in cella ";
+    AccodaCella(f, p.Riga, p.Colonna);
+    AggiornaUnico(b, f, t);
+    return false;
+}
+
+bool EseguiLinea(Risoluzione& b, Tavola& t) {
+    const Passo& p = PassoInCorso(b);
+    const std::string& c = p.Codice;
+    if (c == "ER") {
+        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
+        return true;
+    }
+    if (c == "EC") {
+        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
+        return true;
+    }
+    std::string& f = b.ris.Frase;
+    f.clear();
+    f += p.Valore;
+    f += " unico  possibile in cella ";
+    AccodaCella(f, p.Riga, p.Colonna);
+    if (c == "R") {
+        f += " per riga ";
+        f += std::to_string(p.Riga);
+    } else {
+        f += " per colonna ";
+        f += std::to_string(p.Colonna);
+    }
+    AggiornaUnico(b, f, t);
+    return false;
+}
+
 bool CercaCelle(Risoluzione& b, const Tavola& t) {
     const int n = t.n;
     const uint16_t dentro = static_cast<uint16_t>(TutteLeCifre(n) << 1);
