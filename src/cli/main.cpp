@@ -25,7 +25,7 @@ const char* Uso =
     "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n"
     "  libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
     "                       il libretto PDF degli schemi di una cartella\n"
-    "  aiuto FILE [--griglia CIFRE]\n"
+    "  aiuto FILE [--griglia CIFRE] [--tecniche K]\n"
     "                       il prossimo passo del risolutore dai dati dello schema, o dalla\n"
     "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n";
 

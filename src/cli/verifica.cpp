@@ -5,6 +5,7 @@
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "production/contatore.h"
+#include "solver/difficolta.h"
 #include "solver/livello.h"
 #include "solver/risolvi.h"
 
@@ -46,6 +47,7 @@ int Verifica(const Argomenti& args) {
         b.ris.ConservaPassi = false;
         RisolviSchema(b);
         std::printf("livello: %ld\n", LivelloSchema(b.ris.NumSwordfish, b.ris.NumMultipli));
+        std::printf("difficolta: %s\n", NomeDifficolta(DifficoltaSchema(s)));
         std::printf("risolto: %s\n", b.ris.Risolto ? "si" : "no");
         if (b.ris.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
         const int soluzioni = ContaSoluzioni(s, 2);

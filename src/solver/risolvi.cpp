@@ -8,6 +8,7 @@
 
 #include "display/visualizza.h"
 #include "model/casuale.h"
+#include "solver/avanzate.h"
 #include "solver/contatore.h"
 
 namespace kelvaro {
@@ -73,6 +74,8 @@ bool EseguiPasso(Banco& b, Tavola& t) {
         AggiornaMultiplo(b, t);
     } else if (c == "SR" || c == "SC") {
         AggiornaSWF(b, t);
+    } else if (CodiceMaestro(c)) {
+        AggiornaMaestro(b, t);
     }
     return false;
 }
@@ -177,8 +180,9 @@ bool Rileva(Banco& b, const Tavola& t) {
     if (CercaRighe(b, t)) return true;
     if (CercaSegni(b, t)) return true;
     const int attiva = b.imp.AttivaMultipli;
-    if ((attiva == 1 || attiva == 3) && CercaMultipli(b, t)) return true;
-    if ((attiva == 2 || attiva == 3) && CercaSwordfish(b, t)) return true;
+    if ((attiva & 1) && CercaMultipli(b, t)) return true;
+    if ((attiva & 2) && CercaSwordfish(b, t)) return true;
+    if ((attiva & 4) && CercaMaestro(b, t)) return true;
     return false;
 }
 
@@ -292,6 +296,7 @@ void RisolviSchema(Banco& b) {
     ris.TecnicheUsate = 0;
     ris.NumMultipli = 0;
     ris.NumSwordfish = 0;
+    ris.NumMaestro = {};
     b.storia.Azzera();
     ris.Passi.assign(1, Passo{});
     ris.Base = 0;

@@ -29,8 +29,8 @@ inline const Passo& PassoInCorso(const Banco& b) {
 
 // Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.
 bool EseguiPasso(Banco& b, Tavola& t);
-// One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish);
-// true when it recorded a step.
+// One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish, the
+// master tier of solver/avanzate.h); true when it recorded a step.
 bool Rileva(Banco& b, const Tavola& t);
 // Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
 bool CercaMultipli(Banco& b, const Tavola& t);

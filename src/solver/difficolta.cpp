@@ -1,0 +1,77 @@
+#include "solver/difficolta.h"
+
+#include "banco.h"
+#include "solver/avanzate.h"
+#include "solver/risolvi.h"
+
+namespace kelvaro {
+
+namespace {
+
+// Whether the step solver finishes the schema without a trial with these techniques on
+// (AttivaMultipli, and how many of the master tier's).
+bool RisoltoSenzaProve(const Schema& s, int attiva, int maestro) {
+    Banco b;
+    b.schema = s;
+    b.imp.AttivaMultipli = attiva;
+    b.ris.TecnicheMaestro = maestro;
+    // Level 1 only: where a trial would start, the solve stops unsolved.
+    b.ris.MaxLivello = 1;
+    b.ris.MostraLog = false;
+    ResocontoMuto muto;
+    b.ris.resoconto = &muto;
+    b.ris.ConservaPassi = false;
+    RisolviSchema(b);
+    return b.ris.Risolto;
+}
+
+// Singles of both kinds, and signs read only against a digit already placed.
+bool RisoltoDaiSingoli(const Schema& s) {
+    const auto letto = SchemaBitDa(s);
+    if (!letto || !letto->DatiValidi) return false;
+    GrigliaBit g;
+    g.n = s.Sizesc;
+    for (int i = 0; i < g.n * g.n; ++i)
+        g.S[i] = letto->schema.dato[i] ? BitCifra(letto->schema.dato[i]) : TutteLeCifre(g.n);
+    RegolePropagazione regole;
+    regole.SegniDaIndecise = false;
+    return Propaga(g, CoppieSegni(letto->schema), regole).Risolta;
+}
+
+}  // namespace
+
+const char* NomeDifficolta(Difficolta d) {
+    switch (d) {
+        case Difficolta::Facile:
+            return "Facile";
+        case Difficolta::Medio:
+            return "Medio";
+        case Difficolta::Difficile:
+            return "Difficile";
+        case Difficolta::Esperto:
+            return "Esperto";
+        case Difficolta::Diabolico:
+            return "Diabolico";
+    }
+    return "";
+}
+
+Difficolta DifficoltaDelCodice(const std::string& codice) {
+    if (codice == "MR" || codice == "MC" || codice == "NR" || codice == "NC") return Difficolta::Difficile;
+    if (codice == "SR" || codice == "SC" || codice == "CS" || codice == "CF") return Difficolta::Esperto;
+    if (codice == "T") return Difficolta::Diabolico;
+    return Difficolta::Facile;
+}
+
+Difficolta DifficoltaSchema(const Schema& s) {
+    // Each tier is asked on its own, easiest first: the solver's fixed order tries Swordfish before
+    // the hidden subsets and rows before signs, so the steps of one full solve could name a
+    // harder tier than the schema needs.
+    if (RisoltoDaiSingoli(s)) return Difficolta::Facile;
+    if (RisoltoSenzaProve(s, 0, 0)) return Difficolta::Medio;
+    if (RisoltoSenzaProve(s, 1 | 4, 1)) return Difficolta::Difficile;
+    if (RisoltoSenzaProve(s, 7, 3)) return Difficolta::Esperto;
+    return Difficolta::Diabolico;
+}
+
+}  // namespace kelvaro
