@@ -39,18 +39,18 @@ struct CatenaDiSegni {
 bool VerificaCatenaSegni(const GrigliaBit& g, const CoppieDiSegni& segni, CatenaDiSegni& out);
 
 // Forcing chain (catena_forzata.cpp): of every undecided cell and candidate whose propagation
-// (singles, hidden singles, sign bounds) ends in a contradiction after at most maxDeduzioni cells
-// decided, the one with the fewest; on equal length the first in row-major order, then digit.
+// (singles, hidden singles, sign bounds, in rounds) ends in a contradiction within maxGiri rounds,
+// the one with the fewest; on equal length the first in row-major order, then digit.
 struct CatenaForzata {
     int Cella = 0;
     int Cifra = 0;
     std::vector<Deduzione> Dedotte;
     Contraddizione dove;
 };
-bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int maxDeduzioni,
-                           CatenaForzata& out);
-// The longest chain the step solver looks for: past it a trial is the honest answer.
-inline constexpr int LunghezzaMaxCatena = 12;
+bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int maxGiri, CatenaForzata& out);
+// The longest chain, in rounds, the step solver looks for: past it a trial is the honest answer
+// (measured on Tatham's Unequal: its Extreme schemas need no more, most Recursive ones do).
+inline constexpr int LunghezzaMaxCatena = 5;
 
 // --- the step solver's side (maestro.cpp and the technique files) -------------------------------
 

@@ -1,5 +1,5 @@
 // Forcing chain: a candidate that, once supposed, makes singles and signs run into a
-// contradiction within a few cells is not the cell's digit. The shortest such chain is the one
+// contradiction within a few rounds is not the cell's digit. The shortest such chain is the one
 // told, so the reader can follow it.
 #include <bit>
 
@@ -9,10 +9,9 @@
 
 namespace kelvaro {
 
-bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int maxDeduzioni,
-                           CatenaForzata& out) {
+bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int maxGiri, CatenaForzata& out) {
     const int celle = g.n * g.n;
-    int migliore = maxDeduzioni + 1;  // deductions of the best chain so far
+    int migliore = maxGiri + 1;  // rounds of the best chain so far
     RegolePropagazione regole;
     for (int i = 0; i < celle && migliore > 0; ++i) {
         if (!Indecisa(g.S[i])) continue;
@@ -21,17 +20,17 @@ bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int 
             GrigliaBit prova = g;
             prova.S[i] = bit;
             // Only a strictly shorter chain can replace the one found.
-            regole.MaxDeduzioni = migliore - 1;
+            regole.MaxGiri = migliore - 1;
             EsitoPropagazione e = Propaga(prova, segni, regole);
             if (e.dove.tipo == Contraddizione::Tipo::Nessuna) continue;
-            migliore = static_cast<int>(e.Dedotte.size());
+            migliore = e.Giri;
             out.Cella = i;
             out.Cifra = std::countr_zero(unsigned{bit}) + 1;
             out.Dedotte = std::move(e.Dedotte);
             out.dove = e.dove;
         }
     }
-    return migliore <= maxDeduzioni;
+    return migliore <= maxGiri;
 }
 
 bool CercaCatenaForzata(Banco& b, const Tavola& t, const GrigliaBit& g, const CoppieDiSegni& segni) {

@@ -36,7 +36,7 @@ struct Contraddizione {
 struct RegolePropagazione {
     bool Nascosti = true;         // hidden singles too, not only a cell's last candidate
     bool SegniDaIndecise = true;  // sign bounds from a neighbour's range, not only from its digit
-    int MaxDeduzioni = 1000;      // past this many cells decided the propagation gives up
+    int MaxGiri = 1000;           // past this many rounds the propagation gives up
 };
 
 struct EsitoPropagazione {
@@ -44,12 +44,13 @@ struct EsitoPropagazione {
     // The cells decided on the way, in the order they were decided; a cell that held one
     // candidate from the start is no deduction and is not listed.
     std::vector<Deduzione> Dedotte;
-    bool Interrotta = false;  // MaxDeduzioni was reached first
+    bool Interrotta = false;  // MaxGiri was reached first
+    int Giri = 0;             // rounds made (the last one found the contradiction, if any)
     bool Risolta = false;     // every cell ends with one candidate, without contradiction
 };
 
-// Applies naked singles, sign bounds and (if asked) hidden singles to g until nothing changes or
-// something empties. g keeps what was reached.
+// Applies naked singles, sign bounds and (if asked) hidden singles to g, round after round, until
+// nothing changes or something empties. g keeps what was reached.
 EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const RegolePropagazione& regole);
 
 // The digits at or below the smallest of m (at or above the largest): what a cell greater (less)

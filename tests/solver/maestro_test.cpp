@@ -2,6 +2,7 @@
 // the hint with it, and real Extreme schemas solved with it and no trial.
 #include <gtest/gtest.h>
 
+#include "display/visualizza.h"
 #include "files/caricamento.h"
 #include "solver/aiuto.h"
 #include "solver/avanzate.h"
@@ -222,6 +223,7 @@ struct CasoPropagazione {
     Contraddizione::Tipo contraddizione;
     int indice;
     std::vector<std::pair<int, int>> dedotte;  // (cell, digit)
+    bool nascosti = true;
 };
 
 class Propagazione : public ::testing::TestWithParam<CasoPropagazione> {};
@@ -231,6 +233,7 @@ TEST_P(Propagazione, Propaga) {
     GrigliaBit g = GrigliaDaTesti(k.n, k.celle);
     RegolePropagazione regole;
     regole.SegniDaIndecise = k.segniDaIndecise;
+    regole.Nascosti = k.nascosti;
     const EsitoPropagazione e = Propaga(g, k.segni, regole);
     EXPECT_EQ(e.Risolta, k.risolta);
     EXPECT_EQ(e.dove.tipo, k.contraddizione);
@@ -279,8 +282,11 @@ INSTANTIATE_TEST_SUITE_P(
                          Contraddizione::Tipo::Nessuna,
                          0,
                          {{3, 1}, {6, 3}}},
-        // Two 1s in a row: the second loses its only digit.
-        CasoPropagazione{"DueUguali", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::Cella, 1, {}},
+        // Two 1s in row 1 leave no place for its 2.
+        CasoPropagazione{"DueUguali", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::Riga, 0, {}},
+        // Without hidden singles the two 1s take each other's only digit.
+        CasoPropagazione{
+            "DueUgualiSoloNudi", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::Cella, 0, {}, false},
         // No cell of row 1 can take 3.
         CasoPropagazione{
             "CifraSenzaPosto", 3, {"12", "12", "12"}, {}, true, false, Contraddizione::Tipo::Riga, 0, {}}),
@@ -315,79 +321,103 @@ TEST_P(CateneForzate, VerificaCatenaForzata) {
     EXPECT_EQ(cf.dove.Indice, k.indice);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casi, CateneForzate,
-    ::testing::Values(
-        // R2C2 holds only 1: supposing R1C2 = 1 empties it at once, before any cell is decided.
-        CasoCatenaForzata{"SubitoVuota",
-                          2,
-                          {"12", "12", "12", "1"},
-                          {},
-                          12,
-                          true,
-                          1,
-                          1,
-                          {},
-                          Contraddizione::Tipo::Cella,
-                          3},
-        // R1C1 > R2C1 on four cells of 1 and 2: R1C1 = 1 fills the square as 1 2 / 2 1, and then
-        // R1C1 is not above R2C1. Three cells decided; no supposition fails sooner.
-        CasoCatenaForzata{"DopoTreCelle",
-                          2,
-                          {"12", "12", "12", "12"},
-                          {{0, 2}},
-                          12,
-                          true,
-                          0,
-                          1,
-                          {{1, 2}, {2, 2}, {3, 1}},
-                          Contraddizione::Tipo::Cella,
-                          0},
-        CasoCatenaForzata{"TroppoLunga",
-                          2,
-                          {"12", "12", "12", "12"},
-                          {{0, 2}},
-                          2,
-                          false,
-                          0,
-                          0,
-                          {},
-                          Contraddizione::Tipo::Nessuna,
-                          0},
-        // Rows 1 and 2 both need their 3 in column 3: supposing R1C3 = 3 leaves row 2 without one.
-        // Earlier suppositions (R1C1 = 1, ...) need cells decided first.
-        CasoCatenaForzata{"RigaSenzaCifra",
-                          3,
-                          {"12", "12", "", "12", "12"},
-                          {},
-                          12,
-                          true,
-                          2,
-                          3,
-                          {},
-                          Contraddizione::Tipo::Riga,
-                          1}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Casi, CateneForzate,
+                         ::testing::Values(
+                             // R2C2 holds only 1. Supposing R1C1 = 1 fills the square, R1C1 = 2 empties R1C2
+                             // after a round, but R1C2 = 1 leaves column 2 without a 2 at once.
+                             CasoCatenaForzata{"ColonnaSenzaDue",
+                                               2,
+                                               {"12", "12", "12", "1"},
+                                               {},
+                                               5,
+                                               true,
+                                               1,
+                                               1,
+                                               {},
+                                               Contraddizione::Tipo::Colonna,
+                                               1},
+                             // R1C1 > R2C1: R1C1 = 1 is above nothing, one round shows it.
+                             CasoCatenaForzata{"ControIlSegno",
+                                               2,
+                                               {"12", "12", "12", "12"},
+                                               {{0, 2}},
+                                               5,
+                                               true,
+                                               0,
+                                               1,
+                                               {},
+                                               Contraddizione::Tipo::Cella,
+                                               0},
+                             CasoCatenaForzata{"TroppoLunga",
+                                               2,
+                                               {"12", "12", "12", "12"},
+                                               {{0, 2}},
+                                               0,
+                                               false,
+                                               0,
+                                               0,
+                                               {},
+                                               Contraddizione::Tipo::Nessuna,
+                                               0},
+                             // Supposing R1C3 = 1 leaves row 1 without a 3 at once; the suppositions before
+                             // it in R1C1 and R1C2 need rounds.
+                             CasoCatenaForzata{"RigaSenzaCifra",
+                                               3,
+                                               {"12", "12", "", "12", "12"},
+                                               {},
+                                               5,
+                                               true,
+                                               2,
+                                               1,
+                                               {},
+                                               Contraddizione::Tipo::Riga,
+                                               0}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(CatenaForzata, PassoEFrasi) {
     Banco b;
-    test::PreparaSchema(b, 2, "0000", {"1121"});
-    Tabella tblS = test::TabellaDa(2, {"12", "12", "12", "12"}), tblE{};
-    const Tavola t(tblS, tblE, 2);
+    test::PreparaSchema(b, 3, std::string(9, '0'));
+    Tabella tblS = test::TabellaDa(3, {"12", "12", "123", "12", "12", "123", "123", "123", "123"}), tblE{};
+    const Tavola t(tblS, tblE, 3);
     ASSERT_TRUE(CercaCatenaForzata(b, t, GrigliaDa(t), SegniDi(b.schema)));
     const Passo& p = b.ris.Passi[1];
     EXPECT_EQ(p.Codice, "CF");
     EXPECT_EQ(p.Riga, 1);
-    EXPECT_EQ(p.Colonna, 1);
+    EXPECT_EQ(p.Colonna, 3);
     EXPECT_EQ(p.Valore, "1");
     EXPECT_EQ(b.ris.NumMaestro[MaestroCateneForzate], 1);
     b.ris.PassoCorrente = 1;
+    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_EQ(
+        b.log.Righe(),
+        (Righe{"Se R1C3 fosse 1, allora nella riga 1 non ci sarebbe posto per il 3; quindi R1C3 non è 1",
+               "Elimino 1 da R1C3"}));
+    EXPECT_EQ(tblS[1][3], "23");
+}
+
+// The cells a chain decides are told in order, the last one joined by "e".
+TEST(CatenaForzata, FraseConCelleDecise) {
+    Banco b;
+    test::PreparaSchema(b, 2, "0000", {"1121"});
+    VisualizzaGrid(b, b.schema.tblSchema, b.schema.tblSchema);
+    Tabella tblS = test::TabellaDa(2, {"12", "12", "12", "12"}), tblE{};
+    Passo p;
+    p.Codice = "CF";
+    p.Riga = 1;
+    p.Colonna = 1;
+    p.Valore = "1";
+    p.Elenco = "122212221";
+    p.Gruppo = "X11";
+    p.Eliminazioni = "111";
+    test::ImpostaPassoCorrente(b, p);
     EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
     EXPECT_EQ(b.log.Righe(),
               (Righe{"Se R1C1 fosse 1, allora R1C2 sarebbe 2, R2C1 sarebbe 2, R2C2 sarebbe 1 e in "
                      "R1C1 non resterebbe nessun numero; quindi R1C1 non è 1",
                      "Elimino 1 da R1C1"}));
     EXPECT_EQ(tblS[1][1], "2");
+    EXPECT_EQ(test::Sfondo(b, 1, 2), ColoreVerde);
+    EXPECT_EQ(test::Sfondo(b, 1, 1), ColoreGiallo);
 }
 
 // --- the driver and the hint -------------------------------------------------------------------
