@@ -38,15 +38,20 @@ def trova_unequal():
 
 
 def genera_id(unequal, n, livello, numero, seme, limite):
-    """Game IDs; a generation past the time limit keeps the whole lines it printed."""
-    try:
-        out = subprocess.run([unequal, "--generate", str(numero), "%dd%s#%s" % (n, livello, seme)],
-                             capture_output=True, text=True, timeout=limite).stdout
-    except subprocess.TimeoutExpired as e:
-        out = (e.stdout or b"").decode() if isinstance(e.stdout, bytes) else (e.stdout or "")
-    # Only inequality puzzles: digits and the four sign letters (adjacency marks are another game).
-    return [r for r in out.splitlines() if re.fullmatch(r"\d+:[0-9URDL,]+", r)
-            and len([v for v in r.split(":", 1)[1].split(",") if v]) == n * n]
+    """Game IDs, one sgt-unequal run each (seeds SEME-1, SEME-2, ...): a run past the time limit
+    (a 9 x 9 Recursive can take minutes) is skipped, and the others are kept."""
+    ids = []
+    for k in range(1, numero + 1):
+        try:
+            out = subprocess.run([unequal, "--generate", "1", "%dd%s#%s-%d" % (n, livello, seme, k)],
+                                 capture_output=True, text=True, timeout=limite).stdout
+        except subprocess.TimeoutExpired:
+            continue
+        # Only inequality puzzles: digits and the four sign letters (adjacency marks are another
+        # game).
+        ids += [r for r in out.splitlines() if re.fullmatch(r"\d+:[0-9URDL,]+", r)
+                and len([v for v in r.split(":", 1)[1].split(",") if v]) == n * n]
+    return ids
 
 
 def trasposto(testo):
@@ -102,7 +107,7 @@ def main():
     ap.add_argument("--livelli", default=LIVELLI)
     ap.add_argument("--seme", default="calibra")
     ap.add_argument("--cartella")
-    ap.add_argument("--limite", type=int, default=300, help="seconds per sgt-unequal run")
+    ap.add_argument("--limite", type=int, default=60, help="seconds per sgt-unequal run (one schema)")
     a = ap.parse_args()
     unequal = trova_unequal()
     cartella = a.cartella or tempfile.mkdtemp(prefix="calibra_unequal_")

@@ -25,8 +25,9 @@ bool RisoltoSenzaProve(const Schema& s, int attiva, int maestro) {
     return b.ris.Risolto;
 }
 
-// Singles of both kinds, and signs read only against a digit already placed.
-bool RisoltoDaiSingoli(const Schema& s) {
+// Singles of both kinds, and signs read against a placed digit only (Facile) or also against the
+// range of an undecided neighbour (Medio), one sign at a time.
+bool RisoltoDaiSingoli(const Schema& s, bool segniDaIntervalli) {
     const auto letto = SchemaBitDa(s);
     if (!letto || !letto->DatiValidi) return false;
     GrigliaBit g;
@@ -34,7 +35,7 @@ bool RisoltoDaiSingoli(const Schema& s) {
     for (int i = 0; i < g.n * g.n; ++i)
         g.S[i] = letto->schema.dato[i] ? BitCifra(letto->schema.dato[i]) : TutteLeCifre(g.n);
     RegolePropagazione regole;
-    regole.SegniDaIndecise = false;
+    regole.SegniDaIndecise = segniDaIntervalli;
     return Propaga(g, CoppieSegni(letto->schema), regole).Risolta;
 }
 
@@ -66,9 +67,10 @@ Difficolta DifficoltaDelCodice(const std::string& codice) {
 Difficolta DifficoltaSchema(const Schema& s) {
     // Each tier is asked on its own, easiest first: the solver's fixed order tries Swordfish before
     // the hidden subsets and rows before signs, so the steps of one full solve could name a
-    // harder tier than the schema needs.
-    if (RisoltoDaiSingoli(s)) return Difficolta::Facile;
-    if (RisoltoSenzaProve(s, 0, 0)) return Difficolta::Medio;
+    // harder tier than the schema needs. The step solver's own sign bound, which also reads two
+    // neighbours of one line against each other, belongs to the subsets' tier.
+    if (RisoltoDaiSingoli(s, false)) return Difficolta::Facile;
+    if (RisoltoDaiSingoli(s, true)) return Difficolta::Medio;
     if (RisoltoSenzaProve(s, 1 | 4, 1)) return Difficolta::Difficile;
     if (RisoltoSenzaProve(s, 7, 3)) return Difficolta::Esperto;
     return Difficolta::Diabolico;

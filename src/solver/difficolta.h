@@ -10,8 +10,8 @@ namespace kelvaro {
 
 enum class Difficolta {
     Facile,     // singles, and signs read against a placed digit
-    Medio,      // signs read against a neighbour's range of candidates
-    Difficile,  // naked or hidden subsets
+    Medio,      // signs read against a neighbour's range of candidates, one sign at a time
+    Difficile,  // naked or hidden subsets, a cell above (below) two neighbours of one line
     Esperto,    // Swordfish, sign chains, forcing chains
     Diabolico   // a trial is still needed
 };
