@@ -440,39 +440,6 @@ TEST(Maestro, AttivaMultipli) {
     }
 }
 
-struct CasoRichiesta {
-    const char* nome;
-    std::string richiesta;
-    std::string atteso;
-};
-
-class RichiestaMaestro : public ::testing::TestWithParam<CasoRichiesta> {};
-
-TEST_P(RichiestaMaestro, Risposta) {
-    EXPECT_EQ(RispondiRichiesta(GetParam().richiesta), GetParam().atteso);
-}
-
-// An empty 7 x 7 whose player noted 127, 126 and 34567 five times in row 1.
-const std::string Appunti = "127,126,34567,34567,34567,34567,34567" + std::string(42, ',');
-const std::string Vuoto7 = std::string(49, '0');
-
-INSTANTIATE_TEST_SUITE_P(
-    Casi, RichiestaMaestro,
-    ::testing::Values(
-        CasoRichiesta{"SenzaIlLivelloSoloUnaProva", "7|" + Vuoto7 + "||" + "|" + Appunti + "|3",
-                      "passo: nessuno\nprova: R1C1\nmotivo: Nessun passo logico: resta solo una prova\n"},
-        CasoRichiesta{
-            "ConIlLivelloUnaCoppiaNascosta", "7|" + Vuoto7 + "||" + "|" + Appunti + "|7",
-            "passo: NR\n"
-            "frase: Nella riga 1 i n.12 possibili solo in R1C1 R1C2, che non possono contenere altri "
-            "numeri\n"
-            "frase: Elimino 7 da R1C1\n"
-            "frase: Elimino 6 da R1C2\n"
-            "tolti: R1C1:7 R1C2:6\n"
-            "restano: R1C1:12 R1C2:12\n"
-            "giustificano: R1C1 R1C2\n"}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
 // --- real schemas --------------------------------------------------------------------------------
 
 std::array<uint8_t, CelleMax> SoluzioneUnica(const Schema& s) {
