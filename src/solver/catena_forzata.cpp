@@ -45,13 +45,21 @@ bool CercaCatenaForzata(Banco& b, const Tavola& t, const GrigliaBit& g, const Co
         ps.Elenco += CoppiaCella(d.Cella, n);
         ps.Elenco += static_cast<char>('0' + d.Cifra);
     }
-    // The contradiction: "X" and the cell left empty, "R" or "C" with the line and the digit.
+    // The contradiction: "X" and the cell left empty; "R" or "C" with the line and the digit it
+    // has no place for; "DR" or "DC" with the line and the digit it would hold twice.
+    const std::string linea = std::to_string(cf.dove.Indice + 1) + std::to_string(cf.dove.Cifra);
     switch (cf.dove.tipo) {
         case Contraddizione::Tipo::Riga:
-            ps.Gruppo = "R" + std::to_string(cf.dove.Indice + 1) + std::to_string(cf.dove.Cifra);
+            ps.Gruppo = "R" + linea;
             break;
         case Contraddizione::Tipo::Colonna:
-            ps.Gruppo = "C" + std::to_string(cf.dove.Indice + 1) + std::to_string(cf.dove.Cifra);
+            ps.Gruppo = "C" + linea;
+            break;
+        case Contraddizione::Tipo::DueInRiga:
+            ps.Gruppo = "DR" + linea;
+            break;
+        case Contraddizione::Tipo::DueInColonna:
+            ps.Gruppo = "DC" + linea;
             break;
         default:
             ps.Gruppo = "X" + CoppiaCella(cf.dove.Indice, n);
@@ -85,6 +93,11 @@ void AggiornaCatenaForzata(Banco& b, Tavola& t) {
         F += g[1];
         F += " non ci sarebbe posto per il ";
         F += g[2];
+    } else if (g.size() == 4 && g[0] == 'D') {
+        F += g[1] == 'R' ? "nella riga " : "nella colonna ";
+        F += g[2];
+        F += " ci sarebbero due ";
+        F += g[3];
     }
     F += "; quindi ";
     AccodaCella(F, ps.Riga, ps.Colonna);

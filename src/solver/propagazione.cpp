@@ -50,6 +50,20 @@ EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const Regol
                 if (k != r) via[k * n + c] |= prima[i];
             }
         }
+        // Two cells of a line decided on the same digit in one round: the end, said as such.
+        for (int tipo = 0; tipo < 2; ++tipo)
+            for (int l = 0; l < n; ++l) {
+                Maschera viste = 0;
+                for (int k = 0; k < n; ++k) {
+                    const Maschera m = prima[tipo == 0 ? l * n + k : k * n + l];
+                    if (Indecisa(m)) continue;
+                    if (viste & m)
+                        return contraddizione(
+                            tipo == 0 ? Contraddizione::Tipo::DueInRiga : Contraddizione::Tipo::DueInColonna,
+                            l, std::countr_zero(unsigned{m}) + 1);
+                    viste |= m;
+                }
+            }
         // Sign bounds: the greater cell stays above the smaller one's smallest digit, the smaller
         // one below the greater one's largest.
         for (const auto& [magg, min] : segni) {

@@ -25,12 +25,13 @@ struct Deduzione {
     int Cifra = 0;
 };
 
-// Where a propagation ran dry: a cell without candidates, or a digit without a place in a line.
+// Where a propagation ran dry: a cell without candidates, a digit without a place in a line, or
+// a digit decided twice in a line.
 struct Contraddizione {
-    enum class Tipo { Nessuna, Cella, Riga, Colonna };
+    enum class Tipo { Nessuna, Cella, Riga, Colonna, DueInRiga, DueInColonna };
     Tipo tipo = Tipo::Nessuna;
     int Indice = 0;  // the cell, or the line (0-based)
-    int Cifra = 0;   // the digit a line lacks
+    int Cifra = 0;   // the digit a line lacks, or holds twice
 };
 
 struct RegolePropagazione {

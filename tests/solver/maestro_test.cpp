@@ -282,14 +282,22 @@ INSTANTIATE_TEST_SUITE_P(
                          Contraddizione::Tipo::Nessuna,
                          0,
                          {{3, 1}, {6, 3}}},
-        // Two 1s in row 1 leave no place for its 2.
-        CasoPropagazione{"DueUguali", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::Riga, 0, {}},
-        // Without hidden singles the two 1s take each other's only digit.
-        CasoPropagazione{
-            "DueUgualiSoloNudi", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::Cella, 0, {}, false},
+        // Two 1s decided in row 1.
+        CasoPropagazione{"DueUguali", 2, {"1", "1"}, {}, true, false, Contraddizione::Tipo::DueInRiga, 0, {}},
         // No cell of row 1 can take 3.
         CasoPropagazione{
-            "CifraSenzaPosto", 3, {"12", "12", "12"}, {}, true, false, Contraddizione::Tipo::Riga, 0, {}}),
+            "CifraSenzaPosto", 3, {"12", "12", "12"}, {}, true, false, Contraddizione::Tipo::Riga, 0, {}},
+        // Without hidden singles nobody looks for the 3.
+        CasoPropagazione{"CifraSenzaPostoSoloNudi",
+                         3,
+                         {"12", "12", "12"},
+                         {},
+                         true,
+                         false,
+                         Contraddizione::Tipo::Nessuna,
+                         0,
+                         {},
+                         false}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct CasoCatenaForzata {
@@ -324,8 +332,8 @@ TEST_P(CateneForzate, VerificaCatenaForzata) {
 INSTANTIATE_TEST_SUITE_P(Casi, CateneForzate,
                          ::testing::Values(
                              // R2C2 holds only 1. Supposing R1C1 = 1 fills the square, R1C1 = 2 empties R1C2
-                             // after a round, but R1C2 = 1 leaves column 2 without a 2 at once.
-                             CasoCatenaForzata{"ColonnaSenzaDue",
+                             // after a round, but R1C2 = 1 puts a second 1 in column 2 at once.
+                             CasoCatenaForzata{"DueUnoInColonna",
                                                2,
                                                {"12", "12", "12", "1"},
                                                {},
@@ -334,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(Casi, CateneForzate,
                                                1,
                                                1,
                                                {},
-                                               Contraddizione::Tipo::Colonna,
+                                               Contraddizione::Tipo::DueInColonna,
                                                1},
                              // R1C1 > R2C1: R1C1 = 1 is above nothing, one round shows it.
                              CasoCatenaForzata{"ControIlSegno",
@@ -393,6 +401,20 @@ TEST(CatenaForzata, PassoEFrasi) {
         (Righe{"Se R1C3 fosse 1, allora nella riga 1 non ci sarebbe posto per il 3; quindi R1C3 non è 1",
                "Elimino 1 da R1C3"}));
     EXPECT_EQ(tblS[1][3], "23");
+}
+
+// A digit decided twice in a line is the chain's end.
+TEST(CatenaForzata, FraseDueNellaLinea) {
+    Banco b;
+    test::PreparaSchema(b, 2, "0000");
+    Tabella tblS = test::TabellaDa(2, {"12", "12", "12", "1"}), tblE{};
+    const Tavola t(tblS, tblE, 2);
+    ASSERT_TRUE(CercaCatenaForzata(b, t, GrigliaDa(t), SegniDi(b.schema)));
+    b.ris.PassoCorrente = 1;
+    EXPECT_FALSE(EseguiPasso(b, tblS, tblE));
+    EXPECT_EQ(b.log.Righe(),
+              (Righe{"Se R1C2 fosse 1, allora nella colonna 2 ci sarebbero due 1; quindi R1C2 non è 1",
+                     "Elimino 1 da R1C2"}));
 }
 
 // The cells a chain decides are told in order, the last one joined by "e".
