@@ -1,7 +1,7 @@
 // One hint from a player's position, as the window, kelvaro-cli aiuto and the published pages ask
 // it: 9 x 9 schemas of bench/schemi from their givens, and with every third cell of the solution
-// filled in; and, with the master tier, 9 x 9 Unequal schemas at the point where the design's
-// techniques stop. Each answer is checked to be a step.
+// filled in; and, with the master tier, 9 x 9 Unequal schemas at the point where subsets and
+// Swordfish stop. Each answer is checked to be a step.
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -517,7 +517,7 @@ TEST(Maestro, SempreLaSoluzioneUnica) {
     }
 }
 
-// From the point where the design's techniques need a trial, the hint with the tier has a step.
+// From the point where subsets and Swordfish need a trial, the hint with the tier has a step.
 TEST(Maestro, IlSuggerimentoUsaIlLivello) {
     for (const char* nome : {"5x_1.txt", "7x_3.txt", "9x_1.txt"}) {
         SCOPED_TRACE(nome);
