@@ -1,5 +1,6 @@
-// kelvaro-cli aiuto FILE [--griglia CIFRE]: the next step the solver would take from the schema's
-// givens, or from a player's position given as N x N digits (0 = empty) row after row.
+// kelvaro-cli aiuto FILE [--griglia CIFRE] [--tecniche K]: the next step the solver would take
+// from the schema's givens, or from a player's position given as N x N digits (0 = empty) row
+// after row, with the techniques K (0..7, 3 when left out).
 #include <cstdio>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace kelvaro::cli {
 
 namespace {
 
-constexpr const char* UsoAiuto = "Uso: kelvaro-cli aiuto FILE [--griglia CIFRE]\n";
+constexpr const char* UsoAiuto = "Uso: kelvaro-cli aiuto FILE [--griglia CIFRE] [--tecniche K]\n";
 
 }  // namespace
 
@@ -19,6 +20,7 @@ int Aiuto(const Argomenti& args) {
     std::string percorso;
     std::string griglia;
     bool conGriglia = false;
+    int tecniche = 3;
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (a == "--griglia") {
@@ -28,6 +30,17 @@ int Aiuto(const Argomenti& args) {
             }
             griglia = args[++k];
             conGriglia = true;
+        } else if (a == "--tecniche") {
+            if (k + 1 >= args.size()) {
+                std::fputs(UsoAiuto, stderr);
+                return 2;
+            }
+            const std::string& v = args[++k];
+            if (v.size() != 1 || v[0] < '0' || v[0] > '7') {
+                std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 7, non '%s'\n", v.c_str());
+                return 2;
+            }
+            tecniche = v[0] - '0';
         } else if (percorso.empty()) {
             percorso = a;
         } else {
@@ -56,7 +69,7 @@ int Aiuto(const Argomenti& args) {
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= n; ++c) voci[r][c] = std::string(1, griglia[(r - 1) * n + c - 1]);
     }
-    const Suggerimento h = CalcolaSuggerimento(s, voci, nullptr);
+    const Suggerimento h = CalcolaSuggerimento(s, voci, nullptr, tecniche);
     const std::string testo = TestoSuggerimento(h);
     std::fwrite(testo.data(), 1, testo.size(), stdout);
     std::fflush(stdout);

@@ -1,13 +1,17 @@
 // kelvaro-cli genera: batch production of one rule given on the command line, through the same
 // loop and writer as "/prod".
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/programma.h"
 #include "cli/comandi.h"
+#include "files/caricamento.h"
 #include "production/produzione.h"
+#include "solver/difficolta.h"
 
 namespace kelvaro::cli {
 
@@ -26,6 +30,7 @@ constexpr const char* UsoGenera =
     "  --cartella DIR   cartella degli schemi (la cartella corrente)\n"
     "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
     "                   swordfish (almeno un passo Swordfish), entrambe\n"
+    "  --difficolta D   solo schemi di difficoltà D: Facile, Medio, Difficile, Esperto\n"
     "  --avanzamento    scrive l'avanzamento su stderr\n"
     "  --senza-riepilogo  non scrive il riepilogo nella cartella\n"
     "Alla fine stampa un riepilogo per dimensione e livello e lo scrive anche nella cartella,\n"
@@ -39,6 +44,55 @@ bool LeggiIntero(const std::string& testo, int& valore) {
         if (testo[i] < '0' || testo[i] > '9') return false;
     valore = std::stoi(testo);
     return true;
+}
+
+// The names a generated schema can have: the generator keeps only schemas solved without a trial.
+std::optional<Difficolta> LeggiDifficolta(const std::string& testo) {
+    for (Difficolta d : {Difficolta::Facile, Difficolta::Medio, Difficolta::Difficile, Difficolta::Esperto}) {
+        std::string nome = NomeDifficolta(d), minuscolo = testo;
+        for (char& ch : nome) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        for (char& ch : minuscolo) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (nome == minuscolo) return d;
+    }
+    return std::nullopt;
+}
+
+// Runs the rule one schema at a time and keeps only the schemas of the difficulty asked, judged
+// again from the written file; the others are deleted. Up to TentativiPerSchema schemas written
+// per schema asked.
+EsitoProduzione GeneraConDifficolta(const Regola& regola, Difficolta chiesta, bool avanzamento) {
+    EsitoProduzione esito;
+    esito.Totale = regola.SCHEMI;
+    Regola una = regola;
+    una.SCHEMI = 1;
+    for (int tentativi = 0; esito.Salvati < regola.SCHEMI && tentativi < TentativiPerSchema * regola.SCHEMI;
+         ++tentativi) {
+        Banco b;
+        b.CartellaProgramma = CartellaEseguibile();
+        b.imp.GeneraAuto = true;
+        b.conf.Regole[1] = una;
+        b.conf.NumRegole = 1;
+        EventiProduzione eventi;
+        if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
+        const EsitoProduzione giro = EseguiGeneraAuto(b, eventi);
+        esito.Mancati += giro.Mancati;
+        if (giro.Fermato || giro.Interrotto) {
+            esito.Fermato = giro.Fermato;
+            esito.Interrotto = giro.Interrotto;
+            break;
+        }
+        for (const SchemaScritto& s : giro.Scritti) {
+            const auto letto = LeggiSchemaFile(s.File);
+            if (letto && DifficoltaSchema(letto->schema) == chiesta) {
+                esito.Scritti.push_back(s);
+                esito.Salvati += 1;
+            } else {
+                std::error_code ec;
+                std::filesystem::remove(s.File, ec);
+            }
+        }
+    }
+    return esito;
 }
 
 }  // namespace
@@ -58,6 +112,7 @@ int Genera(const Argomenti& args) {
     // The batch report goes beside the schemas, as /prod writes it; scripts that want schema files
     // only in the folder say so.
     bool riepilogo = true;
+    std::optional<Difficolta> difficolta;
     const std::map<std::string, int*> numeri = {
         {"--dimensione", &r.SIZESC}, {"--numero", &r.SCHEMI},         {"--celle", &r.CELLEINIZIALI},
         {"--tecniche", &tecniche},   {"--soglia", &r.SOGLIA},         {"--cicli1", &r.MAXCICLO1},
@@ -78,13 +133,22 @@ int Genera(const Argomenti& args) {
             return 0;
         }
         const auto it = numeri.find(a);
-        if ((it == numeri.end() && a != "--cartella" && a != "--richiede") || k + 1 >= args.size()) {
+        if ((it == numeri.end() && a != "--cartella" && a != "--richiede" && a != "--difficolta") ||
+            k + 1 >= args.size()) {
             std::fputs(UsoGenera, stderr);
             return 2;
         }
         const std::string& v = args[++k];
         if (a == "--cartella") {
             cartella = v;
+        } else if (a == "--difficolta") {
+            difficolta = LeggiDifficolta(v);
+            if (!difficolta) {
+                std::fprintf(stderr,
+                             "errore: --difficolta vuole Facile, Medio, Difficile o Esperto, non '%s'\n",
+                             v.c_str());
+                return 2;
+            }
         } else if (a == "--richiede") {
             const auto q = LeggiRichiesta(v);
             if (!q || *q == Richiesta::Qualsiasi) {
@@ -132,7 +196,11 @@ int Genera(const Argomenti& args) {
     b.conf.NumRegole = 1;
     EventiProduzione eventi;
     if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
-    const EsitoProduzione esito = EseguiGeneraAuto(b, eventi);
+    const EsitoProduzione esito =
+        difficolta ? GeneraConDifficolta(r, *difficolta, avanzamento) : EseguiGeneraAuto(b, eventi);
+    if (difficolta && esito.Salvati < r.SCHEMI && !esito.Fermato && !esito.Interrotto)
+        std::printf("In %d tentativi solo %d schemi %s su %d\n", TentativiPerSchema * r.SCHEMI, esito.Salvati,
+                    NomeDifficolta(*difficolta), r.SCHEMI);
     std::fputs(RiepilogoTesto(esito.Scritti).c_str(), stdout);
     if (riepilogo)
         for (const std::string& f : ScriviRiepiloghi(b, esito.Scritti))

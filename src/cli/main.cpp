@@ -25,7 +25,7 @@ const char* Uso =
     "  genera [OPZIONI]     produce nuovi schemi in una cartella (genera --help per le opzioni)\n"
     "  libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
     "                       il libretto PDF degli schemi di una cartella\n"
-    "  aiuto FILE [--griglia CIFRE]\n"
+    "  aiuto FILE [--griglia CIFRE] [--tecniche K]\n"
     "                       il prossimo passo del risolutore dai dati dello schema, o dalla\n"
     "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n";
 
@@ -34,13 +34,8 @@ const char* Uso =
 int main(int argc, char** argv) {
     using namespace kelvaro::cli;
     const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
-        {"verifica", Verifica},
-        {"risolvi", Risolvi},
-        {"pubblica", Pubblica},
-        {"stringi", CompattaScript},
-        {"genera", Genera},
-        {"libretto", Libretto},
-        {"aiuto", Aiuto},
+        {"verifica", Verifica}, {"risolvi", Risolvi},   {"pubblica", Pubblica}, {"stringi", CompattaScript},
+        {"genera", Genera},     {"libretto", Libretto}, {"aiuto", Aiuto},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);

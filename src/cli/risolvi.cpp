@@ -1,5 +1,6 @@
 // kelvaro-cli risolvi [--tecniche K] FILE: solves a schema in plain mode and prints every log
-// line of the solve, the result table and the technique counters.
+// line of the solve, the result table and the technique counters (K 0..7: +1 naked subsets,
+// +2 Swordfish, +4 the master tier).
 #include "solver/risolvi.h"
 
 #include <cstdio>
@@ -42,8 +43,8 @@ int Risolvi(const Argomenti& args) {
                 return 2;
             }
             const std::string& v = args[++k];
-            if (v.size() != 1 || v[0] < '0' || v[0] > '3') {
-                std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 3, non '%s'\n", v.c_str());
+            if (v.size() != 1 || v[0] < '0' || v[0] > '7') {
+                std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 7, non '%s'\n", v.c_str());
                 return 2;
             }
             tecniche = v[0] - '0';
@@ -79,7 +80,11 @@ int Risolvi(const Argomenti& args) {
         uscita += "\n";
     }
     uscita += std::to_string(v.TecnicheUsate) + " " + std::to_string(v.NumMultipli) + " " +
-              std::to_string(v.NumSwordfish) + "\n";
+              std::to_string(v.NumSwordfish);
+    // The master tier's counters only where it was on: without it the line stays as it was.
+    if (tecniche & 4)
+        for (int k : v.NumMaestro) uscita += " " + std::to_string(k);
+    uscita += "\n";
     std::fwrite(uscita.data(), 1, uscita.size(), stdout);
     std::fflush(stdout);
     return v.Risolto ? 0 : 1;

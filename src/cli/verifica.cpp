@@ -5,6 +5,7 @@
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "solver/contatore.h"
+#include "solver/difficolta.h"
 #include "solver/livello.h"
 #include "solver/valutazione.h"
 
@@ -37,6 +38,7 @@ int Verifica(const Argomenti& args) {
                         calcolato.c_str());
         const Valutazione v = ValutaSchema(s, 3);
         std::printf("livello: %ld\n", v.Livello);
+        std::printf("difficolta: %s\n", NomeDifficolta(DifficoltaSchema(s)));
         std::printf("risolto: %s\n", v.Risolto ? "si" : "no");
         if (v.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
         const int soluzioni = ContaSoluzioni(s, 2);

@@ -1,5 +1,6 @@
 #pragma once
 // The step list and the solve state shared by every recursion level of one solve.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,7 +10,8 @@
 namespace kelvaro {
 
 struct Passo {
-    std::string Codice;  // "I", "T", "U", "R", "C", "E1", "ER", "EC", "MAG", "MIN", "MR", "MC", "SR", "SC"
+    std::string Codice;  // "I", "T", "U", "R", "C", "E1", "ER", "EC", "MAG", "MIN", "MR", "MC", "SR", "SC",
+                         // and the master tier's "NR", "NC", "CS", "CF" (solver/avanzate.h)
     int Riga = 0;
     int Colonna = 0;
     std::string Valore;
@@ -61,6 +63,10 @@ struct Risolutore {
     int TecnicheUsate = 0;  // 0 none, 1 subsets, 2 Swordfish, 3 both
     int NumMultipli = 0;
     int NumSwordfish = 0;
+    // Steps of the master tier: hidden subsets, sign chains, forcing chains (TecnicaMaestro).
+    std::array<int, 3> NumMaestro{};
+    // How many of the master tier's techniques run, in their order: the grade asks fewer.
+    int TecnicheMaestro = 3;
 
     // Findings of the subset and Swordfish searches.
     std::string GruppoTrovato;

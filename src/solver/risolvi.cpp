@@ -197,6 +197,7 @@ void RisolviSchema(Risoluzione& b) {
     ris.TecnicheUsate = 0;
     ris.NumMultipli = 0;
     ris.NumSwordfish = 0;
+    ris.NumMaestro = {};
     b.spettatore.Inizio();
     ris.Passi.assign(1, Passo{});
     ris.Base = 0;

@@ -3,6 +3,7 @@
 // the solver's own procedure carries it out there, which gives its sentences and its effect.
 #include "solver/suggerimento.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "solver/contatore.h"
@@ -89,6 +90,29 @@ std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavola& prima) {
         for (char ch : p.Gruppo) {
             const int q = ch - '0';
             celle.push_back(k == "MR" ? CellaRC{p.Riga, q} : CellaRC{q, p.Colonna});
+        }
+    } else if (k == "NR" || k == "NC") {
+        for (char ch : p.Gruppo) {
+            const int q = ch - '0';
+            celle.push_back(k == "NR" ? CellaRC{p.Riga, q} : CellaRC{q, p.Colonna});
+        }
+    } else if (k == "CS" || k == "CF") {
+        // The cells the chain passes through (the sign chains' paths after their first cell, the
+        // forcing chain's decided cells), then the cell left empty.
+        auto aggiungi = [&](int r, int c) {
+            const CellaRC cella{r, c};
+            if (std::find(celle.begin(), celle.end(), cella) == celle.end()) celle.push_back(cella);
+        };
+        const std::string& e = p.Elenco;
+        if (k == "CS") {
+            for (size_t inizio = 0; inizio < e.size();) {
+                const size_t fine = std::min(e.find(',', inizio), e.size());
+                for (size_t j = inizio + 2; j + 1 < fine; j += 2) aggiungi(e[j] - '0', e[j + 1] - '0');
+                inizio = fine + 1;
+            }
+        } else {
+            for (size_t j = 0; j + 2 < e.size(); j += 3) aggiungi(e[j] - '0', e[j + 1] - '0');
+            if (p.Gruppo.size() == 3 && p.Gruppo[0] == 'X') aggiungi(p.Gruppo[1] - '0', p.Gruppo[2] - '0');
         }
     } else if (k == "SR" || k == "SC") {
         const int d = p.Valore.empty() ? 0 : p.Valore[0] - '0';
@@ -305,7 +329,7 @@ std::string RispondiRichiesta(const std::string& richiesta) {
             }
     }
     const int attiva =
-        tecniche.size() == 1 && tecniche[0] >= '0' && tecniche[0] <= '3' ? tecniche[0] - '0' : 3;
+        tecniche.size() == 1 && tecniche[0] >= '0' && tecniche[0] <= '7' ? tecniche[0] - '0' : 3;
     return TestoSuggerimento(CalcolaSuggerimento(s, voce, conNote ? &appunti : nullptr, attiva));
 }
 

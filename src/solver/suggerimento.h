@@ -50,7 +50,8 @@ struct Suggerimento {
 
 // s: the schema (size, givens, signs). voci: the player's grid, "1".."9" for a filled cell and
 // "0" or "" for an empty one; givens may be repeated there. note: the player's pencil marks, or
-// nullptr. AttivaMultipli as the settings hold it (+1 naked subsets, +2 Swordfish).
+// nullptr. AttivaMultipli as the settings hold it (+1 naked subsets, +2 Swordfish, +4 the master
+// tier).
 Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
                                  int AttivaMultipli = 3);
 
@@ -62,7 +63,7 @@ std::string TestoSuggerimento(const Suggerimento& h);
 // The page's request as one text, "N|givens|signs|entries|notes|techniques": givens and entries
 // N x N digits row after row (0 = empty; entries may be left out), signs "r1c1r2c2" groups run
 // together (cell 1 greater than cell 2), notes N x N digit groups separated by commas (empty:
-// none), techniques 0..3 (3 when left out). Answers with TestoSuggerimento's lines.
+// none), techniques 0..7 (3 when left out). Answers with TestoSuggerimento's lines.
 std::string RispondiRichiesta(const std::string& richiesta);
 
 }  // namespace kelvaro

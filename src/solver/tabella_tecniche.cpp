@@ -2,12 +2,13 @@
 
 #include <cstring>
 
+#include "solver/avanzate.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {
 
-const std::array<Tecnica, 7>& Tecniche() {
-    static const std::array<Tecnica, 7> tabella{{
+const std::array<Tecnica, 10>& Tecniche() {
+    static const std::array<Tecnica, 10> tabella{{
         {"dati e prove", 0, {"I", "T"}, nullptr, nullptr, EseguiPosa},
         {"celle", 0, {"U", "E1"}, nullptr, CercaCelle, EseguiCella},
         {"colonne", 0, {"C", "EC"}, nullptr, CercaColonne, EseguiLinea},
@@ -15,6 +16,10 @@ const std::array<Tecnica, 7>& Tecniche() {
         {"segni", 0, {"MAG", "MIN"}, nullptr, CercaSegni, EseguiSegno},
         {"sottoinsiemi", 1, {"MR", "MC"}, &Risolutore::NumMultipli, CercaMultipli, EseguiMultiplo},
         {"Swordfish", 2, {"SR", "SC"}, &Risolutore::NumSwordfish, CercaSwordfish, EseguiSWF},
+        // The master tier (+4): its steps are counted in Risolutore::NumMaestro.
+        {"sottoinsiemi nascosti", 4, {"NR", "NC"}, nullptr, CercaNascostiMaestro, EseguiNascosti},
+        {"catene di segni", 4, {"CS", nullptr}, nullptr, CercaCatenaSegniMaestro, EseguiCatenaSegni},
+        {"catene forzate", 4, {"CF", nullptr}, nullptr, CercaCatenaForzataMaestro, EseguiCatenaForzata},
     }};
     return tabella;
 }

@@ -15,7 +15,7 @@ struct Tavola;
 
 struct Tecnica {
     const char* Nome;
-    int Bit;  // of AttivaMultipli (+1 naked subsets, +2 Swordfish); 0: always on
+    int Bit;  // of AttivaMultipli (+1 naked subsets, +2 Swordfish, +4 the master tier); 0: always on
     std::array<const char*, 2> Codici;
     int Risolutore::*Contatore;                  // nullptr: its steps are not counted
     bool (*Cerca)(Risoluzione&, const Tavola&);  // records at most one step; nullptr: never found
@@ -23,7 +23,7 @@ struct Tecnica {
 };
 
 // In detection order. The first entry places givens and trial values: the driver records those.
-const std::array<Tecnica, 7>& Tecniche();
+const std::array<Tecnica, 10>& Tecniche();
 
 // The entry that records `codice`; nullptr for none.
 const Tecnica* TecnicaDelCodice(const std::string& codice);

@@ -19,6 +19,7 @@ Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto) {
     v.NumMultipli = ris.NumMultipli;
     v.NumSwordfish = ris.NumSwordfish;
     v.NumProve = ris.NumProve;
+    v.NumMaestro = ris.NumMaestro;
     v.Livello = LivelloSchema(ris.NumSwordfish, ris.NumMultipli);
     v.tblRisolto = tblRisolto;
     return v;

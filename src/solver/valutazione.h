@@ -14,8 +14,9 @@ struct Valutazione {
     int TecnicheUsate = 0;        // 0 none, 1 subsets, 2 Swordfish, 3 both
     int NumMultipli = 0;
     int NumSwordfish = 0;
-    int NumProve = 0;  // trial steps
-    long Livello = 0;  // LivelloSchema(NumSwordfish, NumMultipli)
+    int NumProve = 0;                 // trial steps
+    std::array<int, 3> NumMaestro{};  // steps of the master tier (Risolutore::NumMaestro)
+    long Livello = 0;                 // LivelloSchema(NumSwordfish, NumMultipli)
     Tabella tblRisolto{};
 };
 

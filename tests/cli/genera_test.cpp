@@ -83,6 +83,10 @@ TEST(CliGenera, OpzioniInutilizzabiliSpiegate) {
              Caso{"--richiede tutte --cartella " + (tmp / "x"), "--richiede vuole nessuna, sottoinsiemi"},
              Caso{"--richiede swordfish --tecniche 1 --cartella " + (tmp / "x"), "SWORDFISH=1"},
              Caso{"--richiede entrambe --tecniche 2 --cartella " + (tmp / "x"), "NASCOSTI=1"},
+             // The generator keeps only schemas solved without a trial: never Diabolico.
+             Caso{"--difficolta Diabolico --cartella " + (tmp / "x"), "--difficolta vuole Facile, Medio"},
+             Caso{"--difficolta difficilissimo --cartella " + (tmp / "x"),
+                  "--difficolta vuole Facile, Medio"},
          }) {
         const Uscita u = Cli("genera " + c.opzioni + " 2>&1");
         EXPECT_EQ(u.stato, 2) << c.opzioni;
@@ -90,6 +94,25 @@ TEST(CliGenera, OpzioniInutilizzabiliSpiegate) {
         EXPECT_NE(u.testo.find(c.messaggio), std::string::npos) << u.testo;
     }
     EXPECT_FALSE(fs::exists(tmp / "x"));
+}
+
+// Every schema genera --difficolta keeps has the name asked, as verifica reads it from the file.
+TEST(CliGenera, DifficoltaConsegnaSoloIlNomeChiesto) {
+    for (const std::string nome : {"Medio", "Difficile", "Esperto"}) {
+        test::CartellaTemporanea tmp;
+        const std::string dir = tmp / "lotto";
+        const Uscita u = Cli("genera --dimensione 5 --numero 2 --difficolta " + nome +
+                             " --senza-riepilogo --cartella " + dir);
+        EXPECT_EQ(u.stato, 0) << nome << u.testo;
+        EXPECT_EQ(UltimaRiga(u.testo), "schemi scritti: 2 in " + dir) << nome;
+        int file = 0;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            ++file;
+            const Uscita v = Cli("verifica " + e.path().string());
+            EXPECT_NE(v.testo.find("\ndifficolta: " + nome + "\n"), std::string::npos) << v.testo;
+        }
+        EXPECT_EQ(file, 2) << nome;
+    }
 }
 
 // The subset and Swordfish step counts of the step solver, from the last line of risolvi.

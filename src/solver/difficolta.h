@@ -1,0 +1,25 @@
+#pragma once
+// A schema's difficulty by name, from the hardest deduction its solve with every technique on
+// needs before any trial: what a player must know to finish it without guessing. Steps of trial
+// branches never count.
+#include <string>
+
+#include "model/tabelle.h"
+
+namespace kelvaro {
+
+enum class Difficolta {
+    Facile,     // singles, and signs read against a placed digit
+    Medio,      // signs read against a neighbour's range of candidates, one sign at a time
+    Difficile,  // naked or hidden subsets, a cell above (below) two neighbours of one line
+    Esperto,    // Swordfish, sign chains, forcing chains
+    Diabolico   // a trial is still needed
+};
+
+const char* NomeDifficolta(Difficolta d);
+// The tier a step code belongs to; every placement and sign step counts as Facile (one step
+// cannot tell which kind of sign reading it needed), a trial as Diabolico.
+Difficolta DifficoltaDelCodice(const std::string& codice);
+Difficolta DifficoltaSchema(const Schema& s);
+
+}  // namespace kelvaro
