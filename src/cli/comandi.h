@@ -7,6 +7,10 @@ namespace kelvaro::cli {
 
 using Argomenti = std::vector<std::string>;
 
+// The value of --tecniche: one digit 0..7 (+1 naked subsets, +2 Swordfish, +4 the master tier);
+// -1, with the error on standard error, for anything else.
+int LeggiTecniche(const std::string& valore);
+
 int Verifica(const Argomenti& args);
 int Risolvi(const Argomenti& args);
 int Pubblica(const Argomenti& args);

@@ -32,6 +32,12 @@ public:
 
 }  // namespace
 
+int LeggiTecniche(const std::string& v) {
+    if (v.size() == 1 && v[0] >= '0' && v[0] <= '7') return v[0] - '0';
+    std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 7, non '%s'\n", v.c_str());
+    return -1;
+}
+
 int Risolvi(const Argomenti& args) {
     int tecniche = 3;
     std::string percorso;
@@ -42,12 +48,8 @@ int Risolvi(const Argomenti& args) {
                 std::fputs(UsoRisolvi, stderr);
                 return 2;
             }
-            const std::string& v = args[++k];
-            if (v.size() != 1 || v[0] < '0' || v[0] > '7') {
-                std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 7, non '%s'\n", v.c_str());
-                return 2;
-            }
-            tecniche = v[0] - '0';
+            tecniche = LeggiTecniche(args[++k]);
+            if (tecniche < 0) return 2;
         } else if (percorso.empty()) {
             percorso = a;
         } else {

@@ -68,9 +68,8 @@ void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola&
     }
 }
 
-void AggiornaMultiplo(Risoluzione& b, Tavola& t) {
+void AggiornaGruppo(Risoluzione& b, Tavola& t, bool riga, const char* coda) {
     const Passo& ps = PassoInCorso(b);
-    const bool riga = ps.Codice == "MR";
     std::string F =
         riga ? "Nella riga " + std::to_string(ps.Riga) : "Nella colonna " + std::to_string(ps.Colonna);
     F += " i n." + ps.Elenco + " possibili solo in";
@@ -81,8 +80,13 @@ void AggiornaMultiplo(Risoluzione& b, Tavola& t) {
         AccodaCella(F, r, c);
         ColoraCella(b, r, c, ColoreVerde);
     }
+    F += coda;
     b.log.Aggiungi(F);
     EseguiEliminazioni(b, ps.Eliminazioni, t);
+}
+
+void AggiornaMultiplo(Risoluzione& b, Tavola& t) {
+    AggiornaGruppo(b, t, PassoInCorso(b).Codice == "MR", "");
 }
 
 }  // namespace kelvaro

@@ -91,21 +91,8 @@ bool CercaNascosti(Risoluzione& b, const Tavola& t) {
 }
 
 void AggiornaNascosti(Risoluzione& b, Tavola& t) {
-    const Passo& ps = PassoInCorso(b);
-    const bool riga = ps.Codice == "NR";
-    std::string F =
-        riga ? "Nella riga " + std::to_string(ps.Riga) : "Nella colonna " + std::to_string(ps.Colonna);
-    F += " i n." + ps.Elenco + " possibili solo in";
-    for (char ch : ps.Gruppo) {
-        const int p = ch - '0';
-        const int r = riga ? ps.Riga : p, c = riga ? p : ps.Colonna;
-        F += ' ';
-        AccodaCella(F, r, c);
-        ColoraCella(b, r, c, ColoreVerde);
-    }
-    F += ", che non possono contenere altri numeri";
-    b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, t);
+    // The naked subset's sentence, with what the cells cannot hold.
+    AggiornaGruppo(b, t, PassoInCorso(b).Codice == "NR", ", che non possono contenere altri numeri");
 }
 
 }  // namespace kelvaro

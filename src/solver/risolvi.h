@@ -70,6 +70,9 @@ bool CercaSegni(Risoluzione& b, const Tavola& t);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
 void AggiornaMultiplo(Risoluzione& b, Tavola& t);
+// The sentence of a group of the current step ("Nella riga r i n.ddd possibili solo in ..." and
+// `coda`), its cells green, then its eliminations: naked and hidden subsets alike.
+void AggiornaGruppo(Risoluzione& b, Tavola& t, bool riga, const char* coda);
 inline bool EseguiMultiplo(Risoluzione& b, Tavola& t) {
     AggiornaMultiplo(b, t);
     return false;

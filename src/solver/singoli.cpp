@@ -45,20 +45,31 @@ bool EseguiPosa(Risoluzione& b, Tavola& t) {
     return false;
 }
 
-bool EseguiCella(Risoluzione& b, Tavola& t) {
-    const Passo& p = PassoInCorso(b);
+namespace {
+
+// "v unico  possibile in cella RrCc", into the step's sentence.
+std::string& FraseUnico(Risoluzione& b, const Passo& p) {
     std::string& f = b.ris.Frase;
     f.clear();
+    f += p.Valore;
+    f += " unico  possibile in cella ";
+    AccodaCella(f, p.Riga, p.Colonna);
+    return f;
+}
+
+}  // namespace
+
+bool EseguiCella(Risoluzione& b, Tavola& t) {
+    const Passo& p = PassoInCorso(b);
     if (p.Codice == "E1") {
+        std::string& f = b.ris.Frase;
+        f.clear();
         f += "Nessun numero possbile in  cella ";
         AccodaCella(f, p.Riga, p.Colonna);
         SegnalaErrE1(b, f);
         return true;
     }
-    f += p.Valore;
-    f += " unico  possibile in cella ";
-    AccodaCella(f, p.Riga, p.Colonna);
-    AggiornaUnico(b, f, t);
+    AggiornaUnico(b, FraseUnico(b, p), t);
     return false;
 }
 
@@ -73,11 +84,7 @@ bool EseguiLinea(Risoluzione& b, Tavola& t) {
         SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
         return true;
     }
-    std::string& f = b.ris.Frase;
-    f.clear();
-    f += p.Valore;
-    f += " unico  possibile in cella ";
-    AccodaCella(f, p.Riga, p.Colonna);
+    std::string& f = FraseUnico(b, p);
     if (c == "R") {
         f += " per riga ";
         f += std::to_string(p.Riga);
