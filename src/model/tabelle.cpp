@@ -29,6 +29,12 @@ std::string DesCella(int r, int c) {
 }
 
 void AccodaCella(std::string& riga, int r, int c) {
+    // Every log line names cells: the usual case is one append.
+    if (r >= 0 && r <= 9 && c >= 0 && c <= 9) {
+        const char nome[4] = {'R', static_cast<char>('0' + r), 'C', static_cast<char>('0' + c)};
+        riga.append(nome, 4);
+        return;
+    }
     auto numero = [&riga](int v) {
         if (v >= 0 && v <= 9)
             riga += static_cast<char>('0' + v);
