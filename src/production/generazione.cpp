@@ -187,7 +187,7 @@ void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
 
 bool RisoltoSenzaTentativi(Banco& b) {
     // Only the count of trials is read; the draws are the process-wide sequence's.
-    RisolviPiano(b.schema, b.ris, b.imp.AttivaMultipli);
+    RisolviPiano(b.schema, b.ris, b.imp.AttivaMultipli, nullptr, &b.log);
     b.ris.MaxLivello = 99;
     b.ris.MostraLog = false;
     if (!b.ris.Risolto || b.ris.NumProve > 0) return false;

@@ -25,7 +25,7 @@ Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto) {
     return v;
 }
 
-void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto) {
+void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto, LogSoluzione* log) {
     Resoconto* const prima = ris.resoconto;
     const bool conserva = ris.ConservaPassi;
     const int livello = ris.MaxLivello;
@@ -35,9 +35,9 @@ void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto
     ris.ConservaPassi = false;
     ris.MaxLivello = 99;
     ris.MostraLog = false;
-    LogSoluzione log;
+    LogSoluzione proprio;
     Spettatore nessuno;
-    Risoluzione r{s, ris, log, tecniche, nessuno};
+    Risoluzione r{s, ris, log ? *log : proprio, tecniche, nessuno};
     RisolviSchema(r);
     ris.resoconto = prima;
     ris.ConservaPassi = conserva;

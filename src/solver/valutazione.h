@@ -4,6 +4,7 @@
 // sequence of its own started afresh: the answer depends on the schema alone, never on what was
 // graded or generated before it.
 #include "model/tabelle.h"
+#include "solver/log_soluzione.h"
 #include "solver/passo.h"
 
 namespace kelvaro {
@@ -24,8 +25,10 @@ struct Valutazione {
 // `tecniche`: no depth limit, nobody watching, the step list kept short. Its lines go to
 // `resoconto` (nowhere when null). The trial order comes from ris.Sequenza when set, else from the
 // process-wide sequence (the generator's solves rely on that). ris keeps the counters and the
-// verdict; its other settings are left as they were.
-void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto = nullptr);
+// verdict; its other settings are left as they were. A caller that solves again and again passes
+// its own `log`, whose lines keep their storage from one solve to the next.
+void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto = nullptr,
+                  LogSoluzione* log = nullptr);
 
 // The solver state made ready for a grading solve: plain mode, no depth limit, a fresh sequence.
 void PreparaValutazione(Risolutore& ris);
