@@ -57,6 +57,20 @@ std::optional<Difficolta> LeggiDifficolta(const std::string& testo) {
     return std::nullopt;
 }
 
+// A workbench that runs the one rule r unattended, as /prod runs each of its rules.
+void PreparaRegola(Banco& b, const Regola& r) {
+    b.CartellaProgramma = CartellaEseguibile();
+    b.imp.GeneraAuto = true;
+    b.conf.Regole[1] = r;
+    b.conf.NumRegole = 1;
+}
+
+EsitoProduzione EseguiRegola(Banco& b, bool avanzamento) {
+    EventiProduzione eventi;
+    if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
+    return EseguiGeneraAuto(b, eventi);
+}
+
 // Runs the rule one schema at a time and keeps only the schemas of the difficulty asked, judged
 // again from the written file; the others are deleted. Up to TentativiPerSchema schemas written
 // per schema asked.
@@ -68,13 +82,8 @@ EsitoProduzione GeneraConDifficolta(const Regola& regola, Difficolta chiesta, bo
     for (int tentativi = 0; esito.Salvati < regola.SCHEMI && tentativi < TentativiPerSchema * regola.SCHEMI;
          ++tentativi) {
         Banco b;
-        b.CartellaProgramma = CartellaEseguibile();
-        b.imp.GeneraAuto = true;
-        b.conf.Regole[1] = una;
-        b.conf.NumRegole = 1;
-        EventiProduzione eventi;
-        if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
-        const EsitoProduzione giro = EseguiGeneraAuto(b, eventi);
+        PreparaRegola(b, una);
+        const EsitoProduzione giro = EseguiRegola(b, avanzamento);
         esito.Mancati += giro.Mancati;
         if (giro.Fermato || giro.Interrotto) {
             esito.Fermato = giro.Fermato;
@@ -190,14 +199,9 @@ int Genera(const Argomenti& args) {
     }
 
     Banco b;
-    b.CartellaProgramma = CartellaEseguibile();
-    b.imp.GeneraAuto = true;
-    b.conf.Regole[1] = r;
-    b.conf.NumRegole = 1;
-    EventiProduzione eventi;
-    if (avanzamento) eventi.Didascalia = [&b](const std::string& t) { b.finestre().Avanzamento(t); };
+    PreparaRegola(b, r);
     const EsitoProduzione esito =
-        difficolta ? GeneraConDifficolta(r, *difficolta, avanzamento) : EseguiGeneraAuto(b, eventi);
+        difficolta ? GeneraConDifficolta(r, *difficolta, avanzamento) : EseguiRegola(b, avanzamento);
     if (difficolta && esito.Salvati < r.SCHEMI && !esito.Fermato && !esito.Interrotto)
         std::printf("In %d tentativi solo %d schemi %s su %d\n", TentativiPerSchema * r.SCHEMI, esito.Salvati,
                     NomeDifficolta(*difficolta), r.SCHEMI);

@@ -25,8 +25,8 @@ private:
     uint32_t stato_ = 327680;
 };
 
-// Back to the fixed start: the web publisher calls it before each schema's solve, so that a page
-// does not depend on the schemas published before it; tests use it for a known state.
+// Back to the fixed start, for tests that need a known state (a grade uses a SequenzaCasuale of
+// its own instead).
 void RiportaCasualeAllInizio();
 // Where the sequence stands, and back there: a solve run aside (to count its steps) must leave
 // the draws of the real one as they would have been.

@@ -22,28 +22,9 @@ bool VerificaNascosti(const Maschera* celle, int n, int k, Gruppo& g) {
         const int quanti = std::popcount(unsigned{posti[d]});
         if (quanti >= 2 && quanti <= k) cifre[nc++] = d;
     }
-    if (nc < k) return false;
-    // Depth-first over the sets of k digits in lexicographic order; a partial set already spread
-    // over more than k cells can only spread further.
-    std::array<int, 4> scelta{};
-    std::array<uint16_t, 4> unione{};
-    int liv = 0;
-    scelta[0] = -1;
-    while (liv >= 0) {
-        if (++scelta[liv] > nc - (k - liv)) {
-            --liv;
-            continue;
-        }
-        const uint16_t u = static_cast<uint16_t>((liv ? unione[liv - 1] : 0) | posti[cifre[scelta[liv]]]);
-        const int quante = std::popcount(unsigned{u});
-        if (quante > k) continue;
-        if (liv + 1 < k) {
-            unione[liv] = u;
-            scelta[liv + 1] = scelta[liv];
-            ++liv;
-            continue;
-        }
-        if (quante != k) continue;
+    std::array<uint16_t, DimMax> luoghi{};  // the places of cifre[i]
+    for (int i = 0; i < nc; ++i) luoghi[i] = posti[cifre[i]];
+    return PrimoInsiemeChiuso(luoghi.data(), nc, k, [&](const std::array<int, 4>& scelta, uint16_t u) {
         Maschera insieme = 0;
         for (int j = 0; j < k; ++j) insieme |= static_cast<Maschera>(1u << cifre[scelta[j]]);
         for (int p = 0; p < n; ++p)
@@ -52,8 +33,8 @@ bool VerificaNascosti(const Maschera* celle, int n, int k, Gruppo& g) {
                 g.Cifre = insieme;
                 return true;
             }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool CercaNascosti(Risoluzione& b, const Tavola& t) {

@@ -100,24 +100,11 @@ void ScriviElimino(Risoluzione& b, const std::string& v, int r, int c) {
     std::string& riga = b.log.NuovaRiga();
     // The commonest line of a solve, written in one append where it can be.
     if (v.size() == 1 && r >= 0 && r <= 9 && c >= 0 && c <= 9) {
-        const char testo[] = {'E',
-                              'l',
-                              'i',
-                              'm',
-                              'i',
-                              'n',
-                              'o',
-                              ' ',
-                              v[0],
-                              ' ',
-                              'd',
-                              'a',
-                              ' ',
-                              'R',
-                              static_cast<char>('0' + r),
-                              'C',
-                              static_cast<char>('0' + c)};
-        riga.append(testo, sizeof testo);
+        char testo[] = "Elimino ? da R?C?";
+        testo[8] = v[0];
+        testo[14] = static_cast<char>('0' + r);
+        testo[16] = static_cast<char>('0' + c);
+        riga.append(testo, sizeof testo - 1);
     } else {
         riga += "Elimino ";
         riga += v;

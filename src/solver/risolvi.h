@@ -29,8 +29,8 @@ inline const Passo& PassoInCorso(const Risoluzione& b) {
 
 // Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.
 bool EseguiPasso(Risoluzione& b, Tavola& t);
-// One detection pass in the fixed order (cells, columns, rows, signs, subsets, Swordfish);
-// true when it recorded a step.
+// One detection pass: the technique table's entries the settings switch on, in its order (cells,
+// columns, rows, signs, subsets, Swordfish, the master tier); true when it recorded a step.
 bool Rileva(Risoluzione& b, const Tavola& t);
 // Detections 5 and 6 (whatever AttivaMultipli says): at most one step each.
 bool CercaMultipli(Risoluzione& b, const Tavola& t);

@@ -45,32 +45,15 @@ Maschera EsclusiDaSegno(bool maggiore, Maschera prec, Maschera succ) {
 }
 
 bool VerificaMult(const Maschera* celle, int n, int k, Gruppo& g) {
-    std::array<int, 9> aperte{};  // positions (0-based) of the undecided cells
+    std::array<int, 9> aperte{};      // positions (0-based) of the undecided cells
+    std::array<Maschera, 9> cifre{};  // and their candidates
     int na = 0;
     for (int i = 0; i < n; ++i)
-        if (Indecisa(celle[i])) aperte[na++] = i;
-    if (na < k) return false;
-    // Depth-first over the groups in lexicographic order; a partial group already holding more
-    // than k digits can only grow.
-    std::array<int, 4> scelta{};
-    std::array<Maschera, 4> unione{};
-    int liv = 0;
-    scelta[0] = -1;
-    while (liv >= 0) {
-        if (++scelta[liv] > na - (k - liv)) {
-            --liv;
-            continue;
+        if (Indecisa(celle[i])) {
+            aperte[na] = i;
+            cifre[na++] = celle[i];
         }
-        const Maschera u = static_cast<Maschera>((liv ? unione[liv - 1] : 0) | celle[aperte[scelta[liv]]]);
-        const int quante = ContaCifre(u);
-        if (quante > k) continue;
-        if (liv + 1 < k) {
-            unione[liv] = u;
-            scelta[liv + 1] = scelta[liv];
-            ++liv;
-            continue;
-        }
-        if (quante != k) continue;
+    return PrimoInsiemeChiuso(cifre.data(), na, k, [&](const std::array<int, 4>& scelta, uint16_t u) {
         uint16_t gruppo = 0;
         for (int j = 0; j < k; ++j) gruppo |= static_cast<uint16_t>(1u << aperte[scelta[j]]);
         for (int p = 0; p < n; ++p)
@@ -79,8 +62,8 @@ bool VerificaMult(const Maschera* celle, int n, int k, Gruppo& g) {
                 g.Cifre = u;
                 return true;
             }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool VerificaSwf(const uint16_t* pos, int n, CoppiaLinee& c) {

@@ -3,6 +3,8 @@
 // finding in its fixed order, records it as a step and words it; the generator's checks apply
 // every finding until nothing changes. Bit v - 1 of a mask is digit v (as in the counter); a cell
 // is undecided while it holds more than one candidate.
+#include <array>
+#include <bit>
 #include <cstdint>
 
 #include "solver/contatore.h"
@@ -47,6 +49,37 @@ struct Gruppo {
     uint16_t Posizioni = 0;  // bit i - 1 for position i of the line
     Maschera Cifre = 0;
 };
+// The sets of k among insiemi[0..quanti-1] (k at most 4), in lexicographic order, whose union holds
+// exactly k bits, each handed to prova(scelti, unione) with scelti[0..k-1] the chosen indices; the
+// first it accepts ends the search (true). A naked subset is k cells holding k digits, a hidden
+// one k digits held by k cells: the same search from either side.
+template <class Prova>
+bool PrimoInsiemeChiuso(const uint16_t* insiemi, int quanti, int k, Prova prova) {
+    if (k < 1 || k > 4 || quanti < k) return false;
+    // Depth-first; a partial set already over k bits can only grow.
+    std::array<int, 4> scelta{};
+    std::array<uint16_t, 4> unione{};
+    int liv = 0;
+    scelta[0] = -1;
+    while (liv >= 0) {
+        if (++scelta[liv] > quanti - (k - liv)) {
+            --liv;
+            continue;
+        }
+        const auto u = static_cast<uint16_t>((liv ? unione[liv - 1] : 0) | insiemi[scelta[liv]]);
+        const int quante = std::popcount(unsigned{u});
+        if (quante > k) continue;
+        if (liv + 1 < k) {
+            unione[liv] = u;
+            scelta[liv + 1] = scelta[liv];
+            ++liv;
+            continue;
+        }
+        if (quante == k && prova(scelta, u)) return true;
+    }
+    return false;
+}
+
 // celle[0..n-1]: the line's cells in order. The first group of k cells (positions in
 // lexicographic order) whose digits also occur in a cell outside it; false when none.
 bool VerificaMult(const Maschera* celle, int n, int k, Gruppo& g);

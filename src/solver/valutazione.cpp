@@ -11,6 +11,9 @@ void PreparaValutazione(Risolutore& ris) {
     ris.Sequenza.emplace();
 }
 
+namespace {
+
+// The counters and verdict of a solve just ended.
 Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto) {
     Valutazione v;
     v.Risolto = ris.Risolto;
@@ -24,6 +27,8 @@ Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto) {
     v.tblRisolto = tblRisolto;
     return v;
 }
+
+}  // namespace
 
 void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto, LogSoluzione* log) {
     Resoconto* const prima = ris.resoconto;

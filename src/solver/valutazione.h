@@ -32,8 +32,6 @@ void RisolviPiano(Schema& s, Risolutore& ris, int tecniche, Resoconto* resoconto
 
 // The solver state made ready for a grading solve: plain mode, no depth limit, a fresh sequence.
 void PreparaValutazione(Risolutore& ris);
-// The counters and verdict of a solve just ended.
-Valutazione EsitoValutazione(const Risolutore& ris, const Tabella& tblRisolto);
 
 // Grades s with the techniques `tecniche` (+1 naked subsets, +2 Swordfish); the lines of the solve
 // go to `resoconto` when given.
