@@ -41,3 +41,54 @@ for (const parziale of [false, true]) {
       `mediana ${tempi[tempi.length >> 1].toFixed(3)} ms, massimo ${tempi.at(-1).toFixed(3)} ms`,
   );
 }
+
+// The hint walked from the givens to the end of each 9 x 9 schema of bench/unequal made by
+// Unequal at Extreme (or of the files given after the folder), every technique on, as a page
+// asks it: the time of every hint, and of those that needed the master tier.
+{
+  const nove = process.argv.slice(3);
+  const file = nove.length
+    ? nove
+    : readdirSync(join(qui, 'unequal')).filter((f) => /^9x_\d+\.txt$/.test(f)).map((f) => join(qui, 'unequal', f));
+  const tutti = [];
+  const maestro = [];
+  for (const f of file) {
+    const t = readFileSync(f, 'latin1');
+    const n = Number(/SIZE="(\d)"/.exec(t)[1]);
+    const dati = /<SCHEMA>(\d*)</.exec(t)[1];
+    const vincoli = (/<CO[N]?STRAINT>([^<]*)</.exec(t) || [, ''])[1].split('|').filter((x) => x.length === 4);
+    const voci = [...dati];
+    const note = Array(n * n).fill('');
+    const indice = (rc) => (Number(rc[1]) - 1) * n + Number(rc[3]) - 1;
+    for (let passi = 0; ; passi++) {
+      if (passi > 3000) throw new Error(`${f}: non finisce`);
+      const r = `${n}|${dati}|${vincoli.join('')}|${voci.join('')}|${note.map((x, i) => (voci[i] !== '0' ? '' : x)).join(',')}|7`;
+      const t0 = performance.now();
+      const risposta = m.ccall('kelvaro_aiuto', 'string', ['string'], [r]);
+      const ms = performance.now() - t0;
+      const passo = /^passo: (\S+)/.exec(risposta)[1];
+      if (passo === 'nessuno' && /^motivo: Schema completo$/m.test(risposta)) break;
+      if (!/^(U|R|C|E1|ER|EC|MAG|MIN|MR|MC|SR|SC|NR|NC|CS|CF)$/.test(passo)) throw new Error(`${f}: ${risposta}`);
+      tutti.push(ms);
+      if (/^(NR|NC|CS|CF)$/.test(passo)) maestro.push(ms);
+      const decise = /^decise: (.*)$/m.exec(risposta);
+      if (decise) {
+        const v = /^valore: (\d)$/m.exec(risposta)[1];
+        for (const rc of decise[1].split(/[ ,e]+/).filter((x) => /^R\dC\d$/.test(x))) {
+          voci[indice(rc)] = v;
+          note[indice(rc)] = '';
+        }
+      }
+      const restano = /^restano: (.*)$/m.exec(risposta);
+      if (restano) for (const x of restano[1].trim().split(' ')) note[indice(x)] = x.slice(5);
+    }
+  }
+  for (const [nome, tempi] of [['ogni aiuto', tutti], ['aiuti del livello maestro', maestro]]) {
+    tempi.sort((a, b) => a - b);
+    const media = tempi.reduce((a, b) => a + b, 0) / tempi.length;
+    console.log(
+      `${nome} (${file.length} schemi Extreme 9 x 9, dai dati alla fine): ${tempi.length} aiuti, media ` +
+        `${media.toFixed(3)} ms, mediana ${tempi[tempi.length >> 1].toFixed(3)} ms, massimo ${tempi.at(-1).toFixed(3)} ms`,
+    );
+  }
+}

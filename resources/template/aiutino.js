@@ -86,7 +86,7 @@
         segni += '' + (r + 1) + c + r + c;
       }
     }
-    return n + '|' + dati + '|' + segni + '|' + voci + '|' + note.join(',') + '|3';
+    return n + '|' + dati + '|' + segni + '|' + voci + '|' + note.join(',') + '|7';
   }
 
   function leggiRisposta(t, n) {

@@ -15,7 +15,9 @@ Tabella VociGiocatore(const Banco& b) {
 
 Suggerimento ChiediAiutino(const Banco& b) {
     const Tabella voci = VociGiocatore(b);
-    return CalcolaSuggerimento(b.schema, voci, &b.modifica.Note, b.imp.AttivaMultipli);
+    // The hint explains the simplest step it can find: the master tier is always on, after the
+    // techniques the settings choose, so it answers "only a trial" as rarely as it can.
+    return CalcolaSuggerimento(b.schema, voci, &b.modifica.Note, b.imp.AttivaMultipli | 4);
 }
 
 std::string TestoAiutino(const Suggerimento& s) {

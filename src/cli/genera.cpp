@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/programma.h"
@@ -30,7 +31,8 @@ constexpr const char* UsoGenera =
     "  --cartella DIR   cartella degli schemi (la cartella corrente)\n"
     "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
     "                   swordfish (almeno un passo Swordfish), entrambe\n"
-    "  --difficolta D   solo schemi di difficoltà D: Facile, Medio, Difficile, Esperto\n"
+    "  --difficolta D   solo schemi di difficoltà D: Facile, Medio, Difficile, Esperto;\n"
+    "                   senza --tecniche e --celle, quelle adatte alla difficoltà\n"
     "  --avanzamento    scrive l'avanzamento su stderr\n"
     "  --senza-riepilogo  non scrive il riepilogo nella cartella\n"
     "Alla fine stampa un riepilogo per dimensione e livello e lo scrive anche nella cartella,\n"
@@ -122,6 +124,7 @@ int Genera(const Argomenti& args) {
     // only in the folder say so.
     bool riepilogo = true;
     std::optional<Difficolta> difficolta;
+    std::set<std::string> dati;  // the options given
     const std::map<std::string, int*> numeri = {
         {"--dimensione", &r.SIZESC}, {"--numero", &r.SCHEMI},         {"--celle", &r.CELLEINIZIALI},
         {"--tecniche", &tecniche},   {"--soglia", &r.SOGLIA},         {"--cicli1", &r.MAXCICLO1},
@@ -148,6 +151,7 @@ int Genera(const Argomenti& args) {
             return 2;
         }
         const std::string& v = args[++k];
+        dati.insert(a);
         if (a == "--cartella") {
             cartella = v;
         } else if (a == "--difficolta") {
@@ -173,6 +177,13 @@ int Genera(const Argomenti& args) {
             return 2;
         }
     }
+    // A difficulty asked without techniques or givens of one's own: the settings under which the
+    // generator makes it often.
+    if (difficolta)
+        if (const auto assetto = AssettoPerDifficolta(*difficolta, r.SIZESC)) {
+            if (!dati.count("--tecniche")) tecniche = assetto->Tecniche;
+            if (!dati.count("--celle")) r.CELLEINIZIALI = assetto->CelleIniziali;
+        }
     if (tecniche < 0 || tecniche > 3) {
         std::fprintf(stderr, "errore: --tecniche vuole un valore da 0 a 3, non %d\n", tecniche);
         return 2;

@@ -8,8 +8,9 @@ namespace kelvaro {
 namespace {
 
 // Whether the step solver finishes the schema without a trial with these techniques on
-// (AttivaMultipli, and how many of the master tier's).
-bool RisoltoSenzaProve(const Schema& s, int attiva, int maestro) {
+// (AttivaMultipli, and how many of the master tier's); g receives the counts of what it used,
+// up to where a trial would have started.
+bool RisoltoSenzaProve(const Schema& s, int attiva, int maestro, GiudizioDifficolta& g) {
     Schema copia = s;
     Risolutore ris;
     ris.TecnicheMaestro = maestro;
@@ -22,6 +23,9 @@ bool RisoltoSenzaProve(const Schema& s, int attiva, int maestro) {
     Spettatore nessuno;
     Risoluzione r{copia, ris, log, attiva, nessuno};
     RisolviSchema(r);
+    g.Multipli = ris.NumMultipli;
+    g.Swordfish = ris.NumSwordfish;
+    g.Maestro = ris.NumMaestro;
     return ris.Risolto;
 }
 
@@ -65,15 +69,23 @@ Difficolta DifficoltaDelCodice(const std::string& codice) {
 }
 
 Difficolta DifficoltaSchema(const Schema& s) {
+    return GiudicaDifficolta(s).Nome;
+}
+
+GiudizioDifficolta GiudicaDifficolta(const Schema& s) {
     // Each tier is asked on its own, easiest first: the solver's fixed order tries Swordfish before
     // the hidden subsets and rows before signs, so the steps of one full solve could name a
     // harder tier than the schema needs. The step solver's own sign bound, which also reads two
     // neighbours of one line against each other, belongs to the subsets' tier.
-    if (RisoltoDaiSingoli(s, false)) return Difficolta::Facile;
-    if (RisoltoDaiSingoli(s, true)) return Difficolta::Medio;
-    if (RisoltoSenzaProve(s, 1 | 4, 1)) return Difficolta::Difficile;
-    if (RisoltoSenzaProve(s, 7, 3)) return Difficolta::Esperto;
-    return Difficolta::Diabolico;
+    GiudizioDifficolta g;
+    if (RisoltoDaiSingoli(s, false)) return g;
+    g.Nome = Difficolta::Medio;
+    if (RisoltoDaiSingoli(s, true)) return g;
+    g.Nome = Difficolta::Difficile;
+    if (RisoltoSenzaProve(s, 1 | 4, 1, g)) return g;
+    g = {};
+    g.Nome = RisoltoSenzaProve(s, 7, 3, g) ? Difficolta::Esperto : Difficolta::Diabolico;
+    return g;
 }
 
 }  // namespace kelvaro

@@ -2,6 +2,7 @@
 // A schema's difficulty by name, from the hardest deduction its solve with every technique on
 // needs before any trial: what a player must know to finish it without guessing. Steps of trial
 // branches never count.
+#include <array>
 #include <string>
 
 #include "model/tabelle.h"
@@ -21,5 +22,16 @@ const char* NomeDifficolta(Difficolta d);
 // cannot tell which kind of sign reading it needed), a trial as Diabolico.
 Difficolta DifficoltaDelCodice(const std::string& codice);
 Difficolta DifficoltaSchema(const Schema& s);
+
+// The name and what the solve that earned it used, as players are told: steps of subsets,
+// Swordfish and the master tier (Risolutore::NumMaestro), all taken before any trial. Facile and
+// Medio need singles and signs only, so their counts are zero.
+struct GiudizioDifficolta {
+    Difficolta Nome = Difficolta::Facile;
+    int Multipli = 0;
+    int Swordfish = 0;
+    std::array<int, 3> Maestro{};
+};
+GiudizioDifficolta GiudicaDifficolta(const Schema& s);
 
 }  // namespace kelvaro

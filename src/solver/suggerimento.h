@@ -55,6 +55,11 @@ struct Suggerimento {
 Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
                                  int AttivaMultipli = 3);
 
+// The position after the player carries out step h as the window and the pages do: the digit
+// placed in the cells it decides (their notes cleared), and the notes the step leaves in the
+// cells it removes candidates from. Anything but a step changes nothing.
+void ApplicaSuggerimento(const Suggerimento& h, Tabella& voci, NoteGriglia& note);
+
 // The answer as lines: "passo: " and the code (or "errore", "nessuno"), a "frase: " line for every
 // log line of the step, then "decise: ", "valore: ", "tolti: ", "restano: ", "giustificano: ", "errate: ",
 // "prova: ", "motivo: " where they apply. kelvaro-cli and the page module print the same text.

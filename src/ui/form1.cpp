@@ -219,6 +219,12 @@ void Form1::CreaStatusBar() {
         s->addWidget(p, QString(nome) == QLatin1String("p1") ? 2 : 1);
     }
     Pannello("p1")->setToolTip(QStringLiteral("Tecniche usate, passi con gruppi nascosti, passi Swordfish"));
+    difficolta_ = new QLabel(s);
+    difficolta_->setObjectName(QStringLiteral("Difficolta"));
+    difficolta_->setToolTip(
+        QStringLiteral("Difficoltà dello schema: la tecnica più difficile che serve prima di un tentativo"));
+    difficolta_->hide();
+    s->addPermanentWidget(difficolta_);
 }
 
 QAction* Form1::Pulsante(const QString& chiave) const {

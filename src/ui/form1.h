@@ -102,6 +102,8 @@ private:
     void ApriPalette();
     void DopoMossa();
     void AggiornaStatoGioco();
+    // The open schema's difficulty, judged on a worker and written in the status bar.
+    void GiudicaDifficolta();
     void CreaMenuGioco();
     void DisponiGriglia();
     void ChiudiAiutino();
@@ -120,6 +122,8 @@ private:
     Palette* frame1_ = nullptr;
     int sizescImpostato_ = 5;
     QLabel* aiutino_ = nullptr;
+    QLabel* difficolta_ = nullptr;
+    int turnoDifficolta_ = 0;  // a judgement that comes back late belongs to an earlier schema
     // The hint shown and the position it was computed from (a second press carries it out only
     // on that same position).
     bool aiutinoPronto_ = false;

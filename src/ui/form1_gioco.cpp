@@ -7,13 +7,16 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QFutureWatcher>
 #include <QStatusBar>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include "app/aiutino.h"
 #include "display/gioco.h"
 #include "display/modifica.h"
 #include "files/progresso.h"
+#include "solver/difficolta.h"
 #include "ui/finestre_qt.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
@@ -67,6 +70,7 @@ void Form1::IniziaPartita(const std::string& percorso) {
     m.RisoltoAnnunciato = false;
     m.RigaCursore = m.ColonnaCursore = 1;
     m.FileSchema = percorso;
+    GiudicaDifficolta();
     if (percorso.empty()) {
         setWindowTitle(QStringLiteral("Kelvaro"));
         AggiornaStatoGioco();
@@ -82,6 +86,27 @@ void Form1::IniziaPartita(const std::string& percorso) {
         m.RisoltoAnnunciato = GrigliaRisolta(b_);
     }
     AggiornaStatoGioco();
+}
+
+void Form1::GiudicaDifficolta() {
+    const int turno = ++turnoDifficolta_;
+    if (!difficolta_) return;
+    if (!b_.schema.Caricato) {
+        difficolta_->hide();
+        return;
+    }
+    difficolta_->setText(QStringLiteral("Difficoltà: ..."));
+    difficolta_->show();
+    // A copy of the schema: the worker never reads the window's workbench.
+    const Schema schema = b_.schema;
+    auto* osservatore = new QFutureWatcher<Difficolta>(this);
+    connect(osservatore, &QFutureWatcherBase::finished, this, [this, osservatore, turno] {
+        if (turno == turnoDifficolta_)
+            difficolta_->setText(
+                QStringLiteral("Difficoltà: %1").arg(QString::fromUtf8(NomeDifficolta(osservatore->result()))));
+        osservatore->deleteLater();
+    });
+    osservatore->setFuture(QtConcurrent::run([schema] { return DifficoltaSchema(schema); }));
 }
 
 bool Form1::TastoGriglia(QKeyEvent* e) {

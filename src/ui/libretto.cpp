@@ -10,6 +10,7 @@
 #include "banco.h"
 #include "display/visualizza.h"
 #include "files/caricamento.h"
+#include "solver/difficolta.h"
 #include "solver/valutazione.h"
 #include "ui/pittura.h"
 
@@ -22,6 +23,7 @@ struct Voce {
     QString nome;
     int n = 0;
     long livello = 0;
+    QString difficolta;
     Griglia schema;
     Griglia soluzione;
 };
@@ -37,6 +39,7 @@ std::optional<Voce> PreparaVoce(const QFileInfo& f) {
     v.nome = f.fileName();
     v.n = b->schema.Sizesc;
     v.livello = grado.Livello;
+    v.difficolta = QString::fromUtf8(NomeDifficolta(DifficoltaSchema(b->schema)));
     const Tabella soluzione = grado.Risolto ? grado.tblRisolto : b->schema.tblSoluzione;
     VisualizzaGrid(*b, soluzione, soluzione);
     ColoraSchema(*b);
@@ -155,7 +158,8 @@ EsitoLibretto CreaLibretto(const QString& cartella, const QString& filePdf, cons
             const QRectF area(k % disp.width() * (w + gap), testata + k / disp.width() * (h + gap), w, h);
             const Voce& v = voci[i];
             QStringList didascalia{v.nome};
-            if (!soluzioni) didascalia << QStringLiteral("%1x%1 - livello %2").arg(v.n).arg(v.livello);
+            if (!soluzioni)
+                didascalia << QStringLiteral("%1x%1 - livello %2 - %3").arg(v.n).arg(v.livello).arg(v.difficolta);
             DisegnaNelRiquadro(p, soluzioni ? v.soluzione : v.schema, area, didascalia, altezzaRiga);
         }
     };

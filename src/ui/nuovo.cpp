@@ -1,6 +1,7 @@
 #include "ui/nuovo.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "display/visualizza.h"
 #include "files/progresso.h"
 #include "production/generazione.h"
+#include "production/produzione.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
 #include "ui/icone.h"
@@ -24,8 +26,9 @@
 
 namespace kelvaro::ui {
 
-std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc,
-                                             const std::string& cartella) {
+namespace {
+
+std::optional<SchemaNuovo> GeneraUnoSchema(const Impostazioni& imp, int sizesc, const std::string& cartella) {
     Banco w;
     w.CartellaProgramma = cartella;
     w.imp = imp;
@@ -37,6 +40,23 @@ std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc
     };
     DoGeneraAutoF1(w);
     return fatto;
+}
+
+}  // namespace
+
+std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc, const std::string& cartella,
+                                             std::optional<Difficolta> difficolta) {
+    if (!difficolta) return GeneraUnoSchema(imp, sizesc, cartella);
+    const auto assetto = AssettoPerDifficolta(*difficolta, sizesc);
+    if (!assetto) return std::nullopt;
+    Impostazioni adatte = imp;
+    adatte.AttivaMultipli = assetto->Tecniche;
+    adatte.CelleIniziali = assetto->CelleIniziali;
+    for (int k = 0; k < TentativiPerSchema; ++k) {
+        auto fatto = GeneraUnoSchema(adatte, sizesc, cartella);
+        if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
+    }
+    return std::nullopt;
 }
 
 ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form->banco()) {
@@ -56,6 +76,13 @@ ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form-
     barraNuovo->setMovable(false);
     barraNuovo->setIconSize(QSize(22, 22));
     barraNuovo->addAction(nuovo_);
+    difficolta_ = new QComboBox(barraNuovo);
+    difficolta_->setObjectName(QStringLiteral("DifficoltaNuovo"));
+    difficolta_->setToolTip(QStringLiteral("Difficoltà del prossimo schema nuovo"));
+    difficolta_->addItem(QStringLiteral("Qualsiasi difficoltà"), -1);
+    for (Difficolta d : {Difficolta::Facile, Difficolta::Medio, Difficolta::Difficile, Difficolta::Esperto})
+        difficolta_->addItem(QString::fromUtf8(NomeDifficolta(d)), static_cast<int>(d));
+    barraNuovo->addWidget(difficolta_);
     form->addToolBarBreak(Qt::TopToolBarArea);
     form->addToolBar(Qt::TopToolBarArea, barraNuovo);
 
@@ -109,8 +136,11 @@ void ComandiAutore::Nuovo() {
     // The size the levels dialog chose (an open schema keeps its own).
     const int n = form_->SizescImpostato();
     const std::string cartella = b_.CartellaProgramma;
-    osservatore_.setFuture(
-        QtConcurrent::run([imp, n, cartella] { return GeneraSchemaNuovo(imp, n, cartella); }));
+    const int scelta = difficolta_->currentData().toInt();
+    const std::optional<Difficolta> difficolta =
+        scelta < 0 ? std::nullopt : std::optional<Difficolta>(static_cast<Difficolta>(scelta));
+    osservatore_.setFuture(QtConcurrent::run(
+        [imp, n, cartella, difficolta] { return GeneraSchemaNuovo(imp, n, cartella, difficolta); }));
 }
 
 void ComandiAutore::Ferma() {
@@ -127,7 +157,13 @@ void ComandiAutore::Ricevi(int turno) {
     const std::optional<SchemaNuovo> r = osservatore_.result();
     if (!r) {
         form_->statusBar()->clearMessage();
-        b_.finestre().Messaggio("Nessuno schema generato con i livelli e le dimensioni scelti");
+        const QString d = difficolta_->currentData().toInt() < 0 ? QString() : difficolta_->currentText();
+        b_.finestre().Messaggio(
+            d.isEmpty() ? std::string("Nessuno schema generato con i livelli e le dimensioni scelti")
+                        : QStringLiteral("Nessuno schema %1 generato in %2 tentativi con la dimensione scelta")
+                              .arg(d)
+                              .arg(TentativiPerSchema)
+                              .toStdString());
         emit NuovoFinito(false);
         return;
     }

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "banco.h"
+#include "solver/difficolta.h"
 
 class QAction;
+class QComboBox;
 class QProgressBar;
 class QToolButton;
 
@@ -29,8 +31,11 @@ struct SchemaNuovo {
 
 // The generation step on a workbench of its own, with the given settings; nothing is written.
 // Safe on any thread: it shares nothing with the window's workbench but the random draw.
+// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
+// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out.
 std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc,
-                                             const std::string& cartella);
+                                             const std::string& cartella,
+                                             std::optional<Difficolta> difficolta = std::nullopt);
 
 class ComandiAutore : public QObject {
     Q_OBJECT
@@ -42,6 +47,8 @@ public:
     bool InCorso() const { return inCorso_; }
     QAction* AzioneNuovo() const { return nuovo_; }
     QAction* AzioneFerma() const { return ferma_; }
+    // The difficulty "Nuovo" asks for: none (any), or one of the names the generator makes.
+    QComboBox* SceltaDifficolta() const { return difficolta_; }
 
 public slots:
     // Starts a new schema; does nothing while one is being made.
@@ -66,6 +73,7 @@ private:
     QAction* ferma_ = nullptr;
     QProgressBar* barra_ = nullptr;
     QToolButton* pulsanteFerma_ = nullptr;
+    QComboBox* difficolta_ = nullptr;
     bool inCorso_ = false;
     int turno_ = 0;  // the run whose result the window still wants
     QFutureWatcher<std::optional<SchemaNuovo>> osservatore_;

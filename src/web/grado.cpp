@@ -5,35 +5,38 @@
 
 namespace kelvaro {
 
-GradoSchema ValutaGrado(int Swordfish, int Multipli, bool Tentativo) {
+int GruppoDifficolta(Difficolta d) {
+    switch (d) {
+        case Difficolta::Facile:
+            return 0;
+        case Difficolta::Medio:
+        case Difficolta::Difficile:
+            return 1;
+        case Difficolta::Esperto:
+        case Difficolta::Diabolico:
+            return 2;
+    }
+    return 2;
+}
+
+GradoSchema ValutaGrado(long livello, const GiudizioDifficolta& giudizio) {
     GradoSchema g;
-    g.Swordfish = Swordfish;
-    g.Multipli = Multipli;
-    g.Tentativo = Tentativo;
-    g.Livello = LivelloSchema(Swordfish, Multipli);
-    if (g.Livello >= 300)
-        g.Gruppo = 2;
-    else if (g.Livello > 0 || Tentativo)
-        g.Gruppo = 1;
+    g.Livello = livello;
+    g.Nome = giudizio.Nome;
+    g.Gruppo = GruppoDifficolta(giudizio.Nome);
+    g.Tentativo = giudizio.Nome == Difficolta::Diabolico;
+    g.Multipli = giudizio.Multipli;
+    g.Swordfish = giudizio.Swordfish;
+    g.Maestro = giudizio.Maestro;
     return g;
 }
 
-GradoSchema GradoDelRisolutore(const Risolutore& ris) {
-    bool tentativo = false;
-    for (int k = 1; k <= ris.NumPassi && k < static_cast<int>(ris.Passi.size()); ++k)
-        if (ris.Passi[k].Codice == "T") {
-            tentativo = true;
-            break;
-        }
-    return ValutaGrado(ris.NumSwordfish, ris.NumMultipli, tentativo);
+GradoSchema GradoSchemaRisolto(const Schema& s, const Risolutore& ris) {
+    return ValutaGrado(LivelloSchema(ris.NumSwordfish, ris.NumMultipli), GiudicaDifficolta(s));
 }
 
 const char* ChiaveGrado(int gruppo) {
     return gruppo <= 0 ? "facile" : gruppo == 1 ? "medio" : "difficile";
-}
-
-const char* ParolaGrado(int gruppo) {
-    return gruppo <= 0 ? "Facile" : gruppo == 1 ? "Medio" : "Difficile";
 }
 
 std::string PrefissoGrado(int gruppo) {
@@ -41,21 +44,23 @@ std::string PrefissoGrado(int gruppo) {
 }
 
 std::string ComeGrado(const GradoSchema& g) {
+    const std::pair<const char*, int> usate[] = {{"gruppi di candidati", g.Multipli},
+                                                 {"gruppi nascosti", g.Maestro[0]},
+                                                 {"Swordfish", g.Swordfish},
+                                                 {"catene di segni", g.Maestro[1]},
+                                                 {"catene di ipotesi", g.Maestro[2]}};
+    std::string elenco;
+    for (const auto& [nome, quanti] : usate)
+        if (quanti > 0) elenco += ", " + std::string(nome) + " (" + std::to_string(quanti) + ")";
     std::string t = "Tecniche: singoli";
-    if (g.Multipli == 0 && g.Swordfish == 0) {
-        t += " e disuguaglianze";
-    } else {
-        t += ", disuguaglianze";
-        if (g.Multipli > 0) t += ", gruppi di candidati (" + std::to_string(g.Multipli) + ")";
-        if (g.Swordfish > 0) t += ", Swordfish (" + std::to_string(g.Swordfish) + ")";
-    }
+    t += elenco.empty() ? " e disuguaglianze" : ", disuguaglianze" + elenco;
     t += g.Tentativo ? "; serve un tentativo." : "; nessun tentativo.";
     return t;
 }
 
 std::string DatiGradoScript(const GradoSchema& g) {
     return "var grado='" + std::string(ChiaveGrado(g.Gruppo)) + "';var gradoParola='" +
-           ParolaGrado(g.Gruppo) + "';var gradoCome='" + StringaScript(ComeGrado(g)) +
+           NomeDifficolta(g.Nome) + "';var gradoCome='" + StringaScript(ComeGrado(g)) +
            "';var gradoTentativo=" + (g.Tentativo ? "true" : "false") +
            ";var gradoLivello=" + std::to_string(g.Livello) + ";";
 }

@@ -1,31 +1,34 @@
 #pragma once
-// The difficulty shown to players: the design's level number, and a group word that never calls
-// easy a schema whose solve needed a trial.
+// The difficulty shown to players: the design's level number, and the difficulty's name with the
+// group of the index it falls in. The name, its group and the counts shown come from what the
+// solve needs before any trial; the level number is the one the title always carried.
+#include <array>
 #include <string>
 
+#include "solver/difficolta.h"
 #include "solver/passo.h"
 
 namespace kelvaro {
 
 struct GradoSchema {
-    long Livello = 0;        // the number of the title: Format(2S + M, "00") & S & M
-    int Gruppo = 0;          // 0 easy, 1 medium, 2 difficult
-    bool Tentativo = false;  // the solve tried values of a cell ("Provo")
-    int Multipli = 0;        // subset steps
-    int Swordfish = 0;       // Swordfish steps
+    long Livello = 0;  // the number of the title: Format(2S + M, "00") & S & M
+    Difficolta Nome = Difficolta::Facile;
+    int Gruppo = 0;          // 0 easy (Facile), 1 medium (Medio, Difficile), 2 difficult (the rest)
+    bool Tentativo = false;  // a trial is still needed with every technique (Diabolico)
+    int Multipli = 0;        // steps before any trial: naked subsets,
+    int Swordfish = 0;       // Swordfish,
+    std::array<int, 3> Maestro{};  // and the master tier's (Risolutore::NumMaestro)
 };
 
-// Level 0 without a trial is easy; 300 and above difficult; everything else, a level-0 solve
-// that needed a trial included, medium.
-GradoSchema ValutaGrado(int Swordfish, int Multipli, bool Tentativo);
-// The grade of the last solve.
-GradoSchema GradoDelRisolutore(const Risolutore& ris);
+GradoSchema ValutaGrado(long livello, const GiudizioDifficolta& giudizio);
+// A schema's grade: its level from the last solve of ris, its name judged afresh.
+GradoSchema GradoSchemaRisolto(const Schema& s, const Risolutore& ris);
 
+int GruppoDifficolta(Difficolta d);
 const char* ChiaveGrado(int gruppo);  // "facile", "medio", "difficile"
-const char* ParolaGrado(int gruppo);  // "Facile", "Medio", "Difficile"
 // Identifier prefix of the group: "F_", "M_", "D_".
 std::string PrefissoGrado(int gruppo);
-// How the level was reached, in one sentence ("Tecniche: singoli e disuguaglianze; nessun
+// What the solve used, in one sentence ("Tecniche: singoli e disuguaglianze; nessun
 // tentativo.").
 std::string ComeGrado(const GradoSchema& g);
 // The script statements that hand the page the grade (variables grado, gradoParola, gradoCome,

@@ -192,8 +192,8 @@ std::string NumeroStabileSchema(const Schema& s) {
 void OrdinaIndice(std::vector<VoceIndice>& voci) {
     // The level is compared as a number: as six-digit text a seven-digit level would sort wrongly.
     std::stable_sort(voci.begin(), voci.end(), [](const VoceIndice& x, const VoceIndice& y) {
-        return std::tie(x.Grado.Gruppo, x.Grado.Livello, x.Titolo, x.Pagina) <
-               std::tie(y.Grado.Gruppo, y.Grado.Livello, y.Titolo, y.Pagina);
+        return std::tie(x.Grado.Gruppo, x.Grado.Nome, x.Grado.Livello, x.Titolo, x.Pagina) <
+               std::tie(y.Grado.Gruppo, y.Grado.Nome, y.Grado.Livello, y.Titolo, y.Pagina);
     });
 }
 
@@ -238,7 +238,7 @@ std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
             std::string r = Sostituisci(riga, etichetta, IndirizzoRelativo(v.Pagina));
             r = Sostituisci(r, "<TITOLOSCHEMA>", TestoHtml(v.Titolo));
             r = Sostituisci(r, "<GRADOSCHEMA>", ChiaveGrado(v.Grado.Gruppo));
-            r = Sostituisci(r, "<PAROLASCHEMA>", ParolaGrado(v.Grado.Gruppo));
+            r = Sostituisci(r, "<PAROLASCHEMA>", NomeDifficolta(v.Grado.Nome));
             r = Sostituisci(r, "<COMESCHEMA>", TestoHtml(ComeGrado(v.Grado)));
             r = Sostituisci(r, "<LIVELLOSCHEMA>", std::to_string(v.Grado.Livello));
             out += r + Crlf;
@@ -304,7 +304,7 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
             ++esito.Scartati;
             continue;
         }
-        const GradoSchema grado = GradoDelRisolutore(b.ris);
+        const GradoSchema grado = GradoSchemaRisolto(b.schema, b.ris);
         b.Gr.Redraw = true;
         Generahtml_Click(b, DatiGradoScript(grado));
 

@@ -41,13 +41,13 @@ struct VoceIndice {
     std::string Titolo;  // "5x5 Livello 513": the page title without "Futoshiki "
     std::string Pagina;  // page file name
 };
-// Index order: group, then level as a number, then title and page name.
+// Index order: group, then difficulty name, then level as a number, then title and page name.
 void OrdinaIndice(std::vector<VoceIndice>& voci);
 // The index page text from the index template's lines and the sorted entries. Every row pattern
 // "<SCHEMIFUTaabb>" writes entries a..b (counted from 1); the last row pattern of the template also
 // writes, after its own, every entry no pattern covered, so no schema is left out. In a row:
 // the pattern tag becomes the page's address, <TITOLOSCHEMA> the title, <GRADOSCHEMA> the group
-// key, <PAROLASCHEMA> the group word, <COMESCHEMA> how the level was reached, <LIVELLOSCHEMA> the
+// key, <PAROLASCHEMA> the difficulty's name, <COMESCHEMA> what its solve used, <LIVELLOSCHEMA> the
 // level number; all escaped for the page.
 std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
                           const std::vector<VoceIndice>& voci);

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     CompilaModello(b, righe, false, "Titolo");
     std::vector<std::string> schemi = Dividi(nomi, '\n');
     std::vector<VoceIndice> voci;
-    for (const std::string& v : schemi) voci.push_back({ValutaGrado(1, 1, true), v, v});
+    for (const std::string& v : schemi) voci.push_back({ValutaGrado(311, {Difficolta::Diabolico}), v, v});
     CompilaIndice(b, righe, voci);
     CompilaPaginaFutoshiki(b, righe, schemi);
     NomeBinario(modello);

@@ -28,15 +28,7 @@ TEST(AiutoMaestro, DaiDatiAllaFineSenzaProve) {
             ASSERT_EQ(h.esito, Suggerimento::Esito::Passo)
                 << nome << " al passo " << passi << ": " << h.Motivo;
             // The move the window makes of it: the digit placed, the notes the step leaves.
-            for (const CellaRC& d : h.CelleDecise) {
-                voci[d.Riga][d.Colonna] = std::to_string(h.Valore);
-                note[d.Riga][d.Colonna] = 0;
-            }
-            for (const CandidatiRimasti& k : h.Restano) {
-                uint16_t m = 0;
-                for (char ch : k.Cifre) m = uint16_t(m | 1u << (ch - '0'));
-                note[k.Riga][k.Colonna] = m;
-            }
+            ApplicaSuggerimento(h, voci, note);
         }
         EXPECT_GT(passi, 0) << nome;
     }

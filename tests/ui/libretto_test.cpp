@@ -96,6 +96,10 @@ private slots:
         // the level is the one of the automatic name: "6_0101_..." reads "livello 101"
         const QString livello = QString::number(nomi_.first().mid(2, 4).toInt());
         QVERIFY2(pagine[0].contains(QStringLiteral("6x6 - livello ") + livello), qPrintable(pagine[0]));
+        // and after the level, the difficulty's name, under every schema but not under solutions
+        static const QRegularExpression nome(
+            QStringLiteral("x\\d - livello \\d+ - (Facile|Medio|Difficile|Esperto|Diabolico)\\b"));
+        QCOMPARE(t.uscita.count(nome), 10);
         const Esito info = Esegui(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(info.uscita.contains(QStringLiteral("612 x 792 pts (letter)")), qPrintable(info.uscita));
     }

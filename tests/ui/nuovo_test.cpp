@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -13,6 +15,7 @@
 #include <functional>
 
 #include "solver/contatore.h"
+#include "solver/difficolta.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
 
@@ -95,6 +98,41 @@ private slots:
                 const std::string& v = b.schema.tblSchema[r][k];
                 QCOMPARE(b.Gr.Cella(2 * r - 1, 2 * k - 1).Testo, v == "0" ? std::string() : v);
             }
+    }
+
+    // A difficulty chosen beside "Nuovo": the schema that comes is of that name, and the status
+    // bar names it once judged; "Qualsiasi" leaves the settings as they are.
+    void NuovoDellaDifficoltaScelta_data() {
+        QTest::addColumn<int>("dimensione");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("5 Facile") << 5 << "Facile";
+        QTest::newRow("7 Medio") << 7 << "Medio";
+        QTest::newRow("9 Difficile") << 9 << "Difficile";
+        QTest::newRow("6 Esperto") << 6 << "Esperto";
+    }
+    void NuovoDellaDifficoltaScelta() {
+        QFETCH(int, dimensione);
+        QFETCH(QString, nome);
+        Banco b;
+        ui::Form1 f(b);
+        b.schema.Sizesc = dimensione;
+        ui::ComandiAutore* c = Comandi(f);
+        QComboBox* scelta = c->SceltaDifficolta();
+        QVERIFY(scelta);
+        QCOMPARE(scelta->itemText(0), QStringLiteral("Qualsiasi difficoltà"));
+        QCOMPARE(scelta->count(), 5);
+        scelta->setCurrentIndex(scelta->findText(nome));
+        QVERIFY(scelta->currentIndex() > 0);
+        QSignalSpy fine(c, &ui::ComandiAutore::NuovoFinito);
+        c->AzioneNuovo()->trigger();
+        QVERIFY(fine.wait(60000));
+        QCOMPARE(fine.first().first().toBool(), true);
+        QCOMPARE(b.schema.Sizesc, dimensione);
+        QCOMPARE(ContaSoluzioni(b.schema, 2), 1);
+        QCOMPARE(QString::fromUtf8(NomeDifficolta(DifficoltaSchema(b.schema))), nome);
+        QLabel* etichetta = f.statusBar()->findChild<QLabel*>(QStringLiteral("Difficolta"));
+        QVERIFY(etichetta);
+        QTRY_COMPARE_WITH_TIMEOUT(etichetta->text(), QStringLiteral("Difficoltà: ") + nome, 20000);
     }
 
     void FermatoLaFinestraRestaComEra() {

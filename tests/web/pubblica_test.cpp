@@ -54,7 +54,7 @@ const std::vector<std::string> ModelloIndice = {"<html>",
 std::vector<VoceIndice> Voci(int n) {
     std::vector<VoceIndice> v;
     for (int k = 1; k <= n; ++k)
-        v.push_back({ValutaGrado(0, 100 + k, false), "5x5 Livello " + std::to_string(100 + k),
+        v.push_back({ValutaGrado(100 + k, {Difficolta::Difficile}), "5x5 Livello " + std::to_string(100 + k),
                      "P" + std::to_string(k) + ".html"});
     return v;
 }

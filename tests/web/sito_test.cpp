@@ -123,66 +123,74 @@ INSTANTIATE_TEST_SUITE_P(
 // --- grade -------------------------------------------------------------------------------------
 
 struct CasoGrado {
-    int S, M;
-    bool tentativo;
-    long livello;
-    const char* parola;
+    GiudizioDifficolta giudizio;
+    const char* chiave;  // the index group
     const char* come;
 };
 
 class Gradi : public testing::TestWithParam<CasoGrado> {};
 
-TEST_P(Gradi, UnTentativoNonEMaiFacile) {
+TEST_P(Gradi, NomeGruppoEComeDalGiudizio) {
     const CasoGrado& c = GetParam();
-    const GradoSchema g = ValutaGrado(c.S, c.M, c.tentativo);
-    EXPECT_EQ(g.Livello, c.livello);
-    EXPECT_STREQ(ParolaGrado(g.Gruppo), c.parola);
+    const GradoSchema g = ValutaGrado(816, c.giudizio);
+    EXPECT_EQ(g.Livello, 816);
+    EXPECT_STREQ(ChiaveGrado(g.Gruppo), c.chiave);
     EXPECT_EQ(ComeGrado(g), c.come);
+    const std::string script = DatiGradoScript(g);
+    EXPECT_NE(script.find("var gradoParola='" + std::string(NomeDifficolta(c.giudizio.Nome)) + "';"),
+              std::string::npos)
+        << script;
+    EXPECT_NE(script.find(g.Tentativo ? "gradoTentativo=true" : "gradoTentativo=false"), std::string::npos);
+    EXPECT_EQ(g.Tentativo, c.giudizio.Nome == Difficolta::Diabolico);
     // The texts reach the pages through the name compaction: it must leave them alone.
-    EXPECT_EQ(CompattaIdentificatori(DatiGradoScript(g)), DatiGradoScript(g));
+    EXPECT_EQ(CompattaIdentificatori(script), script);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Livelli, Gradi,
+    Nomi, Gradi,
     testing::Values(
-        CasoGrado{0, 0, false, 0, "Facile", "Tecniche: singoli e disuguaglianze; nessun tentativo."},
-        CasoGrado{0, 0, true, 0, "Medio", "Tecniche: singoli e disuguaglianze; serve un tentativo."},
-        CasoGrado{0, 1, false, 101, "Medio",
+        CasoGrado{{Difficolta::Facile}, "facile", "Tecniche: singoli e disuguaglianze; nessun tentativo."},
+        CasoGrado{{Difficolta::Medio}, "medio", "Tecniche: singoli e disuguaglianze; nessun tentativo."},
+        CasoGrado{{Difficolta::Difficile, 1, 0, {}},
+                  "medio",
                   "Tecniche: singoli, disuguaglianze, gruppi di candidati (1); nessun tentativo."},
-        CasoGrado{1, 0, true, 210, "Medio",
-                  "Tecniche: singoli, disuguaglianze, Swordfish (1); serve un tentativo."},
-        CasoGrado{
-            1, 1, false, 311, "Difficile",
-            "Tecniche: singoli, disuguaglianze, gruppi di candidati (1), Swordfish (1); nessun tentativo."}),
-    test::NomeDa([](const CasoGrado& c) {
-        return std::string(c.parola) + (c.tentativo ? "_tentativo" : "");
-    }));
+        CasoGrado{{Difficolta::Esperto, 0, 1, {2, 1, 1}},
+                  "difficile",
+                  "Tecniche: singoli, disuguaglianze, gruppi nascosti (2), Swordfish (1), catene di segni (1), "
+                  "catene di ipotesi (1); nessun tentativo."},
+        CasoGrado{{Difficolta::Diabolico, 3, 0, {0, 0, 0}},
+                  "difficile",
+                  "Tecniche: singoli, disuguaglianze, gruppi di candidati (3); serve un tentativo."}),
+    test::NomeDa([](const CasoGrado& c) { return std::string(NomeDifficolta(c.giudizio.Nome)); }));
 
 // --- index -------------------------------------------------------------------------------------
 
 TEST(IndiceSito, LivelliLunghiNumericiETitoloIntatto) {
     Banco b;
-    std::vector<VoceIndice> voci = {{ValutaGrado(500, 5, false), "9x9 Livello 10055005", "G.html"},
-                                    {ValutaGrado(1, 1, false), "5x5 Livello 311", "B.html"},
-                                    {ValutaGrado(0, 0, true), "6x6 Livello 0", "T.html"},
-                                    {ValutaGrado(50, 10, false), "7x7 Livello 1105010", "M.html"},
-                                    {ValutaGrado(0, 0, false), "5x5 Livello 0", "F.html"}};
-    ASSERT_EQ(voci[0].Grado.Livello, 10055005L);
-    ASSERT_EQ(voci[3].Grado.Livello, 1105010L);
+    // Group first (Medio and Difficile share one, Esperto and Diabolico another), then the name,
+    // then the level as a number.
+    std::vector<VoceIndice> voci = {
+        {ValutaGrado(10055005, {Difficolta::Esperto}), "9x9 Livello 10055005", "G.html"},
+        {ValutaGrado(311, {Difficolta::Difficile}), "5x5 Livello 311", "B.html"},
+        {ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "T.html"},
+        {ValutaGrado(1105010, {Difficolta::Esperto}), "7x7 Livello 1105010", "M.html"},
+        {ValutaGrado(0, {Difficolta::Facile}), "5x5 Livello 0", "F.html"},
+        {ValutaGrado(513, {Difficolta::Medio}), "5x5 Livello 513", "E.html"}};
     OrdinaIndice(voci);
-    EXPECT_EQ(CompilaIndice(b, {"<SCHEMIFUT0199>|<TITOLOSCHEMA>|<PAROLASCHEMA>"}, voci),
-              "F.html|5x5 Livello 0|Facile\r\n"
-              "T.html|6x6 Livello 0|Medio\r\n"
-              "B.html|5x5 Livello 311|Difficile\r\n"
-              "M.html|7x7 Livello 1105010|Difficile\r\n"
-              "G.html|9x9 Livello 10055005|Difficile\r\n");
+    EXPECT_EQ(CompilaIndice(b, {"<SCHEMIFUT0199>|<TITOLOSCHEMA>|<PAROLASCHEMA>|<GRADOSCHEMA>"}, voci),
+              "F.html|5x5 Livello 0|Facile|facile\r\n"
+              "E.html|5x5 Livello 513|Medio|medio\r\n"
+              "B.html|5x5 Livello 311|Difficile|medio\r\n"
+              "M.html|7x7 Livello 1105010|Esperto|difficile\r\n"
+              "G.html|9x9 Livello 10055005|Esperto|difficile\r\n"
+              "T.html|6x6 Livello 0|Diabolico|difficile\r\n");
 }
 
 TEST(IndiceSito, CentocinquantaVociTutteElencate) {
     Banco b;
     std::vector<VoceIndice> voci;
     for (int k = 1; k <= 150; ++k)
-        voci.push_back({ValutaGrado(0, 0, false), "5x5 Livello 0", "P" + std::to_string(k)});
+        voci.push_back({ValutaGrado(0, {}), "5x5 Livello 0", "P" + std::to_string(k)});
     // The test template stops its patterns at 99, the shipped one has a single pattern.
     const auto fixture = LeggiRighe(test::Fixture("web/template/indice.html"));
     const auto spedito = LeggiRighe(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
@@ -204,9 +212,9 @@ TEST(IndiceSito, RigheDelModelloSpeditoConGradoECome) {
     const auto righe = LeggiRighe(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
     ASSERT_TRUE(righe);
     const std::string out =
-        CompilaIndice(b, *righe, {{ValutaGrado(0, 0, true), "6x6 Livello 0", "Futoshiki_a#b.html"}});
+        CompilaIndice(b, *righe, {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "Futoshiki_a#b.html"}});
     EXPECT_NE(
-        out.find("<li class=\"voce medio\" data-grado=\"medio\" data-parola=\"Medio\" data-livello=\"0\" "
+        out.find("<li class=\"voce difficile\" data-grado=\"difficile\" data-parola=\"Diabolico\" data-livello=\"0\" "
                  "data-come=\"Tecniche: singoli e disuguaglianze; serve un tentativo.\"><a "
                  "href=\"Futoshiki_a%23b.html\" title=\"6x6 Livello 0\">6x6 Livello 0</a></li>"),
         std::string::npos)

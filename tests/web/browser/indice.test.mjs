@@ -16,31 +16,42 @@ before(async () => {
 });
 after(() => chiudiSito({ sito, browser }));
 
-test("l'indice elenca ogni schema una volta, raggruppato per livello", async () => {
+test("l'indice elenca ogni schema una volta, raggruppato per difficoltà", async () => {
   await p.goto(sito.url('perwebsiteprove', 'futoshiki_090101.html'));
   assert.match(await p.locator('body').textContent(), /01 Gennaio 2009/);
   assert.doesNotMatch(await p.content(), /SCHEMIFUT|TITOLOSCHEMA|\|DATA\|/);
   const gruppi = await p.evaluate(() =>
     Array.from(document.querySelectorAll('#gruppi section')).map((s) => ({
       titolo: s.querySelector('h2').firstChild.nextSibling.textContent.trim(),
-      voci: Array.from(s.querySelectorAll('li a')).map((a) => ({ href: a.getAttribute('href'), titolo: a.title })),
+      voci: Array.from(s.querySelectorAll('li')).map((li) => ({
+        href: li.querySelector('a').getAttribute('href'),
+        titolo: li.querySelector('a').title,
+        nome: li.getAttribute('data-parola'),
+        testo: li.querySelector('a').textContent,
+      })),
     })));
   const tutte = gruppi.flatMap((g) => g.voci);
   assert.deepEqual(tutte.map((v) => v.href).sort(), FILES.map(paginaSchema).sort());
   const ordine = ['Facili', 'Medi', 'Difficili'];
+  // The five names, easiest first, and the group each falls in.
+  const nomi = ['Facile', 'Medio', 'Difficile', 'Esperto', 'Diabolico'];
+  const gruppoDelNome = [0, 1, 1, 2, 2];
   let prima = -1;
   for (const g of gruppi) {
     const k = ordine.indexOf(g.titolo);
     assert.ok(k > prima, `gruppi in ordine: ${gruppi.map((x) => x.titolo)}`);
     prima = k;
-    let livelloPrima = -1;
+    let chiavePrima = [-1, -1];
     for (const v of g.voci) {
       const m = /^(\d)x\1 Livello (\d+)$/.exec(v.titolo);
       assert.ok(m, `titolo della voce: ${v.titolo}`);
       const l = Number(m[2]);
-      assert.equal(l === 0 ? 0 : l < 300 ? 1 : 2, k, `${v.titolo} nel gruppo ${g.titolo}`);
-      assert.ok(l >= livelloPrima, 'voci per livello crescente');
-      livelloPrima = l;
+      const d = nomi.indexOf(v.nome);
+      assert.ok(d >= 0, `nome della voce: ${v.nome}`);
+      assert.equal(gruppoDelNome[d], k, `${v.titolo} (${v.nome}) nel gruppo ${g.titolo}`);
+      assert.ok(v.testo.includes(`${v.nome} \u00b7 livello ${l}`), v.testo);
+      assert.ok(d > chiavePrima[0] || (d === chiavePrima[0] && l >= chiavePrima[1]), 'voci per nome, poi livello');
+      chiavePrima = [d, l];
     }
   }
   // Following an entry opens that schema.
