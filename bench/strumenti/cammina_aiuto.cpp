@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
         for (; passi < 5000; ++passi) {
             const auto t0 = std::chrono::steady_clock::now();
             h = CalcolaSuggerimento(s, voci, &note, 7);
-            lento = std::max(lento, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+            lento = std::max(
+                lento,
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
             if (h.esito != Suggerimento::Esito::Passo) break;
             ApplicaSuggerimento(h, voci, note);
         }
@@ -43,10 +45,12 @@ int main(int argc, char** argv) {
         errori += h.esito == Suggerimento::Esito::Errore;
         peggiore = std::max(peggiore, lento);
         std::printf("%s: %d passi, %s, aiuto piu' lento %.2f ms\n", argv[a], passi,
-                    completo ? "completo" : h.esito == Suggerimento::Esito::Nessuno ? "solo una prova" : "errore",
+                    completo                                  ? "completo"
+                    : h.esito == Suggerimento::Esito::Nessuno ? "solo una prova"
+                                                              : "errore",
                     lento);
     }
-    std::printf("completi %d, solo una prova %d, errori %d, aiuto piu' lento %.2f ms\n", completi, fermi, errori,
-                peggiore);
+    std::printf("completi %d, solo una prova %d, errori %d, aiuto piu' lento %.2f ms\n", completi, fermi,
+                errori, peggiore);
     return fermi + errori == 0 ? 0 : 1;
 }

@@ -2,12 +2,12 @@
 // and the player's progress kept beside the schema file.
 #include <QAction>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
-#include <QFutureWatcher>
 #include <QStatusBar>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -102,8 +102,8 @@ void Form1::GiudicaDifficolta() {
     auto* osservatore = new QFutureWatcher<Difficolta>(this);
     connect(osservatore, &QFutureWatcherBase::finished, this, [this, osservatore, turno] {
         if (turno == turnoDifficolta_)
-            difficolta_->setText(
-                QStringLiteral("Difficoltà: %1").arg(QString::fromUtf8(NomeDifficolta(osservatore->result()))));
+            difficolta_->setText(QStringLiteral("Difficoltà: %1")
+                                     .arg(QString::fromUtf8(NomeDifficolta(osservatore->result()))));
         osservatore->deleteLater();
     });
     osservatore->setFuture(QtConcurrent::run([schema] { return DifficoltaSchema(schema); }));

@@ -159,7 +159,8 @@ EsitoLibretto CreaLibretto(const QString& cartella, const QString& filePdf, cons
             const Voce& v = voci[i];
             QStringList didascalia{v.nome};
             if (!soluzioni)
-                didascalia << QStringLiteral("%1x%1 - livello %2 - %3").arg(v.n).arg(v.livello).arg(v.difficolta);
+                didascalia
+                    << QStringLiteral("%1x%1 - livello %2 - %3").arg(v.n).arg(v.livello).arg(v.difficolta);
             DisegnaNelRiquadro(p, soluzioni ? v.soluzione : v.schema, area, didascalia, altezzaRiga);
         }
     };

@@ -159,11 +159,12 @@ void ComandiAutore::Ricevi(int turno) {
         form_->statusBar()->clearMessage();
         const QString d = difficolta_->currentData().toInt() < 0 ? QString() : difficolta_->currentText();
         b_.finestre().Messaggio(
-            d.isEmpty() ? std::string("Nessuno schema generato con i livelli e le dimensioni scelti")
-                        : QStringLiteral("Nessuno schema %1 generato in %2 tentativi con la dimensione scelta")
-                              .arg(d)
-                              .arg(TentativiPerSchema)
-                              .toStdString());
+            d.isEmpty()
+                ? std::string("Nessuno schema generato con i livelli e le dimensioni scelti")
+                : QStringLiteral("Nessuno schema %1 generato in %2 tentativi con la dimensione scelta")
+                      .arg(d)
+                      .arg(TentativiPerSchema)
+                      .toStdString());
         emit NuovoFinito(false);
         return;
     }

@@ -33,8 +33,7 @@ struct SchemaNuovo {
 // Safe on any thread: it shares nothing with the window's workbench but the random draw.
 // With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
 // the step runs again, up to TentativiPerSchema times, until a schema of that name comes out.
-std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc,
-                                             const std::string& cartella,
+std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc, const std::string& cartella,
                                              std::optional<Difficolta> difficolta = std::nullopt);
 
 class ComandiAutore : public QObject {

@@ -13,10 +13,10 @@ namespace kelvaro {
 struct GradoSchema {
     long Livello = 0;  // the number of the title: Format(2S + M, "00") & S & M
     Difficolta Nome = Difficolta::Facile;
-    int Gruppo = 0;          // 0 easy (Facile), 1 medium (Medio, Difficile), 2 difficult (the rest)
-    bool Tentativo = false;  // a trial is still needed with every technique (Diabolico)
-    int Multipli = 0;        // steps before any trial: naked subsets,
-    int Swordfish = 0;       // Swordfish,
+    int Gruppo = 0;                // 0 easy (Facile), 1 medium (Medio, Difficile), 2 difficult (the rest)
+    bool Tentativo = false;        // a trial is still needed with every technique (Diabolico)
+    int Multipli = 0;              // steps before any trial: naked subsets,
+    int Swordfish = 0;             // Swordfish,
     std::array<int, 3> Maestro{};  // and the master tier's (Risolutore::NumMaestro)
 };
 

@@ -154,10 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGrado{{Difficolta::Difficile, 1, 0, {}},
                   "medio",
                   "Tecniche: singoli, disuguaglianze, gruppi di candidati (1); nessun tentativo."},
-        CasoGrado{{Difficolta::Esperto, 0, 1, {2, 1, 1}},
-                  "difficile",
-                  "Tecniche: singoli, disuguaglianze, gruppi nascosti (2), Swordfish (1), catene di segni (1), "
-                  "catene di ipotesi (1); nessun tentativo."},
+        CasoGrado{
+            {Difficolta::Esperto, 0, 1, {2, 1, 1}},
+            "difficile",
+            "Tecniche: singoli, disuguaglianze, gruppi nascosti (2), Swordfish (1), catene di segni (1), "
+            "catene di ipotesi (1); nessun tentativo."},
         CasoGrado{{Difficolta::Diabolico, 3, 0, {0, 0, 0}},
                   "difficile",
                   "Tecniche: singoli, disuguaglianze, gruppi di candidati (3); serve un tentativo."}),
@@ -211,13 +212,13 @@ TEST(IndiceSito, RigheDelModelloSpeditoConGradoECome) {
     Banco b;
     const auto righe = LeggiRighe(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
     ASSERT_TRUE(righe);
-    const std::string out =
-        CompilaIndice(b, *righe, {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "Futoshiki_a#b.html"}});
-    EXPECT_NE(
-        out.find("<li class=\"voce difficile\" data-grado=\"difficile\" data-parola=\"Diabolico\" data-livello=\"0\" "
-                 "data-come=\"Tecniche: singoli e disuguaglianze; serve un tentativo.\"><a "
-                 "href=\"Futoshiki_a%23b.html\" title=\"6x6 Livello 0\">6x6 Livello 0</a></li>"),
-        std::string::npos)
+    const std::string out = CompilaIndice(
+        b, *righe, {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "Futoshiki_a#b.html"}});
+    EXPECT_NE(out.find("<li class=\"voce difficile\" data-grado=\"difficile\" data-parola=\"Diabolico\" "
+                       "data-livello=\"0\" "
+                       "data-come=\"Tecniche: singoli e disuguaglianze; serve un tentativo.\"><a "
+                       "href=\"Futoshiki_a%23b.html\" title=\"6x6 Livello 0\">6x6 Livello 0</a></li>"),
+              std::string::npos)
         << out;
 }
 
