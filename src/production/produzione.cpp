@@ -75,6 +75,40 @@ std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n) {
     return std::nullopt;
 }
 
+namespace {
+
+std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n,
+                                                 const std::string& cartella) {
+    Banco w;
+    w.CartellaProgramma = cartella;
+    w.imp = imp;
+    w.imp.OutputSchema = false;  // one schema, nothing written
+    w.schema.Sizesc = n;
+    std::optional<SchemaGenerato> fatto;
+    w.ConsegnaSchema = [&fatto](Banco& b) {
+        fatto = SchemaGenerato{b.schema, b.file.NomeFile, b.ris.NumMultipli, b.ris.NumSwordfish};
+    };
+    DoGeneraAutoF1(w);
+    return fatto;
+}
+
+}  // namespace
+
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n, const std::string& cartella,
+                                              std::optional<Difficolta> difficolta) {
+    if (!difficolta) return GeneraUnoInMemoria(imp, n, cartella);
+    const auto assetto = AssettoPerDifficolta(*difficolta, n);
+    if (!assetto) return std::nullopt;
+    Impostazioni adatte = imp;
+    adatte.AttivaMultipli = assetto->Tecniche;
+    adatte.CelleIniziali = assetto->CelleIniziali;
+    for (int k = 0; k < TentativiPerSchema; ++k) {
+        auto fatto = GeneraUnoInMemoria(adatte, n, cartella);
+        if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
+    }
+    return std::nullopt;
+}
+
 bool Soddisfa(Richiesta chiesta, int M, int S) {
     switch (chiesta) {
         case Richiesta::Qualsiasi:

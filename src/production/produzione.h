@@ -40,6 +40,22 @@ struct AssettoGeneratore {
 };
 std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n);
 
+// One schema made in memory, as the window's "Nuovo" makes it: the schema, its automatic name and
+// its step counts.
+struct SchemaGenerato {
+    Schema schema;
+    std::string NomeFile;
+    int NumMultipli = 0;
+    int NumSwordfish = 0;
+};
+// The generation step on a workbench of its own, with the settings imp at size n; nothing is
+// written. Safe on any thread: it shares nothing with other workbenches but the random draw.
+// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
+// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
+// nothing when none does.
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n, const std::string& cartella,
+                                              std::optional<Difficolta> difficolta = std::nullopt);
+
 // One schema written by the run.
 struct SchemaScritto {
     std::string File;  // path (the automatic name in the rule's folder)

@@ -17,7 +17,6 @@
 #include "app/ini.h"
 #include "display/visualizza.h"
 #include "files/progresso.h"
-#include "production/generazione.h"
 #include "production/produzione.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
@@ -25,39 +24,6 @@
 #include "ui/libretto.h"
 
 namespace kelvaro::ui {
-
-namespace {
-
-std::optional<SchemaNuovo> GeneraUnoSchema(const Impostazioni& imp, int sizesc, const std::string& cartella) {
-    Banco w;
-    w.CartellaProgramma = cartella;
-    w.imp = imp;
-    w.imp.OutputSchema = false;  // one schema, nothing written
-    w.schema.Sizesc = sizesc;
-    std::optional<SchemaNuovo> fatto;
-    w.ConsegnaSchema = [&fatto](Banco& b) {
-        fatto = SchemaNuovo{b.schema, b.file.NomeFile, b.ris.NumMultipli, b.ris.NumSwordfish};
-    };
-    DoGeneraAutoF1(w);
-    return fatto;
-}
-
-}  // namespace
-
-std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc, const std::string& cartella,
-                                             std::optional<Difficolta> difficolta) {
-    if (!difficolta) return GeneraUnoSchema(imp, sizesc, cartella);
-    const auto assetto = AssettoPerDifficolta(*difficolta, sizesc);
-    if (!assetto) return std::nullopt;
-    Impostazioni adatte = imp;
-    adatte.AttivaMultipli = assetto->Tecniche;
-    adatte.CelleIniziali = assetto->CelleIniziali;
-    for (int k = 0; k < TentativiPerSchema; ++k) {
-        auto fatto = GeneraUnoSchema(adatte, sizesc, cartella);
-        if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
-    }
-    return std::nullopt;
-}
 
 ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form->banco()) {
     nuovo_ = new QAction(IconaToolbar(QStringLiteral("Nuovo")), QStringLiteral("Nuovo"), form);
@@ -140,7 +106,7 @@ void ComandiAutore::Nuovo() {
     const std::optional<Difficolta> difficolta =
         scelta < 0 ? std::nullopt : std::optional<Difficolta>(static_cast<Difficolta>(scelta));
     osservatore_.setFuture(QtConcurrent::run(
-        [imp, n, cartella, difficolta] { return GeneraSchemaNuovo(imp, n, cartella, difficolta); }));
+        [imp, n, cartella, difficolta] { return GeneraInMemoria(imp, n, cartella, difficolta); }));
 }
 
 void ComandiAutore::Ferma() {
@@ -154,7 +120,7 @@ void ComandiAutore::Ferma() {
 void ComandiAutore::Ricevi(int turno) {
     if (!inCorso_ || turno != turno_) return;
     MostraInCorso(false);
-    const std::optional<SchemaNuovo> r = osservatore_.result();
+    const std::optional<SchemaGenerato> r = osservatore_.result();
     if (!r) {
         form_->statusBar()->clearMessage();
         const QString d = difficolta_->currentData().toInt() < 0 ? QString() : difficolta_->currentText();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "banco.h"
+#include "production/produzione.h"
 #include "solver/difficolta.h"
 
 class QAction;
@@ -20,21 +21,6 @@ class QToolButton;
 namespace kelvaro::ui {
 
 class Form1;
-
-// What the worker hands back: the schema, its automatic name and its step counts.
-struct SchemaNuovo {
-    Schema schema;
-    std::string NomeFile;
-    int NumMultipli = 0;
-    int NumSwordfish = 0;
-};
-
-// The generation step on a workbench of its own, with the given settings; nothing is written.
-// Safe on any thread: it shares nothing with the window's workbench but the random draw.
-// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
-// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out.
-std::optional<SchemaNuovo> GeneraSchemaNuovo(const Impostazioni& imp, int sizesc, const std::string& cartella,
-                                             std::optional<Difficolta> difficolta = std::nullopt);
 
 class ComandiAutore : public QObject {
     Q_OBJECT
@@ -75,7 +61,7 @@ private:
     QComboBox* difficolta_ = nullptr;
     bool inCorso_ = false;
     int turno_ = 0;  // the run whose result the window still wants
-    QFutureWatcher<std::optional<SchemaNuovo>> osservatore_;
+    QFutureWatcher<std::optional<SchemaGenerato>> osservatore_;
 };
 
 }  // namespace kelvaro::ui
