@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/disco.h"
+
 namespace kelvaro {
 
 std::string Sostituisci(const std::string& s, const std::string& da, const std::string& a) {
@@ -128,14 +130,10 @@ std::vector<std::string> DividiRighe(const std::string& testo) {
 }
 
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(percorso, ec)) return std::nullopt;
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream tutto;
-    tutto << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return DividiRighe(tutto.str());
+    // Through the bounded reader: a FIFO or a device never blocks, a huge file is refused.
+    const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
+    if (!letto.Dati) return std::nullopt;
+    return DividiRighe(*letto.Dati);
 }
 
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto) {

@@ -24,7 +24,8 @@ std::string Formatta0(long v, int cifre);
 // Lines of a text: a line ends at LF, a CR before it is dropped; no trailing empty line.
 std::vector<std::string> DividiRighe(const std::string& testo);
 // Lines of a file read as bytes: a line ends at LF, a CR before it is dropped.
-// std::nullopt when the file cannot be opened or read.
+// std::nullopt when the file cannot be opened or read, is not a regular file, or is larger than
+// a template may be (LimiteModello).
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);
 // Writes the text to a temporary file beside the target and renames it into place, so that a
 // failure never leaves a partial file nor destroys the previous one.

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "files/scrittura.h"
+#include "model/testo.h"
 #include "supporto/finestre_finte.h"
 #include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
@@ -55,6 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRifiuto{"DevUrandom", "/dev/urandom", "non è un file normale"},
                       CasoRifiuto{"TroppoGrande", "@/grande.txt", "file troppo grande (oltre 100 byte)"}),
     test::NomeDelCaso());
+
+// The line reader of progress files and templates goes through the same bounded reader: a FIFO
+// or a device gives no lines instead of a wait without end.
+TEST(LetturaPiccola, LeRigheNonAspettanoFifoODispositivi) {
+    CartellaTemporanea dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    ScriviFile(dir / "righe.txt", "uno\r\ndue\n");
+    EXPECT_FALSE(LeggiRighe(dir / "fifo").has_value());
+    EXPECT_FALSE(LeggiRighe("/dev/zero").has_value());
+    EXPECT_FALSE(LeggiRighe(dir.percorso().string()).has_value());
+    EXPECT_EQ(LeggiRighe(dir / "righe.txt"), (std::vector<std::string>{"uno", "due"}));
+}
 
 TEST(LetturaPiccola, FinoAlLimiteCompresoByteQualsiasi) {
     CartellaTemporanea dir;
