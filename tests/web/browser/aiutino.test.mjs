@@ -8,17 +8,21 @@ import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { existsSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriSito, chiudiSito, leggiSchema, paginaSchema } from './sito.mjs';
+import { SORGENTI, apriSito, chiudiSito, leggiSchema, paginaSchema } from './sito.mjs';
 
 const FILE7 = '4_Costraint_Difficile.txt';
 const FILE9 = '6_Nove_Difficile.txt';
+// A 5 x 5 of Tatham's Unequal at Extreme: the design's techniques need a trial on it, the master
+// tier does not.
+const ESTREMO = 'Estremo_Unequal.txt';
+const ESTREMO_TESTO = readFileSync(join(SORGENTI, 'bench', 'unequal', '5x_1.txt'), 'latin1');
 
 let sito;
 let browser;
 let p;
 
 before(async () => {
-  ({ sito, browser, p } = await apriSito());
+  ({ sito, browser, p } = await apriSito({ [ESTREMO]: ESTREMO_TESTO }));
 });
 after(() => chiudiSito({ sito, browser }));
 
@@ -26,7 +30,9 @@ const manca = () => !existsSync(join(sito.prove, 'kelvaro_aiuto.js')) && 'modulo
 
 // The native answer for the same position.
 function cli(file, griglia) {
-  const argomenti = ['aiuto', join(sito.cartella, 'schemixwebsite', file), ...(griglia ? ['--griglia', griglia] : [])];
+  // Every technique, as the page asks.
+  const argomenti = ['aiuto', '--tecniche', '7', join(sito.cartella, 'schemixwebsite', file),
+    ...(griglia ? ['--griglia', griglia] : [])];
   let out;
   try {
     out = execFileSync(join(sito.cartella, 'kelvaro-cli'), argomenti, { encoding: 'latin1' });
@@ -159,6 +165,42 @@ test('senza il modulo il pulsante dice che non è disponibile e il gioco va avan
   } finally {
     await p.unroute('**/kelvaro_aiuto.js');
   }
+});
+
+test("Aiutino spiega con il livello maestro fino alla fine di uno schema Extreme, senza mai dire che serve una prova", async (t) => {
+  if (manca()) return t.skip(manca());
+  await apri(sito.url('perwebsiteprove', paginaSchema(ESTREMO)));
+  await pronto();
+  const maestro = [];
+  let fine = false;
+  for (let k = 0; k < 300 && !fine; k++) {
+    await chiediAiuto(true);
+    const passo = await p.getAttribute('#aiutinoPannello', 'data-passo');
+    assert.notEqual(passo, 'errore', `passo ${k}: ${await frasiPannello()}`);
+    if (passo === 'nessuno') {
+      fine = true;
+      break;
+    }
+    if (/^(NR|NC|CS|CF)$/.test(passo)) {
+      const frasi = await frasiPannello();
+      assert.ok(frasi.length > 0 && frasi.every((f) => f.length > 0), `${passo} senza frasi`);
+      if (passo === 'CF') assert.match(frasi[0], /^Se R\dC\d fosse \d, allora /);
+      assert.ok((await p.locator('td.aiutinoMotivo, td.aiutinoTolta, td.aiutinoDecisa').count()) > 0);
+      maestro.push(Number(await p.getAttribute('#aiutinoPannello', 'data-ms')));
+      if (process.env.KELVARO_SCHERMATA) await p.screenshot({ path: `${process.env.KELVARO_SCHERMATA}-maestro.png`, fullPage: true });
+    }
+    await chiediAiuto(false);
+  }
+  assert.ok(fine, 'lo schema non finisce');
+  assert.ok(maestro.length > 0, 'nessun passo del livello maestro');
+  // The end is a full grid, not "only a trial": every cell filled in.
+  const vuote = await p.evaluate((n) => {
+    let k = 0;
+    for (let i = 0; i < n * n; i++) if (!document.getElementById(`LL${i}`).textContent.trim()) k++;
+    return k;
+  }, 5);
+  assert.equal(vuote, 0);
+  console.log(`${ESTREMO}: ${maestro.length} aiuti del livello maestro, il piu' lento ${Math.max(...maestro).toFixed(2)} ms nella pagina`);
 });
 
 test('i passi del risolutore mostrano le frasi del risolutore', async () => {
