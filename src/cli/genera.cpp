@@ -30,7 +30,8 @@ constexpr const char* UsoGenera =
     "  --profondita K   profondità analisi (10)\n"
     "  --cartella DIR   cartella degli schemi (la cartella corrente)\n"
     "  --richiede R     solo schemi la cui soluzione richiede: nessuna, sottoinsiemi,\n"
-    "                   swordfish (almeno un passo Swordfish), entrambe\n"
+    "                   swordfish (almeno un passo Swordfish), entrambe, maestro (il livello\n"
+    "                   maestro: con le sole tecniche scelte servirebbe un tentativo)\n"
     "  --difficolta D   solo schemi di difficoltà D: Facile, Medio, Difficile, Esperto;\n"
     "                   senza --tecniche e --celle, quelle adatte alla difficoltà\n"
     "  --avanzamento    scrive l'avanzamento su stderr\n"
@@ -165,10 +166,10 @@ int Genera(const Argomenti& args) {
         } else if (a == "--richiede") {
             const auto q = LeggiRichiesta(v);
             if (!q || *q == Richiesta::Qualsiasi) {
-                std::fprintf(
-                    stderr,
-                    "errore: --richiede vuole nessuna, sottoinsiemi, swordfish o entrambe, non '%s'\n",
-                    v.c_str());
+                std::fprintf(stderr,
+                             "errore: --richiede vuole nessuna, sottoinsiemi, swordfish, entrambe o maestro, "
+                             "non '%s'\n",
+                             v.c_str());
                 return 2;
             }
             r.RICHIEDE = v;

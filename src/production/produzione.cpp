@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <random>
 #include <set>
 #include <tuple>
 
@@ -16,7 +18,9 @@
 #include "model/disco.h"
 #include "model/testo.h"
 #include "production/generazione.h"
+#include "solver/contatore.h"
 #include "solver/livello.h"
+#include "solver/valutazione.h"
 
 namespace kelvaro {
 
@@ -32,6 +36,7 @@ std::optional<Richiesta> LeggiRichiesta(const std::string& testo) {
     if (t == "SOTTOINSIEMI") return Richiesta::Sottoinsiemi;
     if (t == "SWORDFISH") return Richiesta::Swordfish;
     if (t == "ENTRAMBE") return Richiesta::Entrambe;
+    if (t == "MAESTRO") return Richiesta::Maestro;
     return std::nullopt;
 }
 
@@ -45,6 +50,8 @@ std::string NomeRichiesta(Richiesta r) {
             return "swordfish";
         case Richiesta::Entrambe:
             return "entrambe";
+        case Richiesta::Maestro:
+            return "maestro";
         case Richiesta::Qualsiasi:
             break;
     }
@@ -73,6 +80,47 @@ std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n) {
             break;
     }
     return std::nullopt;
+}
+
+bool IndurisciPerMaestro(Schema& s, int tecniche) {
+    const int n = s.Sizesc;
+    // The clues: every sign, then every given, as (sign index) or (-1 - cell index).
+    std::vector<int> indizi;
+    for (int k = 0; k < s.NumVincoli(); ++k) indizi.push_back(k);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (EDato(s.tblSchema[r][c])) indizi.push_back(-1 - ((r - 1) * n + c - 1));
+    // An order of their own, drawn from the schema: the same schema always ends the same way, and
+    // the generator's random sequence is left alone.
+    std::mt19937 caso(static_cast<uint32_t>(std::hash<std::string>{}(TestoFileSchema(s))));
+    std::shuffle(indizi.begin(), indizi.end(), caso);
+    std::vector<bool> tolto(static_cast<size_t>(s.NumVincoli()), false);
+    const std::vector<std::string> vincoli = s.Vincoli;
+    auto ricostruisci = [&] {
+        s.Vincoli.clear();
+        for (size_t k = 0; k < vincoli.size(); ++k)
+            if (!tolto[k]) s.Vincoli.push_back(vincoli[k]);
+        CostruisciSegni(s);
+    };
+    for (int i : indizi) {
+        std::string dato;
+        if (i >= 0) {
+            tolto[static_cast<size_t>(i)] = true;
+            ricostruisci();
+        } else {
+            const int r = (-1 - i) / n + 1, c = (-1 - i) % n + 1;
+            dato = s.tblSchema[r][c];
+            s.tblSchema[r][c] = "0";
+        }
+        if (ContaSoluzioni(s, 2) == 1 && RisoltoSenzaTentativo(s, 7)) continue;
+        if (i >= 0) {
+            tolto[static_cast<size_t>(i)] = false;
+            ricostruisci();
+        } else {
+            s.tblSchema[(-1 - i) / n + 1][(-1 - i) % n + 1] = dato;
+        }
+    }
+    return !RisoltoSenzaTentativo(s, tecniche & 3);
 }
 
 namespace {
@@ -112,6 +160,7 @@ std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n, co
 bool Soddisfa(Richiesta chiesta, int M, int S) {
     switch (chiesta) {
         case Richiesta::Qualsiasi:
+        case Richiesta::Maestro:  // judged apart, after IndurisciPerMaestro
             return true;
         case Richiesta::Swordfish:
             return S > 0;
@@ -135,7 +184,7 @@ std::string ControllaRegola(const Regola& r) {
     const auto richiesta = LeggiRichiesta(r.RICHIEDE);
     if (!richiesta)
         return "RICHIEDE=" + r.RICHIEDE +
-               " non è una richiesta valida (NESSUNA, SOTTOINSIEMI, SWORDFISH, ENTRAMBE)";
+               " non è una richiesta valida (NESSUNA, SOTTOINSIEMI, SWORDFISH, ENTRAMBE, MAESTRO)";
     const bool servonoMultipli = *richiesta == Richiesta::Sottoinsiemi || *richiesta == Richiesta::Entrambe;
     const bool serveSwordfish = *richiesta == Richiesta::Swordfish || *richiesta == Richiesta::Entrambe;
     if (servonoMultipli && r.NASCOSTI != 1)
@@ -252,7 +301,17 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
     Consegna c;
     const ConsegnaInCorso consegna(b, [&](Banco& bb) {
         c.chiamata = true;
-        if (bb.imp.AttivaMultipli != tecnicheRegola) {
+        if (richiesta == Richiesta::Maestro) {
+            if (!IndurisciPerMaestro(bb.schema, tecnicheRegola)) {
+                c.scartato = true;
+                return;
+            }
+            // Named by its grade, as verifica gives it: the rule's techniques now need a trial.
+            const Valutazione v = ValutaSchema(bb.schema, tecnicheRegola);
+            bb.ris.NumMultipli = v.NumMultipli;
+            bb.ris.NumSwordfish = v.NumSwordfish;
+            GeneraNomeAut(bb);
+        } else if (bb.imp.AttivaMultipli != tecnicheRegola) {
             // Generated with fewer techniques (see TecnicheGenerazione): graded and named by the
             // step solver with the rule's own.
             bb.imp.AttivaMultipli = tecnicheRegola;

@@ -14,12 +14,14 @@ namespace kelvaro {
 
 // What the step solver needed for a schema, or what a rule asks every schema to need:
 // Nessuna = neither naked subsets nor Swordfish; Sottoinsiemi = subsets, no Swordfish;
-// Swordfish = at least one Swordfish step; Entrambe = at least one step of each.
-enum class Richiesta { Qualsiasi, Nessuna, Sottoinsiemi, Swordfish, Entrambe };
+// Swordfish = at least one Swordfish step; Entrambe = at least one step of each. Maestro asks for
+// more than the generator's check can see: schemas the master tier finishes without a trial and
+// the rule's techniques alone do not (see IndurisciPerMaestro).
+enum class Richiesta { Qualsiasi, Nessuna, Sottoinsiemi, Swordfish, Entrambe, Maestro };
 
-// "" is Qualsiasi; the four words in any case; nullopt for anything else.
+// "" is Qualsiasi; the five words in any case; nullopt for anything else.
 std::optional<Richiesta> LeggiRichiesta(const std::string& testo);
-// "nessuna", "sottoinsiemi", "swordfish", "entrambe" ("qualsiasi").
+// "nessuna", "sottoinsiemi", "swordfish", "entrambe", "maestro" ("qualsiasi").
 std::string NomeRichiesta(Richiesta r);
 // The techniques a solve needed, from its subset (M) and Swordfish (S) step counts.
 Richiesta TecnicheNecessarie(int M, int S);
@@ -39,6 +41,12 @@ struct AssettoGeneratore {
     int CelleIniziali = 2;
 };
 std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n);
+
+// Takes clues away from a schema the generator made (signs and givens, in an order drawn from the
+// schema itself) while it keeps one solution and the step solver with every technique still
+// finishes it without a trial. True when the result needs the master tier: with the techniques
+// `tecniche` alone (0..3) a trial would be needed. s keeps its solution.
+bool IndurisciPerMaestro(Schema& s, int tecniche);
 
 // One schema made in memory, as the window's "Nuovo" makes it: the schema, its automatic name and
 // its step counts.

@@ -45,6 +45,11 @@ bool RisoltoDaiSingoli(const Schema& s, bool segniDaIntervalli) {
 
 }  // namespace
 
+bool RisoltoSenzaTentativo(const Schema& s, int tecniche) {
+    GiudizioDifficolta g;
+    return RisoltoSenzaProve(s, tecniche, (tecniche & 4) ? 3 : 0, g);
+}
+
 const char* NomeDifficolta(Difficolta d) {
     switch (d) {
         case Difficolta::Facile:

@@ -22,6 +22,9 @@ const char* NomeDifficolta(Difficolta d);
 // cannot tell which kind of sign reading it needed), a trial as Diabolico.
 Difficolta DifficoltaDelCodice(const std::string& codice);
 Difficolta DifficoltaSchema(const Schema& s);
+// Whether the step solver finishes s without a trial with the techniques `tecniche` (0..7, +4 the
+// whole master tier).
+bool RisoltoSenzaTentativo(const Schema& s, int tecniche);
 
 // The name and what the solve that earned it used, as players are told: steps of subsets,
 // Swordfish and the master tier (Risolutore::NumMaestro), all taken before any trial. Facile and

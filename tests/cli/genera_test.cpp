@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "model/testo.h"
 #include "supporto/supporto.h"
 
 namespace kelvaro {
@@ -153,6 +154,37 @@ TEST(CliGenera, RichiedeConsegnaSoloLaDifficoltaChiesta) {
             EXPECT_TRUE(c.va(m, s)) << c.richiesta << " " << e.path() << " M=" << m << " S=" << s;
         }
         EXPECT_EQ(file, 6) << c.richiesta;
+    }
+}
+
+// Schemas that need the master tier: the design's techniques alone make a trial, every technique
+// does not; each still has one solution, the CHECK of its solution, the name Esperto and, in its
+// file name, the level verifica gives it.
+TEST(CliGenera, RichiedeMaestroSoloSchemiCheLoRichiedono) {
+    for (const std::string dimensione : {"5", "7"}) {
+        SCOPED_TRACE(dimensione);
+        test::CartellaTemporanea tmp;
+        const std::string dir = tmp / "lotto";
+        const Uscita u = Cli("genera --dimensione " + dimensione +
+                             " --numero 3 --richiede maestro --senza-riepilogo --cartella " + dir);
+        EXPECT_EQ(u.stato, 0) << u.testo;
+        int file = 0;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            ++file;
+            const std::string f = e.path().string();
+            const Uscita v = Cli("verifica " + f);
+            for (const char* riga : {"\ncheck: ok\n", "\ndifficolta: Esperto\n", "\nsoluzioni: 1\n"})
+                EXPECT_NE(v.testo.find(riga), std::string::npos) << f << "\n" << v.testo;
+            const size_t l = v.testo.find("\nlivello: ");
+            ASSERT_NE(l, std::string::npos);
+            const long livello = std::stol(v.testo.substr(l + 10));
+            EXPECT_EQ(e.path().filename().string().rfind(dimensione + "_" + Formatta0(livello, 4) + "_", 0),
+                      0u)
+                << f;
+            EXPECT_NE(Cli("risolvi --tecniche 3 " + f).testo.find("\nProvo"), std::string::npos) << f;
+            EXPECT_EQ(Cli("risolvi --tecniche 7 " + f).testo.find("\nProvo"), std::string::npos) << f;
+        }
+        EXPECT_EQ(file, 3);
     }
 }
 
