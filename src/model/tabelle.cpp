@@ -9,11 +9,6 @@ void InizializzaTab(Tabella& tbl, int n) {
         for (int c = 1; c <= n; ++c) tbl[r][c] = tutte;
 }
 
-void AzzeraTabella(Tabella& tbl, int n) {
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) tbl[r][c] = "0";
-}
-
 int ContaCelleProblema(const Schema& s) {
     int k = 0;
     for (int r = 1; r <= s.Sizesc; ++r)

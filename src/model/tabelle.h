@@ -54,8 +54,6 @@ struct Schema {
 
 // Every cell 1..n x 1..n becomes "12..n".
 void InizializzaTab(Tabella& tbl, int n);
-// Every cell 1..n x 1..n becomes "0".
-void AzzeraTabella(Tabella& tbl, int n);
 // A cell of tblSchema holds a given: one digit 1..9. "0" is empty, and so is the "" a short
 // SCHEMA line leaves.
 inline bool EDato(const std::string& cella) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "supporto/nomi_casi.h"
+#include "supporto/supporto.h"
 
 namespace kelvaro {
 namespace {
@@ -19,10 +20,10 @@ TEST(Tabelle, InizializzaTabRiempieSoloLeCelleUsate) {
     EXPECT_EQ(t[9][9], "123456789");
 }
 
-TEST(Tabelle, AzzeraEContaCelle) {
+TEST(Tabelle, ContaCelleDate) {
     Schema s;
     s.Sizesc = 4;
-    AzzeraTabella(s.tblSchema, 4);
+    test::SvuotaDati(s.tblSchema, 4);
     EXPECT_EQ(ContaCelleProblema(s), 0);
     s.tblSchema[2][1] = "3";
     s.tblSchema[4][3] = "2";

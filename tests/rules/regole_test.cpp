@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "supporto/supporto.h"
+
 namespace kelvaro {
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 Schema Quattro() {
     Schema s;
     s.Sizesc = 4;
-    AzzeraTabella(s.tblSchema, 4);
+    test::SvuotaDati(s.tblSchema, 4);
     s.Vincoli = {"1112", "3323"};
     CostruisciSegni(s);
     s.Caricato = true;

@@ -11,9 +11,14 @@
 
 namespace kelvaro::test {
 
+void SvuotaDati(Tabella& tbl, int n) {
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) tbl[r][c] = "0";
+}
+
 void MostraSchemaPiccolo(Banco& b) {
     b.schema.Sizesc = 5;
-    AzzeraTabella(b.schema.tblSchema, 5);
+    SvuotaDati(b.schema.tblSchema, 5);
     b.schema.tblSchema[1][1] = "2";
     b.schema.tblSchema[3][4] = "5";
     b.schema.Vincoli = {"1213"};

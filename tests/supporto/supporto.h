@@ -19,6 +19,9 @@ struct EsitoCli {
 };
 EsitoCli EseguiCli(const std::string& argomenti);
 
+// Every cell 1..n x 1..n of a givens table becomes "0" (empty).
+void SvuotaDati(Tabella& tbl, int n);
+
 // The small schema of the play tests, loaded and shown on b's grid: 5 x 5, givens R1C1 = 2 and
 // R3C4 = 5, one sign R1C2 > R1C3.
 void MostraSchemaPiccolo(Banco& b);
