@@ -20,7 +20,9 @@ int Aiuto(const Argomenti& args) {
     std::string percorso;
     std::string griglia;
     bool conGriglia = false;
-    int tecniche = 3;
+    // Every technique by default, as the window and the pages ask: "only a trial" only when no
+    // step of the master tier applies either.
+    int tecniche = 7;
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (a == "--griglia") {
