@@ -1,6 +1,7 @@
 #include "files/caricamento.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "display/visualizza.h"
 #include "model/disco.h"
@@ -118,6 +119,12 @@ std::optional<SchemaLetto> LeggiSchemaRighe(const std::vector<std::string>& righ
             if (!valido) {
                 perche = pezzo.empty() ? "vincolo vuoto tra le barre"
                                        : "vincolo " + Citazione(pezzo) + " non valido";
+                return std::nullopt;
+            }
+            // A sign sits between two cells side by side; one between distant cells would be drawn
+            // and solved as a sign on another pair, giving a different puzzle.
+            if (std::abs(pezzo[0] - pezzo[2]) + std::abs(pezzo[1] - pezzo[3]) != 1) {
+                perche = "vincolo " + Citazione(pezzo) + " tra celle non vicine";
                 return std::nullopt;
             }
             s.Vincoli.push_back(pezzo);
