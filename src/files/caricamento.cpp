@@ -145,7 +145,7 @@ std::optional<SchemaLetto> LeggiSchemaFile(const std::string& percorso, std::str
         motivo = f.Motivo;
         return std::nullopt;
     }
-    return LeggiSchemaRighe(DividiRigheOgniFine(*f.Dati), &motivo);
+    return LeggiSchemaRighe(DividiRigheOgniFine(SenzaBom(*f.Dati)), &motivo);
 }
 
 std::optional<SchemaLetto> LeggiSchemaFile(const std::string& percorso) {

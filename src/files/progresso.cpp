@@ -135,7 +135,7 @@ bool RipristinaProgresso(Banco& b, const std::string& fileSchema) {
             b.finestre().Stato("Partita salvata non ripresa: " + percorso + " (" + f.Motivo + ")");
         return false;
     }
-    if (!ApplicaProgresso(b, DividiRighe(*f.Dati))) return false;
+    if (!ApplicaProgresso(b, DividiRighe(SenzaBom(*f.Dati)))) return false;
     b.modifica.NonSalvata = false;
     return true;
 }

@@ -115,6 +115,10 @@ std::string Formatta0(long v, int cifre) {
     return v < 0 ? "-" + s : s;
 }
 
+std::string SenzaBom(const std::string& testo) {
+    return testo.compare(0, 3, "\xEF\xBB\xBF") == 0 ? testo.substr(3) : testo;
+}
+
 std::vector<std::string> DividiRighe(const std::string& testo) {
     std::vector<std::string> righe;
     size_t pos = 0;
@@ -133,7 +137,7 @@ std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) 
     // Through the bounded reader: a FIFO or a device never blocks, a huge file is refused.
     const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
     if (!letto.Dati) return std::nullopt;
-    return DividiRighe(*letto.Dati);
+    return DividiRighe(SenzaBom(*letto.Dati));
 }
 
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto) {

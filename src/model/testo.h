@@ -21,9 +21,13 @@ long ArrotondaPari(double v);
 // Whole number zero-padded to at least `cifre` digits ("00" pattern).
 std::string Formatta0(long v, int cifre);
 
+// The text without the UTF-8 byte order mark some editors put at the start of a file (it would
+// otherwise become part of the first line and hide its key or tag).
+std::string SenzaBom(const std::string& testo);
 // Lines of a text: a line ends at LF, a CR before it is dropped; no trailing empty line.
 std::vector<std::string> DividiRighe(const std::string& testo);
-// Lines of a file read as bytes: a line ends at LF, a CR before it is dropped.
+// Lines of a file read as bytes, a byte order mark skipped: a line ends at LF, a CR before it is
+// dropped.
 // std::nullopt when the file cannot be opened or read, is not a regular file, or is larger than
 // a template may be (LimiteModello).
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);

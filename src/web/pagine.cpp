@@ -84,7 +84,7 @@ std::optional<std::vector<std::string>> LeggiModello(const std::string& percorso
         errore = letto.Inesistente ? "Modello non trovato" : "Modello non leggibile: " + letto.Motivo;
         return std::nullopt;
     }
-    return DividiRighe(*letto.Dati);
+    return DividiRighe(SenzaBom(*letto.Dati));
 }
 
 bool ModelloHaSchema(const std::vector<std::string>& righe) {

@@ -197,6 +197,27 @@ TEST(Caricamento, PiuDi255VincoliRifiutati) {
             .has_value());
 }
 
+// Saved by an editor that starts UTF-8 files with a byte order mark: the file loads as without it.
+TEST(Caricamento, MarcaUtf8AllInizioIgnorata) {
+    CartellaTemporanea dir;
+    for (const std::string& testo :
+         {"\xEF\xBB\xBF" + Esempio4, std::string("\xEF\xBB\xBF") + "  <CHECK>662364</CHECK>\n" + Esempio4}) {
+        ScriviFile(dir / "a.txt", testo);
+        std::string motivo;
+        auto letto = LeggiSchemaFile(dir / "a.txt", motivo);
+        ASSERT_TRUE(letto.has_value()) << motivo;
+        EXPECT_EQ(letto->schema.NumVincoli(), 2);
+        EXPECT_EQ(letto->CheckLetto, testo[3] == ' ' ? "K>6623" : "662364");
+    }
+    ScriviFile(dir / "b.txt",
+               "\xEF\xBB\xBF"
+               "<F SIZE='2'><SCHEMA>1000</SCHEMA><SOLUTION>1221</SOLUTION>"
+               "<CONSTRAINT></CONSTRAINT>\n<CHECK>123456</CHECK>");
+    auto piccolo = LeggiSchemaFile(dir / "b.txt");
+    ASSERT_TRUE(piccolo.has_value());
+    EXPECT_EQ(piccolo->schema.Sizesc, 2);
+}
+
 TEST(Caricamento, FileBuonoDiventaCorrenteEMostrato) {
     CartellaTemporanea dir;
     ScriviFile(dir / "a.txt", Esempio4);

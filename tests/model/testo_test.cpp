@@ -34,6 +34,22 @@ TEST(Arrotonda, MetaVersoIlPari) {
     EXPECT_EQ(ArrotondaPari(2.6), 3);
 }
 
+TEST(Testo, SenzaBomSoloAllInizio) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        std::string testo, atteso;
+    } casi[] = {
+        {bom + "FILESCHEMA=a.html\r\n", "FILESCHEMA=a.html\r\n"},
+        {bom, ""},
+        {"", ""},
+        {"\xEF\xBB", "\xEF\xBB"},                      // a mark cut short stays
+        {"a" + bom, "a" + bom},                        // only at the start
+        {bom + bom + "x", bom + "x"},                  // one mark, once
+        {"\xC3\xA8 accentato", "\xC3\xA8 accentato"},  // other UTF-8 passes through
+    };
+    for (const auto& c : casi) EXPECT_EQ(SenzaBom(c.testo), c.atteso);
+}
+
 TEST(Testo, SostituisciNonRilegge) {
     EXPECT_EQ(Sostituisci("aaa", "a", "aa"), "aaaaaa");
     EXPECT_EQ(Sostituisci("COSTRAINT>x</COSTRAINT", "COSTRAINT", "CONSTRAINT"), "CONSTRAINT>x</CONSTRAINT");

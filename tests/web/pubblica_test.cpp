@@ -9,6 +9,7 @@
 #include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
+#include "web/pagine.h"
 #include "web/stringi.h"
 
 namespace kelvaro {
@@ -34,6 +35,18 @@ INSTANTIATE_TEST_SUITE_P(Livelli, IdSchemaCasi,
                                          CasoId{10, 300, "D_090101_10"}, CasoId{12, 311, "D_090101_12"},
                                          CasoId{60, 210, "M_090101_60"}),
                          test::NomeDa([](const CasoId& c) { return std::string(c.atteso); }));
+
+// A template saved with a UTF-8 byte order mark: its first line is read as written.
+TEST(Modello, MarcaUtf8AllInizioIgnorata) {
+    test::CartellaTemporanea dir;
+    test::ScriviFile(dir / "pagina.html", "\xEF\xBB\xBF|SCHEMA|\r\n<p>fine</p>\r\n");
+    std::string errore;
+    const auto righe = LeggiModello(dir / "pagina.html", errore);
+    ASSERT_TRUE(righe.has_value()) << errore;
+    ASSERT_EQ(righe->size(), 2u);
+    EXPECT_EQ((*righe)[0], "|SCHEMA|");
+    EXPECT_TRUE(ModelloHaSchema(*righe));
+}
 
 TEST(NomePagina, EstensioneDelModello) {
     EXPECT_EQ(NomePaginaSchema("3_Prova_Medio.txt", ".html"), "Futoshiki_3_Prova_Medio.html");
