@@ -3,6 +3,7 @@
 // templates that are pages of template/.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -481,6 +482,35 @@ TEST_F(SitoProva, PaginaPrincipaleLinkVersoLePaginePubblicate) {
     for (const std::string& l : {link[0], link[2], link[3]})
         EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsite" / l)) << l;
     EXPECT_EQ(principale.find("<img"), std::string::npos);
+}
+
+// The id of a process that has ended.
+long PidFinito() {
+    const pid_t p = ::fork();
+    if (p == 0) ::_exit(0);
+    ::waitpid(p, nullptr, 0);
+    return p;
+}
+
+// A publishing run killed while writing left temporaries in both output folders: the next run
+// clears those of dead runs and leaves those of a run still going.
+TEST_F(SitoProva, TemporaneiDiRunUccisiTolti) {
+    Schema("web/schemi/a_facile.txt", "a_facile.txt");
+    // Process 1 always runs; this test's own id would name the temporaries it writes itself.
+    const std::string morto = std::to_string(PidFinito()), vivo = "1";
+    const fs::path prove = dir.percorso() / "perwebsiteprove", principale = dir.percorso() / "perwebsite";
+    const std::vector<fs::path> via = {prove / ("Futoshiki_a_facile.html.kelvaro-" + morto + ".tmp"),
+                                       prove / ("futoshiki_090101.html.kelvaro-" + morto + ".tmp"),
+                                       principale / ("Futoshiki.html.kelvaro-" + morto + ".tmp")};
+    const std::vector<fs::path> restano = {prove / ("Futoshiki_b.html.kelvaro-" + vivo + ".tmp"),
+                                           principale / ("Futoshiki.html.kelvaro-" + vivo + ".tmp"),
+                                           prove / "appunti.txt"};
+    for (const auto& p : via) test::ScriviFile(p, "<html");
+    for (const auto& p : restano) test::ScriviFile(p, "<html");
+    ASSERT_TRUE(GeneraSingolaPaginaSchema(b).Riuscita);
+    ASSERT_TRUE(GeneraPaginaFutoshiki(b, nullptr));
+    for (const auto& p : via) EXPECT_FALSE(fs::exists(p)) << p;
+    for (const auto& p : restano) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
 }  // namespace
