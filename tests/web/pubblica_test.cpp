@@ -52,6 +52,8 @@ TEST(NomePagina, EstensioneDelModello) {
     EXPECT_EQ(NomePaginaSchema("3_Prova_Medio.txt", ".html"), "Futoshiki_3_Prova_Medio.html");
     EXPECT_EQ(NomePaginaSchema("GRANDE.TXT", ".html"), "Futoshiki_GRANDE.html");
     EXPECT_EQ(NomePaginaSchema("misto.Txt", ".htm"), "Futoshiki_misto.htm");
+    EXPECT_EQ(NomePaginaSchema("5_Prova_Facile.xml", ".html"), "Futoshiki_5_Prova_Facile.html");
+    EXPECT_EQ(NomePaginaSchema("GRANDE.XML", ".htm"), "Futoshiki_GRANDE.htm");
     EXPECT_EQ(EstensioneModello("schema.tpl.html"), ".tpl.html");
     EXPECT_EQ(EstensioneModello("schema"), "");
 }
@@ -136,12 +138,16 @@ TEST(ElencoSchemi, TuttiOrdinatiAncheOltreCinquanta) {
     test::ScriviFile(dir / "GRANDE.TXT", "");
     test::ScriviFile(dir / "altro.xml", "");
     test::ScriviFile(dir / "txt", "");
+    test::ScriviFile(dir / "xml", "");
+    test::ScriviFile(dir / "note.md", "");
     std::filesystem::create_directory(dir / "cartella.txt");
+    std::filesystem::create_directory(dir / "cartella.xml");
     const auto nomi = ElencoSchemiSito(dir.percorso().string());
-    ASSERT_EQ(nomi.size(), 61u);
+    ASSERT_EQ(nomi.size(), 62u);
     EXPECT_EQ(nomi[0], "GRANDE.TXT");
-    EXPECT_EQ(nomi[1], "s01.txt");
-    EXPECT_EQ(nomi[60], "s60.txt");
+    EXPECT_EQ(nomi[1], "altro.xml");  // the same format as .txt
+    EXPECT_EQ(nomi[2], "s01.txt");
+    EXPECT_EQ(nomi[61], "s60.txt");
 }
 
 TEST(CaricaLista, TipoEstensioneESelezione) {

@@ -513,5 +513,24 @@ TEST_F(SitoProva, TemporaneiDiRunUccisiTolti) {
     for (const auto& p : restano) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
+// ".xml" files hold the same format as ".txt" ones: published alike, each with its own page.
+TEST_F(SitoProva, SchemiXmlPubblicatiComeITxt) {
+    Schema("web/schemi/a_facile.txt", "a_facile.txt");
+    Schema("web/schemi/a_facile.txt", "b_xml.xml");
+    Schema("web/schemi/a_facile.txt", "C_MAIUSCOLO.XML");
+    Schema("web/schemi/a_facile.txt", "a_facile.xml");  // same name as a .txt: a page of its own
+    const EsitoPubblicazione e = GeneraSingolaPaginaSchema(b);
+    EXPECT_TRUE(e.Riuscita);
+    EXPECT_EQ(e.Pagine, 4);
+    EXPECT_EQ(e.Scartati, 0);
+    const auto link = LinkIndice();
+    ASSERT_EQ(link.size(), 4u);
+    EXPECT_EQ(std::set<std::string>(link.begin(), link.end()).size(), 4u);
+    for (const std::string& l : link) EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove" / l)) << l;
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_b_xml.html"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_C_MAIUSCOLO.html"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_a_facile.html"));
+}
+
 }  // namespace
 }  // namespace kelvaro
