@@ -21,6 +21,11 @@ long ArrotondaPari(double v);
 // Whole number zero-padded to at least `cifre` digits ("00" pattern).
 std::string Formatta0(long v, int cifre);
 
+// A text (a file name, say) made safe to print on a terminal line: control bytes, DEL and the C1
+// controls are shown as \xNN, so a name cannot start a new line or send escape sequences, and the
+// bidirectional embedding and isolate marks (U+202A..U+202E, U+2066..U+2069) are dropped, so it
+// cannot show its characters in another order. Everything else passes through.
+std::string TestoStampabile(const std::string& testo);
 // The text without the UTF-8 byte order mark some editors put at the start of a file (it would
 // otherwise become part of the first line and hide its key or tag).
 std::string SenzaBom(const std::string& testo);

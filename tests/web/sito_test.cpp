@@ -532,5 +532,26 @@ TEST_F(SitoProva, SchemiXmlPubblicatiComeITxt) {
     EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_a_facile.html"));
 }
 
+// A file name may hold a newline, escape sequences or bidirectional marks: what pubblica prints
+// about it stays one plain line per message, with the name's bytes shown, never obeyed.
+TEST_F(SitoProva, NomiConControlliStampatiSuUnaRiga) {
+    Schema("web/schemi/a_facile.txt", "a\nscartati: 0.txt");
+    Schema("web/schemi/d_rotto.txt", "rotto\x1b[2J\xE2\x80\xAEtxt.txt");
+    const auto cli = test::EseguiCli("pubblica --cartella '" + b.CartellaProgramma + "' 2>&1");
+    EXPECT_EQ(cli.stato, 1);
+    std::vector<std::string> righe;
+    for (const std::string& r : Dividi(cli.uscita, '\n'))
+        if (!r.empty()) righe.push_back(r);
+    size_t scartati = 0;
+    for (const std::string& r : righe) {
+        if (r.rfind("scartati: ", 0) == 0) ++scartati;
+        EXPECT_EQ(r.find('\x1b'), std::string::npos) << r;
+        EXPECT_EQ(r.find("\xE2\x80\xAE"), std::string::npos) << r;
+    }
+    EXPECT_EQ(scartati, 1u) << cli.uscita;  // only the publisher's own line
+    EXPECT_NE(cli.uscita.find("a\\x0Ascartati: 0.txt"), std::string::npos) << cli.uscita;
+    EXPECT_NE(cli.uscita.find("rotto\\x1B[2Jtxt.txt"), std::string::npos) << cli.uscita;
+}
+
 }  // namespace
 }  // namespace kelvaro
