@@ -33,7 +33,7 @@ std::optional<std::vector<std::string>> RigheIni(const std::string& percorso) {
             std::fprintf(stderr, "%s: file non letto: %s\n", percorso.c_str(), f.Motivo.c_str());
         return std::nullopt;
     }
-    return DividiRighe(*f.Dati);
+    return DividiRighe(SenzaBom(*f.Dati));
 }
 
 }  // namespace

@@ -64,6 +64,19 @@ int Aiuto(const Argomenti& args) {
             std::fprintf(stderr, "errore: --griglia vuole %d cifre, non %zu\n", n * n, griglia.size());
             return 2;
         }
+        // A letter or a digit past N is no position at all: refused like a wrong length.
+        for (size_t k = 0; k < griglia.size(); ++k) {
+            const unsigned char ch = static_cast<unsigned char>(griglia[k]);
+            if (ch >= '0' && ch <= '0' + n) continue;
+            char mostrato[8];
+            if (ch > 0x20 && ch < 0x7f)
+                std::snprintf(mostrato, sizeof mostrato, "%c", ch);
+            else
+                std::snprintf(mostrato, sizeof mostrato, "\\x%02X", ch);
+            std::fprintf(stderr, "errore: --griglia vuole cifre da 0 a %d, non '%s' (posizione %zu)\n", n,
+                         mostrato, k + 1);
+            return 2;
+        }
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= n; ++c) voci[r][c] = std::string(1, griglia[(r - 1) * n + c - 1]);
     }

@@ -9,6 +9,7 @@
 #ifdef KELVARO_LIBRETTO
 #include <QGuiApplication>
 
+#include "model/testo.h"
 #include "ui/libretto.h"
 #endif
 
@@ -75,9 +76,10 @@ int Libretto(const Argomenti& args) {
     const ui::EsitoLibretto e =
         ui::CreaLibretto(QString::fromStdString(posizionali[0]), QString::fromStdString(posizionali[1]), o);
     for (const QString& s : e.Scartati)
-        std::fprintf(stderr, "%s: %s, saltato\n", qPrintable(s), "File inesistente o dati errati");
+        std::fprintf(stderr, "%s: %s, saltato\n", TestoStampabile(s.toStdString()).c_str(),
+                     "File inesistente o dati errati");
     if (!e.Errore.isEmpty()) {
-        std::fprintf(stderr, "errore: %s\n", qPrintable(e.Errore));
+        std::fprintf(stderr, "errore: %s\n", TestoStampabile(e.Errore.toStdString()).c_str());
         return 1;
     }
     std::printf("libretto: %d schemi, %d pagine in %s\n", e.Schemi, e.Pagine, posizionali[1].c_str());

@@ -46,7 +46,7 @@ bool PreparaBanco(const Opzioni& o, Banco& b) {
     while (cartella.size() > 1 && cartella.back() == '/') cartella.pop_back();
     std::error_code ec;
     if (!std::filesystem::is_directory(cartella, ec)) {
-        std::fprintf(stderr, "Cartella del programma non trovata: %s\n", cartella.c_str());
+        std::fprintf(stderr, "Cartella del programma non trovata: %s\n", TestoStampabile(cartella).c_str());
         return false;
     }
     b.CartellaProgramma = cartella;
@@ -65,7 +65,8 @@ int Pubblica(const Argomenti& args) {
     Banco b;
     if (!PreparaBanco(o, b)) return 1;
     if (!EsisteFile(PercorsoIni(b))) {
-        std::fprintf(stderr, "File di configurazione non trovato: %s\n", PercorsoIni(b).c_str());
+        std::fprintf(stderr, "File di configurazione non trovato: %s\n",
+                     TestoStampabile(PercorsoIni(b)).c_str());
         return 1;
     }
     LeggiFileIni(b);
@@ -73,18 +74,18 @@ int Pubblica(const Argomenti& args) {
     bool tuttoBene = true;
     if (o.stringi) {
         if (!Stringi_Click(b)) return 1;
-        std::printf("script: %s%s\n", CartellaSitoProva(b).c_str(), FileScript);
+        std::printf("script: %s%s\n", TestoStampabile(CartellaSitoProva(b)).c_str(), FileScript);
     }
     const EsitoPubblicazione esito = GeneraSingolaPaginaSchema(b);
     if (!esito.Riuscita) return 1;
     std::printf("pagine: %d\n", esito.Pagine);
     std::printf("scartati: %d\n", esito.Scartati);
-    std::printf("indice: %s\n", esito.Indice.c_str());
+    std::printf("indice: %s\n", TestoStampabile(esito.Indice).c_str());
     if (esito.Scartati > 0) tuttoBene = false;
     if (o.principale) {
         std::string scritto;
         if (GeneraPaginaFutoshiki(b, &scritto))
-            std::printf("pagina principale: %s\n", scritto.c_str());
+            std::printf("pagina principale: %s\n", TestoStampabile(scritto).c_str());
         else
             tuttoBene = false;
     }
@@ -101,7 +102,7 @@ int CompattaScript(const Argomenti& args) {
     Banco b;
     if (!PreparaBanco(o, b)) return 1;
     if (!Stringi_Click(b)) return 1;
-    std::printf("script: %s%s\n", CartellaSitoProva(b).c_str(), FileScript);
+    std::printf("script: %s%s\n", TestoStampabile(CartellaSitoProva(b)).c_str(), FileScript);
     return 0;
 }
 

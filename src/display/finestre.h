@@ -40,6 +40,9 @@ public:
     virtual void AggiornaGriglia() = 0;
     // Unattended progress line (batch production captions); ignored by windows that show it.
     virtual void Avanzamento(const std::string& testo) { (void)testo; }
+    // A short note for the main window's status bar (something done differently than asked,
+    // not worth a message box); windows without a status bar ignore it.
+    virtual void Stato(const std::string& testo) { (void)testo; }
 };
 
 // For kelvaro-cli and the unattended modes without a display: messages go to stderr,

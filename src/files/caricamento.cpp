@@ -1,6 +1,7 @@
 #include "files/caricamento.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "display/visualizza.h"
 #include "model/disco.h"
@@ -120,6 +121,12 @@ std::optional<SchemaLetto> LeggiSchemaRighe(const std::vector<std::string>& righ
                                        : "vincolo " + Citazione(pezzo) + " non valido";
                 return std::nullopt;
             }
+            // A sign sits between two cells side by side; one between distant cells would be drawn
+            // and solved as a sign on another pair, giving a different puzzle.
+            if (std::abs(pezzo[0] - pezzo[2]) + std::abs(pezzo[1] - pezzo[3]) != 1) {
+                perche = "vincolo " + Citazione(pezzo) + " tra celle non vicine";
+                return std::nullopt;
+            }
             s.Vincoli.push_back(pezzo);
             if (s.NumVincoli() > 255) {
                 perche = "più di 255 vincoli";
@@ -138,7 +145,7 @@ std::optional<SchemaLetto> LeggiSchemaFile(const std::string& percorso, std::str
         motivo = f.Motivo;
         return std::nullopt;
     }
-    return LeggiSchemaRighe(DividiRigheOgniFine(*f.Dati), &motivo);
+    return LeggiSchemaRighe(DividiRigheOgniFine(SenzaBom(*f.Dati)), &motivo);
 }
 
 std::optional<SchemaLetto> LeggiSchemaFile(const std::string& percorso) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "display/gioco.h"
+#include "model/disco.h"
 #include "model/testo.h"
 
 namespace kelvaro {
@@ -126,8 +127,15 @@ bool SalvaProgresso(Banco& b, const std::string& fileSchema) {
 
 bool RipristinaProgresso(Banco& b, const std::string& fileSchema) {
     if (fileSchema.empty()) return false;
-    const auto righe = LeggiRighe(PercorsoProgresso(fileSchema));
-    if (!righe || !ApplicaProgresso(b, *righe)) return false;
+    const std::string percorso = PercorsoProgresso(fileSchema);
+    const FileLetto f = LeggiFilePiccolo(percorso, LimiteSchema);
+    if (!f.Dati) {
+        // No saved game is the usual case; one that is there but cannot be read is said.
+        if (!f.Inesistente)
+            b.finestre().Stato("Partita salvata non ripresa: " + percorso + " (" + f.Motivo + ")");
+        return false;
+    }
+    if (!ApplicaProgresso(b, DividiRighe(SenzaBom(*f.Dati)))) return false;
     b.modifica.NonSalvata = false;
     return true;
 }

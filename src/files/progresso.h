@@ -28,6 +28,8 @@ bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe);
 // On failure says so, naming the file, and returns false.
 bool SalvaProgresso(Banco& b, const std::string& fileSchema);
 // Restores the progress kept beside fileSchema, if any and if it matches. True when restored.
+// A progress file that is there but cannot be read (a FIFO, a device, a folder, too big, not
+// readable) is left alone, and the status bar says why, naming it.
 bool RipristinaProgresso(Banco& b, const std::string& fileSchema);
 
 // Before hand work is thrown away (open, close, "Risolvi", "Mostra"): asks whether to save it.

@@ -115,6 +115,39 @@ std::string Formatta0(long v, int cifre) {
     return v < 0 ? "-" + s : s;
 }
 
+std::string TestoStampabile(const std::string& testo) {
+    std::string out;
+    out.reserve(testo.size());
+    auto esadecimale = [&out](unsigned char ch) {
+        static const char cifre[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += cifre[ch >> 4];
+        out += cifre[ch & 15];
+    };
+    for (size_t k = 0; k < testo.size(); ++k) {
+        const unsigned char ch = static_cast<unsigned char>(testo[k]);
+        const unsigned char b1 = k + 1 < testo.size() ? static_cast<unsigned char>(testo[k + 1]) : 0;
+        const unsigned char b2 = k + 2 < testo.size() ? static_cast<unsigned char>(testo[k + 2]) : 0;
+        if (ch < 0x20 || ch == 0x7F) {
+            esadecimale(ch);
+        } else if (ch == 0xC2 && b1 >= 0x80 && b1 <= 0x9F) {  // U+0080..U+009F
+            esadecimale(ch);
+            esadecimale(b1);
+            ++k;
+        } else if (ch == 0xE2 &&
+                   ((b1 == 0x80 && b2 >= 0xAA && b2 <= 0xAE) || (b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9))) {
+            k += 2;
+        } else {
+            out += static_cast<char>(ch);
+        }
+    }
+    return out;
+}
+
+std::string SenzaBom(const std::string& testo) {
+    return testo.compare(0, 3, "\xEF\xBB\xBF") == 0 ? testo.substr(3) : testo;
+}
+
 std::vector<std::string> DividiRighe(const std::string& testo) {
     std::vector<std::string> righe;
     size_t pos = 0;
@@ -133,7 +166,7 @@ std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) 
     // Through the bounded reader: a FIFO or a device never blocks, a huge file is refused.
     const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
     if (!letto.Dati) return std::nullopt;
-    return DividiRighe(*letto.Dati);
+    return DividiRighe(SenzaBom(*letto.Dati));
 }
 
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto) {

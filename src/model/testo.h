@@ -21,9 +21,18 @@ long ArrotondaPari(double v);
 // Whole number zero-padded to at least `cifre` digits ("00" pattern).
 std::string Formatta0(long v, int cifre);
 
+// A text (a file name, say) made safe to print on a terminal line: control bytes, DEL and the C1
+// controls are shown as \xNN, so a name cannot start a new line or send escape sequences, and the
+// bidirectional embedding and isolate marks (U+202A..U+202E, U+2066..U+2069) are dropped, so it
+// cannot show its characters in another order. Everything else passes through.
+std::string TestoStampabile(const std::string& testo);
+// The text without the UTF-8 byte order mark some editors put at the start of a file (it would
+// otherwise become part of the first line and hide its key or tag).
+std::string SenzaBom(const std::string& testo);
 // Lines of a text: a line ends at LF, a CR before it is dropped; no trailing empty line.
 std::vector<std::string> DividiRighe(const std::string& testo);
-// Lines of a file read as bytes: a line ends at LF, a CR before it is dropped.
+// Lines of a file read as bytes, a byte order mark skipped: a line ends at LF, a CR before it is
+// dropped.
 // std::nullopt when the file cannot be opened or read, is not a regular file, or is larger than
 // a template may be (LimiteModello).
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);

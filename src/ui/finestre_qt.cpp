@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "display/soluzione_banco.h"
 #include "model/casuale.h"
@@ -149,6 +150,10 @@ void FinestreQt::SpostaPrincipale(int left) {
 
 void FinestreQt::AggiornaGriglia() {
     form_.AggiornaGriglia();
+}
+
+void FinestreQt::Stato(const std::string& testo) {
+    form_.statusBar()->showMessage(Q(testo), 15000);
 }
 
 }  // namespace kelvaro::ui

@@ -30,6 +30,7 @@ public:
     int LeftPrincipale() override;
     void SpostaPrincipale(int left) override;
     void AggiornaGriglia() override;
+    void Stato(const std::string& testo) override;
 
     // "File Futoshiki" on both extensions, in either letter case (automatic names end in ".TXT").
     static QString FiltroFile();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <filesystem>
 #include <memory>
 
 #include "banco.h"
@@ -87,6 +88,15 @@ EsitoLibretto CreaLibretto(const QString& cartella, const QString& filePdf, cons
     EsitoLibretto e;
     if (o.PerPagina != 1 && o.PerPagina != 2 && o.PerPagina != 4 && o.PerPagina != 6) {
         e.Errore = QStringLiteral("Schemi per pagina: 1, 2, 4 o 6, non %1").arg(o.PerPagina);
+        return e;
+    }
+    // The booklet replaces a PDF, never a FIFO, a device or a folder that happens to bear the name
+    // (a symbolic link counts as what it points to).
+    std::error_code ec;
+    const auto stato = std::filesystem::status(QFile::encodeName(filePdf).toStdString(), ec);
+    if (std::filesystem::exists(stato) && !std::filesystem::is_regular_file(stato)) {
+        e.Errore = QStringLiteral("%1 esiste e non è un file normale: il libretto non lo sostituisce")
+                       .arg(QDir::toNativeSeparators(filePdf));
         return e;
     }
     const QDir dir(cartella);

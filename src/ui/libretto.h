@@ -25,7 +25,8 @@ struct EsitoLibretto {
 };
 
 // Reads the ".txt" and ".xml" schema files of `cartella` in name order and writes the booklet
-// to `filePdf` (through a temporary file: a failed run leaves no half-written PDF).
+// to `filePdf` (through a temporary file: a failed run leaves no half-written PDF). A `filePdf`
+// that exists and is not a regular file (a FIFO, a device, a folder) is refused, untouched.
 EsitoLibretto CreaLibretto(const QString& cartella, const QString& filePdf, const OpzioniLibretto& o);
 
 }  // namespace kelvaro::ui

@@ -32,7 +32,9 @@ bool FinisceCon(const std::string& s, const std::string& coda) {
 }  // namespace
 
 std::string RadiceSchema(const std::string& file) {
-    if (file.size() > 4 && Maiuscolo(file.substr(file.size() - 4)) == ".TXT")
+    // ".xml" files hold the same format and load the same way.
+    if (file.size() > 4 && (Maiuscolo(file.substr(file.size() - 4)) == ".TXT" ||
+                            Maiuscolo(file.substr(file.size() - 4)) == ".XML"))
         return file.substr(0, file.size() - 4);
     return file;
 }
@@ -84,7 +86,7 @@ std::optional<std::vector<std::string>> LeggiModello(const std::string& percorso
         errore = letto.Inesistente ? "Modello non trovato" : "Modello non leggibile: " + letto.Motivo;
         return std::nullopt;
     }
-    return DividiRighe(*letto.Dati);
+    return DividiRighe(SenzaBom(*letto.Dati));
 }
 
 bool ModelloHaSchema(const std::vector<std::string>& righe) {

@@ -17,7 +17,7 @@ struct PaginaSchema {
 // longer, and file systems stop at 255 bytes.
 constexpr size_t MaxNomePagina = 150;
 
-// A schema file name without its final ".txt" (any letter case).
+// A schema file name without its final ".txt" or ".xml" (any letter case).
 std::string RadiceSchema(const std::string& file);
 // A page name that can be used as it is: not too long, only A-Z a-z 0-9 and _ - . ~ +.
 bool NomePaginaUtilizzabile(const std::string& nome);

@@ -7,6 +7,7 @@
 #include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
+#include "model/disco.h"
 #include "model/testo.h"
 #include "solver/contatore.h"
 #include "solver/risolvi.h"
@@ -275,6 +276,8 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
     if (!ControllaCartella(b, cartellaSchemi, "Cartella degli schemi non trovata")) return esito;
     const std::string sito = CartellaSitoProva(b);
     if (!ControllaCartella(b, sito, "Cartella di pubblicazione non trovata")) return esito;
+    // A run killed while writing left its temporaries among the pages; no later run takes them.
+    RimuoviTemporaneiOrfani(sito);
 
     const std::string estensioneIndice = EstensioneModello(modelloIndice);
     const std::vector<PaginaSchema> piano =
@@ -387,6 +390,7 @@ bool GeneraPaginaFutoshiki(Banco& b, std::string* scritto) {
     if (!ControllaCartella(b, cartellaSchemi, "Cartella degli schemi non trovata")) return false;
     const std::string sito = CartellaSito(b);
     if (!ControllaCartella(b, sito, "Cartella di pubblicazione non trovata")) return false;
+    RimuoviTemporaneiOrfani(sito);
 
     // The slots link to the pages the publisher writes for the same files, under the same names;
     // a schema the publisher would refuse gets no slot.

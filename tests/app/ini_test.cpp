@@ -171,6 +171,22 @@ TEST(FileIni, NomiDeiModelli) {
     EXPECT_EQ(conf.FileIndice, "indice.htm  ");  // nothing trimmed
 }
 
+// An editor's UTF-8 byte order mark before the first line does not hide its key.
+TEST(FileIni, MarcaUtf8AllInizioIgnorata) {
+    CartellaTemporanea dir;
+    ScriviFile(dir / "Kelvaro.ini", "\xEF\xBB\xBF<REGOLA>\r\nSCHEMI=3\r\n<REGOLA>\r\nSCHEMI=4\r\n");
+    Configurazione conf;
+    LeggiRegoleIni(dir / "Kelvaro.ini", conf);
+    EXPECT_EQ(conf.NumRegole, 2);
+    EXPECT_EQ(conf.Regole[1].SCHEMI, 3);
+    EXPECT_EQ(conf.Regole[2].SCHEMI, 4);
+    ScriviFile(dir / "Kelvaro.ini",
+               "\xEF\xBB\xBF"
+               "FILESCHEMA=pagina.html\r\n");
+    LeggiFileIni(dir / "Kelvaro.ini", conf);
+    EXPECT_EQ(conf.FileSchema, "pagina.html");
+}
+
 TEST(FileIni, LettoSoloDallaCartellaDelProgramma) {
     Banco b;
     b.CartellaProgramma = "/una/cartella";

@@ -46,6 +46,27 @@ TEST_F(CliAiuto, DallaGriglia) {
     }
 }
 
+// A position that is no position (a letter, a digit above N) is unusable input, as a wrong length.
+TEST_F(CliAiuto, GrigliaConCaratteriFuoriDaZeroAN) {
+    struct Caso {
+        std::string griglia;
+        std::string errore;
+    };
+    const Caso casi[] = {
+        {"1234300000000025", "errore: --griglia vuole cifre da 0 a 4, non '5' (posizione 16)\n"},
+        {"1234300000000029", "errore: --griglia vuole cifre da 0 a 4, non '9' (posizione 16)\n"},
+        {"a234300000000020", "errore: --griglia vuole cifre da 0 a 4, non 'a' (posizione 1)\n"},
+        {"12-4300000000020", "errore: --griglia vuole cifre da 0 a 4, non '-' (posizione 3)\n"},
+        {"1234 00000000020", "errore: --griglia vuole cifre da 0 a 4, non '\\x20' (posizione 5)\n"},
+    };
+    for (const Caso& c : casi) {
+        const test::EsitoCli e =
+            test::EseguiCli("aiuto " + (tmp / "s.txt") + " --griglia '" + c.griglia + "' 2>&1");
+        EXPECT_EQ(e.stato, 2) << c.griglia;
+        EXPECT_EQ(e.uscita, c.errore) << c.griglia;
+    }
+}
+
 TEST_F(CliAiuto, FileOGrigliaInutilizzabili) {
     EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "manca.txt") + " 2>/dev/null").stato, 2);
     EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "s.txt") + " --griglia 123 2>/dev/null").stato, 2);

@@ -52,6 +52,21 @@ TEST(CliVerifica, CheckDiversoEFileErrato) {
         << e.uscita;
 }
 
+// A sign between cells that are not side by side would be solved as a sign on another pair (the
+// file's own solution then counted as none): the file is refused, saying which sign.
+TEST(CliVerifica, SegnoTraCelleNonVicineRifiutato) {
+    test::CartellaTemporanea tmp;
+    test::ScriviFile(
+        tmp / "lontano.txt",
+        "<?xml version=\"1.0\" ?>\n<FUTOSHIKI SIZE=\"4\">\n<SCHEMA>0000300000000020</SCHEMA>\n"
+        "<SOLUTION>1234341221434321</SOLUTION>\n<CONSTRAINT>1211|3444|3334|1424|2123</CONSTRAINT>\n"
+        "<CHECK>662364</CHECK>\n</FUTOSHIKI>\n");
+    const Esito e = Esegui("verifica " + (tmp / "lontano.txt"));
+    EXPECT_EQ(e.stato, 1);
+    EXPECT_EQ(e.uscita, "file: " + (tmp / "lontano.txt") + "\nerrore: File inesistente o dati errati: " +
+                            (tmp / "lontano.txt") + " (vincolo '2123' tra celle non vicine)\n");
+}
+
 // Two equal givens in one row: no solution, and verifica says so beside the counter's 0.
 TEST(CliVerifica, SchemaSenzaSoluzione) {
     test::CartellaTemporanea tmp;

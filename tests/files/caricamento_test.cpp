@@ -160,6 +160,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRifiutato{"vincolo con zero",
                       "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>0111</CONSTRAINT>",
                       "vincolo '0111' non valido"},
+        CasoRifiutato{"vincolo su una cella sola",
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1211|1111</CONSTRAINT>",
+                      "vincolo '1111' non valido"},
+        CasoRifiutato{"vincolo tra celle della stessa riga non vicine",
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1211|2123</CONSTRAINT>",
+                      "vincolo '2123' tra celle non vicine"},
+        CasoRifiutato{"vincolo tra celle della stessa colonna non vicine",
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>4121</CONSTRAINT>",
+                      "vincolo '4121' tra celle non vicine"},
+        CasoRifiutato{"vincolo in diagonale",
+                      "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>2233</CONSTRAINT>",
+                      "vincolo '2233' tra celle non vicine"},
         CasoRifiutato{"barra finale",
                       "SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>1211|</CONSTRAINT>",
                       "vincolo vuoto tra le barre"}),
@@ -183,6 +195,27 @@ TEST(Caricamento, PiuDi255VincoliRifiutati) {
     EXPECT_TRUE(
         LeggiSchemaRighe({"SIZE='4'<SCHEMA></SCHEMA><SOLUTION></SOLUTION><CONSTRAINT>" + v + "</CONSTRAINT>"})
             .has_value());
+}
+
+// Saved by an editor that starts UTF-8 files with a byte order mark: the file loads as without it.
+TEST(Caricamento, MarcaUtf8AllInizioIgnorata) {
+    CartellaTemporanea dir;
+    for (const std::string& testo :
+         {"\xEF\xBB\xBF" + Esempio4, std::string("\xEF\xBB\xBF") + "  <CHECK>662364</CHECK>\n" + Esempio4}) {
+        ScriviFile(dir / "a.txt", testo);
+        std::string motivo;
+        auto letto = LeggiSchemaFile(dir / "a.txt", motivo);
+        ASSERT_TRUE(letto.has_value()) << motivo;
+        EXPECT_EQ(letto->schema.NumVincoli(), 2);
+        EXPECT_EQ(letto->CheckLetto, testo[3] == ' ' ? "K>6623" : "662364");
+    }
+    ScriviFile(dir / "b.txt",
+               "\xEF\xBB\xBF"
+               "<F SIZE='2'><SCHEMA>1000</SCHEMA><SOLUTION>1221</SOLUTION>"
+               "<CONSTRAINT></CONSTRAINT>\n<CHECK>123456</CHECK>");
+    auto piccolo = LeggiSchemaFile(dir / "b.txt");
+    ASSERT_TRUE(piccolo.has_value());
+    EXPECT_EQ(piccolo->schema.Sizesc, 2);
 }
 
 TEST(Caricamento, FileBuonoDiventaCorrenteEMostrato) {

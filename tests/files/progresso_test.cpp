@@ -1,10 +1,13 @@
 #include "files/progresso.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <sstream>
 
 #include "display/gioco.h"
@@ -127,6 +130,58 @@ TEST_F(Progresso, CartellaNonScrivibileLoDice) {
     ASSERT_EQ(finte.messaggi.size(), 1u);
     EXPECT_NE(finte.messaggi[0].find(PercorsoProgresso(altrove)), std::string::npos);
     EXPECT_TRUE(b.modifica.NonSalvata);
+}
+
+// A saved game that is there but cannot be read: the schema opens without it, the status bar says
+// why and names the file; the file is left as it was. No saved game at all says nothing.
+TEST_F(Progresso, FileIlleggibileDettoNellaBarraDiStato) {
+    const std::string partita = PercorsoProgresso(schema);
+    struct Caso {
+        const char* nome;
+        std::function<bool()> prepara;  // false: the case cannot be made here
+        std::string motivo;             // "" when nothing is said
+    } casi[] = {
+        {"nessun file", [] { return true; }, ""},
+        {"FIFO", [&] { return ::mkfifo(partita.c_str(), 0600) == 0; }, "non è un file normale"},
+        {"dispositivo",
+         [&] {
+             std::error_code ec;
+             fs::create_symlink("/dev/zero", partita, ec);
+             return !ec;
+         },
+         "non è un file normale"},
+        {"cartella", [&] { return fs::create_directory(partita); }, "è una cartella, non un file"},
+        {"troppo grande",
+         [&] { return ScriviFileSicuro(partita, "<PARTITA>1\r\n" + std::string(200 * 1024, 'x')); },
+         "file troppo grande (oltre 64 KB)"},
+        {"senza permesso di lettura",
+         [&] {
+             if (::geteuid() == 0) return false;  // root reads it anyway
+             return ScriviFileSicuro(partita, "<PARTITA>1\r\n") && ::chmod(partita.c_str(), 0) == 0;
+         },
+         "lettura non permessa"},
+    };
+    for (const Caso& c : casi) {
+        Mostra();
+        fs::remove_all(partita);
+        finte.stati.clear();
+        if (!c.prepara()) {
+            std::cout << "[ saltato ] " << c.nome << "\n";
+            continue;
+        }
+        EXPECT_FALSE(RipristinaProgresso(b, schema)) << c.nome;
+        EXPECT_EQ(b.Gr.Cella(1, 3).Testo, "") << c.nome;
+        EXPECT_TRUE(finte.messaggi.empty()) << c.nome;
+        if (c.motivo.empty()) {
+            EXPECT_TRUE(finte.stati.empty()) << c.nome;
+            continue;
+        }
+        ASSERT_EQ(finte.stati.size(), 1u) << c.nome;
+        EXPECT_EQ(finte.stati[0].rfind("Partita salvata non ripresa: " + partita + " (" + c.motivo, 0), 0u)
+            << c.nome << ": " << finte.stati[0];
+        EXPECT_TRUE(fs::exists(fs::symlink_status(partita))) << c.nome;
+    }
+    fs::remove_all(partita);
 }
 
 TEST_F(Progresso, DomandaPrimaDiPerdereIlLavoro) {

@@ -21,6 +21,7 @@ public:
     std::deque<int> comandiLog;  // 1 when empty
     int left = 1000;
     int ridisegni = 0;
+    std::vector<std::string> stati;  // notes for the status bar
 
     void Messaggio(const std::string& testo, const std::string& dettaglio = "") override {
         messaggi.push_back(testo + "|" + dettaglio);
@@ -47,6 +48,7 @@ public:
     int LeftPrincipale() override { return left; }
     void SpostaPrincipale(int l) override { left = l; }
     void AggiornaGriglia() override { ++ridisegni; }
+    void Stato(const std::string& testo) override { stati.push_back(testo); }
 
 private:
     template <typename T>

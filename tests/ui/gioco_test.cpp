@@ -2,6 +2,8 @@
 // before hand work is lost, progress beside the schema, opening a file at start, a larger window.
 #include "display/gioco.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -160,6 +162,7 @@ private slots:
     void annullaERipetiDaTastiera();
     void domandePrimaDiPerdereIlLavoro();
     void partitaSalvataERipresa();
+    void partitaIlleggibileDettaNellaBarra();
     void pubblicareNonToccaLoSchema();
     void salvaProponeIlNomeDelloSchema();
     void pannelloContatoriSpiegato();
@@ -503,6 +506,19 @@ void GiocoTest::partitaSalvataERipresa() {
     Apri(file.toStdString());
     QCOMPARE(Testo(r, c), std::string("5"));
     QCOMPARE(b->modifica.Note[r2][c2], uint16_t(0));
+}
+
+void GiocoTest::partitaIlleggibileDettaNellaBarra() {
+    const QString file = Copia(Schema7);
+    const QString partita = file + ".partita";
+    QCOMPARE(::mkfifo(QFile::encodeName(partita).constData(), 0600), 0);
+    QVERIFY(form->ApriFile(file));
+    QCOMPARE(b->schema.Sizesc, 7);
+    QCOMPARE(b->modifica.NumMosse(), 0);
+    QVERIFY(fin->messaggi.empty());
+    QCOMPARE(form->statusBar()->currentMessage(),
+             QStringLiteral("Partita salvata non ripresa: %1 (non è un file normale)").arg(partita));
+    QFile::remove(partita);
 }
 
 void GiocoTest::pubblicareNonToccaLoSchema() {

@@ -1,6 +1,8 @@
 // The booklet: kelvaro-cli libretto without a display, its pages and texts, and its refusals.
 #include "ui/libretto.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -131,6 +133,31 @@ private slots:
         e = Cli({"libretto", misto, d.filePath(QStringLiteral("manca/x.pdf"))});
         QCOMPARE(e.stato, 1);
         QVERIFY2(e.errori.contains(QStringLiteral("Impossibile scrivere il file ")), qPrintable(e.errori));
+
+        // an existing name that is not a regular file is refused and stays what it was
+        const QString fifo = d.filePath(QStringLiteral("fifo.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString dispositivo = d.filePath(QStringLiteral("dispositivo.pdf"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), dispositivo));
+        const QString cartella = d.filePath(QStringLiteral("cartella.pdf"));
+        QVERIFY(QDir(d.path()).mkpath(QStringLiteral("cartella.pdf")));
+        for (const QString& uscita : {fifo, dispositivo, cartella}) {
+            const auto tipo = [&] {
+                struct stat st {};
+                return ::lstat(QFile::encodeName(uscita).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0u;
+            };
+            const auto prima = tipo();
+            e = Cli({"libretto", misto, uscita});
+            QCOMPARE(e.stato, 1);
+            const QString atteso =
+                QStringLiteral("errore: %1 esiste e non è un file normale: il libretto non lo sostituisce\n")
+                    .arg(uscita);
+            QVERIFY2(e.errori.contains(atteso), qPrintable(e.errori));
+            QVERIFY(e.uscita.isEmpty());
+            QCOMPARE(tipo(), prima);
+        }
+        QVERIFY(QDir(cartella).isEmpty());
+        QVERIFY(QDir(d.path()).entryList({"*.tmp", ".*tmp"}, QDir::Files | QDir::Hidden).isEmpty());
 
         for (const QStringList& a : {QStringList{"libretto", "--per-pagina", "3", misto, pdf},
                                      QStringList{"libretto", "--formato", "A3", misto, pdf},

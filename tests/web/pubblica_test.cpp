@@ -9,6 +9,7 @@
 #include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
 #include "web/finestre_prova.h"
+#include "web/pagine.h"
 #include "web/stringi.h"
 
 namespace kelvaro {
@@ -35,10 +36,24 @@ INSTANTIATE_TEST_SUITE_P(Livelli, IdSchemaCasi,
                                          CasoId{60, 210, "M_090101_60"}),
                          test::NomeDa([](const CasoId& c) { return std::string(c.atteso); }));
 
+// A template saved with a UTF-8 byte order mark: its first line is read as written.
+TEST(Modello, MarcaUtf8AllInizioIgnorata) {
+    test::CartellaTemporanea dir;
+    test::ScriviFile(dir / "pagina.html", "\xEF\xBB\xBF|SCHEMA|\r\n<p>fine</p>\r\n");
+    std::string errore;
+    const auto righe = LeggiModello(dir / "pagina.html", errore);
+    ASSERT_TRUE(righe.has_value()) << errore;
+    ASSERT_EQ(righe->size(), 2u);
+    EXPECT_EQ((*righe)[0], "|SCHEMA|");
+    EXPECT_TRUE(ModelloHaSchema(*righe));
+}
+
 TEST(NomePagina, EstensioneDelModello) {
     EXPECT_EQ(NomePaginaSchema("3_Prova_Medio.txt", ".html"), "Futoshiki_3_Prova_Medio.html");
     EXPECT_EQ(NomePaginaSchema("GRANDE.TXT", ".html"), "Futoshiki_GRANDE.html");
     EXPECT_EQ(NomePaginaSchema("misto.Txt", ".htm"), "Futoshiki_misto.htm");
+    EXPECT_EQ(NomePaginaSchema("5_Prova_Facile.xml", ".html"), "Futoshiki_5_Prova_Facile.html");
+    EXPECT_EQ(NomePaginaSchema("GRANDE.XML", ".htm"), "Futoshiki_GRANDE.htm");
     EXPECT_EQ(EstensioneModello("schema.tpl.html"), ".tpl.html");
     EXPECT_EQ(EstensioneModello("schema"), "");
 }
@@ -123,12 +138,16 @@ TEST(ElencoSchemi, TuttiOrdinatiAncheOltreCinquanta) {
     test::ScriviFile(dir / "GRANDE.TXT", "");
     test::ScriviFile(dir / "altro.xml", "");
     test::ScriviFile(dir / "txt", "");
+    test::ScriviFile(dir / "xml", "");
+    test::ScriviFile(dir / "note.md", "");
     std::filesystem::create_directory(dir / "cartella.txt");
+    std::filesystem::create_directory(dir / "cartella.xml");
     const auto nomi = ElencoSchemiSito(dir.percorso().string());
-    ASSERT_EQ(nomi.size(), 61u);
+    ASSERT_EQ(nomi.size(), 62u);
     EXPECT_EQ(nomi[0], "GRANDE.TXT");
-    EXPECT_EQ(nomi[1], "s01.txt");
-    EXPECT_EQ(nomi[60], "s60.txt");
+    EXPECT_EQ(nomi[1], "altro.xml");  // the same format as .txt
+    EXPECT_EQ(nomi[2], "s01.txt");
+    EXPECT_EQ(nomi[61], "s60.txt");
 }
 
 TEST(CaricaLista, TipoEstensioneESelezione) {

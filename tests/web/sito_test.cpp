@@ -3,6 +3,7 @@
 // templates that are pages of template/.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -481,6 +482,75 @@ TEST_F(SitoProva, PaginaPrincipaleLinkVersoLePaginePubblicate) {
     for (const std::string& l : {link[0], link[2], link[3]})
         EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsite" / l)) << l;
     EXPECT_EQ(principale.find("<img"), std::string::npos);
+}
+
+// The id of a process that has ended.
+long PidFinito() {
+    const pid_t p = ::fork();
+    if (p == 0) ::_exit(0);
+    ::waitpid(p, nullptr, 0);
+    return p;
+}
+
+// A publishing run killed while writing left temporaries in both output folders: the next run
+// clears those of dead runs and leaves those of a run still going.
+TEST_F(SitoProva, TemporaneiDiRunUccisiTolti) {
+    Schema("web/schemi/a_facile.txt", "a_facile.txt");
+    // Process 1 always runs; this test's own id would name the temporaries it writes itself.
+    const std::string morto = std::to_string(PidFinito()), vivo = "1";
+    const fs::path prove = dir.percorso() / "perwebsiteprove", principale = dir.percorso() / "perwebsite";
+    const std::vector<fs::path> via = {prove / ("Futoshiki_a_facile.html.kelvaro-" + morto + ".tmp"),
+                                       prove / ("futoshiki_090101.html.kelvaro-" + morto + ".tmp"),
+                                       principale / ("Futoshiki.html.kelvaro-" + morto + ".tmp")};
+    const std::vector<fs::path> restano = {prove / ("Futoshiki_b.html.kelvaro-" + vivo + ".tmp"),
+                                           principale / ("Futoshiki.html.kelvaro-" + vivo + ".tmp"),
+                                           prove / "appunti.txt"};
+    for (const auto& p : via) test::ScriviFile(p, "<html");
+    for (const auto& p : restano) test::ScriviFile(p, "<html");
+    ASSERT_TRUE(GeneraSingolaPaginaSchema(b).Riuscita);
+    ASSERT_TRUE(GeneraPaginaFutoshiki(b, nullptr));
+    for (const auto& p : via) EXPECT_FALSE(fs::exists(p)) << p;
+    for (const auto& p : restano) EXPECT_TRUE(fs::exists(p)) << p;
+}
+
+// ".xml" files hold the same format as ".txt" ones: published alike, each with its own page.
+TEST_F(SitoProva, SchemiXmlPubblicatiComeITxt) {
+    Schema("web/schemi/a_facile.txt", "a_facile.txt");
+    Schema("web/schemi/a_facile.txt", "b_xml.xml");
+    Schema("web/schemi/a_facile.txt", "C_MAIUSCOLO.XML");
+    Schema("web/schemi/a_facile.txt", "a_facile.xml");  // same name as a .txt: a page of its own
+    const EsitoPubblicazione e = GeneraSingolaPaginaSchema(b);
+    EXPECT_TRUE(e.Riuscita);
+    EXPECT_EQ(e.Pagine, 4);
+    EXPECT_EQ(e.Scartati, 0);
+    const auto link = LinkIndice();
+    ASSERT_EQ(link.size(), 4u);
+    EXPECT_EQ(std::set<std::string>(link.begin(), link.end()).size(), 4u);
+    for (const std::string& l : link) EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove" / l)) << l;
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_b_xml.html"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_C_MAIUSCOLO.html"));
+    EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_a_facile.html"));
+}
+
+// A file name may hold a newline, escape sequences or bidirectional marks: what pubblica prints
+// about it stays one plain line per message, with the name's bytes shown, never obeyed.
+TEST_F(SitoProva, NomiConControlliStampatiSuUnaRiga) {
+    Schema("web/schemi/a_facile.txt", "a\nscartati: 0.txt");
+    Schema("web/schemi/d_rotto.txt", "rotto\x1b[2J\xE2\x80\xAEtxt.txt");
+    const auto cli = test::EseguiCli("pubblica --cartella '" + b.CartellaProgramma + "' 2>&1");
+    EXPECT_EQ(cli.stato, 1);
+    std::vector<std::string> righe;
+    for (const std::string& r : Dividi(cli.uscita, '\n'))
+        if (!r.empty()) righe.push_back(r);
+    size_t scartati = 0;
+    for (const std::string& r : righe) {
+        if (r.rfind("scartati: ", 0) == 0) ++scartati;
+        EXPECT_EQ(r.find('\x1b'), std::string::npos) << r;
+        EXPECT_EQ(r.find("\xE2\x80\xAE"), std::string::npos) << r;
+    }
+    EXPECT_EQ(scartati, 1u) << cli.uscita;  // only the publisher's own line
+    EXPECT_NE(cli.uscita.find("a\\x0Ascartati: 0.txt"), std::string::npos) << cli.uscita;
+    EXPECT_NE(cli.uscita.find("rotto\\x1B[2Jtxt.txt"), std::string::npos) << cli.uscita;
 }
 
 }  // namespace

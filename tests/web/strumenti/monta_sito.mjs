@@ -15,6 +15,7 @@ const prove = join(dest, 'perwebsiteprove');
 mkdirSync(prove, { recursive: true });
 mkdirSync(join(dest, 'perwebsite'), { recursive: true });
 cpSync(join(risorse, 'assets'), join(prove, 'assets'), { recursive: true });
+cpSync(join(risorse, 'assets'), join(dest, 'perwebsite', 'assets'), { recursive: true });
 
 const TABELLA = 'rinominaBottone 01, mostra 02, nascondi 03, undomosse 04, colora 05, modosetta 06, setta 07, recuperafoto 08, salvafoto 18, stato 09, ifoto 10, foto 11, imosse 12, calcolasoluzione 13, coloricelle 14, celle 15, tasti 16, stadio 17, nome 19, nomb 20, solution 21, chiediConferma 22, ancora 23, somma 24, storna 25, testo 26, clicm 27, geid 28, valoreprec 29, salvaval 30, aggiornalista 31, valoreatt 32, inizializzaschema 33, caricaschema 34, sxettadvmos 35, cxaricadvmos 36, eseguimxossa 37, cellascelta 38, posizioneTD 39, posizione 40, getPosX 41, getPosY 42, divhelp 43, pitturalog 44, nuovolog 45, chiudilog 46, visualizzalog 47, visualizzadettlog 48, inizializzavislog 49'
   .split(', ').map((s) => { const [n, c] = s.split(' '); return [n, 'a' + Number(c).toString(2).padStart(6, '0')]; });
