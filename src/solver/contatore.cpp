@@ -273,7 +273,7 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
         return;
     }
     for (Maschera m = s.c[scelta]; m && x.trovate < x.limite;) {
-        const Maschera bit = m & static_cast<Maschera>(-m);
+        const Maschera bit = MinimoDi(m);
         m ^= bit;
         Prova(x, s, scelta, bit);
     }

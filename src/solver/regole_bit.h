@@ -94,6 +94,12 @@ inline constexpr Maschera SottoIlMassimo(Maschera m) {
     return static_cast<Maschera>((1u << (std::bit_width(unsigned{m}) - 1)) - 1);
 }
 
+// What a cell loses to a bound x (one digit, as a bit) set by cells it must exceed (maggiore: x
+// and every digit below it) or stay below (x and every digit above it, up to n).
+inline constexpr Maschera EsclusiDalLimite(bool maggiore, Maschera x, int n) {
+    return static_cast<Maschera>(maggiore ? ~SopraIlMinimo(x) : TutteLeCifre(n) & ~SottoIlMassimo(x));
+}
+
 // The digits a cell loses to the neighbours it must exceed (maggiore) or stay below along one
 // line. `prec` and `succ` are the neighbours' candidates, 0 for a neighbour without a sign, outside
 // the grid or without candidates. The bound is the larger smallest candidate of the two (the
@@ -124,8 +130,7 @@ inline Maschera EsclusiDaSegno(bool maggiore, Maschera prec, Maschera succ) {
     } else {
         return 0;
     }
-    // Greater: the bound and every digit below it go; less: the bound and every digit above.
-    return static_cast<Maschera>(maggiore ? ~SopraIlMinimo(x) : TutteLeCifre(9) & ~SottoIlMassimo(x));
+    return EsclusiDalLimite(maggiore, x, 9);
 }
 
 }  // namespace kelvaro
