@@ -65,12 +65,12 @@ EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const Regol
             for (int tipo = 0; tipo < 2; ++tipo)
                 for (int l = 0; l < n; ++l) {
                     const Presenze p =
-                        ContaLinea(n, [&](int k) { return prima[tipo == 0 ? l * n + k : k * n + l]; });
+                        ContaLinea<false>(n, [&](int k) { return prima[tipo == 0 ? l * n + k : k * n + l]; });
                     if (const Maschera manca = Mancanti(p, tutte))
                         return contraddizione(
                             tipo == 0 ? Contraddizione::Tipo::Riga : Contraddizione::Tipo::Colonna, l,
                             std::countr_zero(unsigned{manca}) + 1);
-                    const Maschera sole = tutte & SingoliNascosti(p);
+                    const Maschera sole = tutte & InUnPosto(p);
                     for (int k = 0; k < n; ++k) {
                         const int i = tipo == 0 ? l * n + k : k * n + l;
                         if (Indecisa(prima[i]) && (prima[i] & sole)) fissa[i] |= prima[i] & sole;

@@ -56,25 +56,30 @@ struct Presenze {
     Maschera Due = 0;
     Maschera Decise = 0;
 };
-inline void Conta(Presenze& p, Maschera cella) {
-    p.Due |= p.Una & cella;
-    p.Una |= cella;
-    p.Decise |= Singolo(cella) ? cella : Maschera{0};
-}
-// The line's n cells, cella(k) for k = 0..n-1.
-template <class Cella>
+// The line's n cells, cella(k) for k = 0..n-1. Decise is left empty unless asked for: the
+// look-ahead, which reads its rounds off a grid held still, does without it.
+template <bool ConDecise = true, class Cella>
 inline Presenze ContaLinea(int n, Cella cella) {
     Presenze p;
-    for (int k = 0; k < n; ++k) Conta(p, cella(k));
+    for (int k = 0; k < n; ++k) {
+        const Maschera m = cella(k);
+        p.Due |= p.Una & m;
+        p.Una |= m;
+        if constexpr (ConDecise) p.Decise |= Singolo(m) ? m : Maschera{0};
+    }
     return p;
 }
 // Digits without a place in the line: it cannot be completed.
 inline Maschera Mancanti(const Presenze& p, Maschera tutte) {
     return tutte & static_cast<Maschera>(~p.Una);
 }
-// Digits with one place in the line, in a cell not decided yet: that cell takes them.
+// Digits with one place in the line.
+inline Maschera InUnPosto(const Presenze& p) {
+    return p.Una & static_cast<Maschera>(~p.Due);
+}
+// Of those, the ones whose cell is not decided yet: that cell takes them.
 inline Maschera SingoliNascosti(const Presenze& p) {
-    return p.Una & static_cast<Maschera>(~(p.Due | p.Decise));
+    return InUnPosto(p) & static_cast<Maschera>(~p.Decise);
 }
 
 // --- sign bounds --------------------------------------------------------------------------------

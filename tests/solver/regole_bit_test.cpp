@@ -69,7 +69,9 @@ TEST(RegoleBit, PresenzeDiUnaLinea) {
     EXPECT_EQ(p.Due, M({1, 2, 3}));
     EXPECT_EQ(p.Decise, M({1}));
     EXPECT_EQ(Mancanti(p, TutteLeCifre(4)), 0);
+    EXPECT_EQ(InUnPosto(p), M({4}));
     EXPECT_EQ(SingoliNascosti(p), M({4}));
+    EXPECT_EQ(ContaLinea<false>(4, [&](int k) { return linea[k]; }).Decise, 0);
     EXPECT_EQ(Mancanti(p, TutteLeCifre(5)), M({5}));
 }
 
