@@ -127,9 +127,7 @@ void StatoLogico::Regola(int cella, int d) {
     // The bound is one of the neighbours' candidates: a cell already above all of them ("greater")
     // or below all of them ("less") has nothing to lose.
     const Maschera qui = c_[cella], vicini = prec | succ;
-    if (d % 2 == 0 ? (qui & static_cast<Maschera>(-qui)) > std::bit_floor(vicini)
-                   : std::bit_floor(qui) < (vicini & static_cast<Maschera>(-vicini)))
-        return;
+    if (d % 2 == 0 ? MinimoDi(qui) > MassimoDi(vicini) : MassimoDi(qui) < MinimoDi(vicini)) return;
     const Maschera via = c_[cella] & EsclusiDaSegno(d % 2 == 0, prec, succ);
     if (via) Restringi(cella, c_[cella] & static_cast<Maschera>(~via));
 }
@@ -137,21 +135,15 @@ void StatoLogico::Regola(int cella, int d) {
 // Hidden singles of one line: false on a digit without a place.
 bool StatoLogico::Nascosti(int l) {
     const auto& linea = geo_->linee[l];
-    Presenze pr;
-    Maschera decise = 0;  // digits of the line's decided cells: nothing to place there
-    for (int k = 0; k < n_; ++k) {
-        const Maschera m = c_[linea[k]];
-        Conta(pr, m);
-        if (!Indecisa(m)) decise |= m;
-    }
-    if (pr.Una != tutte_) return false;
-    Maschera uniche = pr.Una & static_cast<Maschera>(~(pr.Due | decise));
+    const Presenze pr = ContaLinea(n_, [&](int k) { return c_[linea[k]]; });
+    if (Mancanti(pr, tutte_)) return false;
+    Maschera uniche = SingoliNascosti(pr);
     for (int k = 0; k < n_ && uniche; ++k) {
         const int i = linea[k];
         const Maschera qui = c_[i] & uniche;
         if (!qui) continue;
         uniche &= static_cast<Maschera>(~qui);
-        Restringi(i, qui & static_cast<Maschera>(-qui));  // two digits that fit only here leave one unplaced
+        Restringi(i, MinimoDi(qui));  // two digits that fit only here leave one unplaced
     }
     return true;
 }
@@ -169,13 +161,10 @@ bool StatoLogico::Propaga(bool haSoluzione) {
             const Maschera m = c_[j];
             if (!Indecisa(m) && !posto_[j]) {
                 posto_[j] = true;
-                const Maschera via = static_cast<Maschera>(~m);
-                const int r = j / n_, col = j % n_;
-                for (int k = 0; k < n_; ++k) {
-                    const int tr = r * n_ + k, tc = k * n_ + col;
-                    if (tr != j && (c_[tr] & m)) Restringi(tr, c_[tr] & via);
-                    if (tc != j && (c_[tc] & m)) Restringi(tc, c_[tc] & via);
-                }
+                TogliDallaCroce(n_, j / n_, j % n_, m, c_.data(), [this](int i, Maschera nuova) {
+                    Restringi(i, nuova);
+                    return true;
+                });
             }
             for (int k = 0; k < g.numLettori[j]; ++k) {
                 const GeometriaLogica::Lettore& l = g.lettori[j][k];

@@ -1,9 +1,9 @@
 #pragma once
 // The generator's inner check: "is this schema solved without any trial by the techniques
 // switched on, and which of the advanced ones does it need?". The deductions are the step
-// solver's own (solver/tecniche.h: singles, sign bounds, naked subsets of 2 to 4 cells, Swordfish
-// on two lines), tried in the same order of priority, so that what it says needed is what the
-// step solver will count; the saved schema is still graded by the step solver itself. Only the
+// solver's own (solver/regole_bit.h: singles and sign bounds; solver/tecniche.h: naked subsets of 2
+// to 4 cells, Swordfish on two lines), tried in the same order of priority, so that what it says needed is
+// what the step solver will count; the saved schema is still graded by the step solver itself. Only the
 // driver is its own: every finding is applied at once, and only the cells, lines and digits that
 // changed are looked at again.
 #include <array>

@@ -15,7 +15,7 @@ bool VerificaCatenaForzata(const GrigliaBit& g, const CoppieDiSegni& segni, int 
     for (int i = 0; i < celle && migliore > 0; ++i) {
         if (!Indecisa(g.S[i])) continue;
         for (Maschera resto = g.S[i]; resto && migliore > 0; resto &= static_cast<Maschera>(resto - 1)) {
-            const Maschera bit = resto & static_cast<Maschera>(-resto);
+            const Maschera bit = MinimoDi(resto);
             GrigliaBit prova = g;
             prova.S[i] = bit;
             // Only a strictly shorter chain can replace the one found.

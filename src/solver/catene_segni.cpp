@@ -14,8 +14,7 @@ namespace {
 // The k-th smallest (maggiore) or largest digit of m, as one bit; 0 when m has fewer.
 Maschera KEsima(Maschera m, int k, bool maggiore) {
     for (int j = 1; m; ++j) {
-        const Maschera bit = maggiore ? static_cast<Maschera>(m & -m)
-                                      : static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1));
+        const Maschera bit = maggiore ? MinimoDi(m) : MassimoDi(m);
         if (j == k) return bit;
         m = static_cast<Maschera>(m & ~bit);
     }
@@ -67,10 +66,7 @@ bool VerificaCatenaSegni(const GrigliaBit& g, const CoppieDiSegni& segni, Catena
                     if (k < 2) continue;
                     const Maschera limite = KEsima(unione, k, maggiore);
                     if (!limite) continue;
-                    const Maschera esclusi = maggiore
-                                                 ? static_cast<Maschera>((limite << 1) - 1)
-                                                 : static_cast<Maschera>(TutteLeCifre(n) & ~(limite - 1));
-                    const Maschera via = g.S[x] & esclusi;
+                    const Maschera via = g.S[x] & EsclusiDalLimite(maggiore, limite, n);
                     if (!via) continue;
                     out.Cella = x;
                     out.Maggiore = maggiore;

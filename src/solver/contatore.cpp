@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "solver/regole_bit.h"
+
 namespace kelvaro {
 
 namespace {
@@ -43,10 +45,6 @@ struct Stato {
     void Poni(int i) { posti[i >> 6] |= uint64_t{1} << (i & 63); }
 };
 
-inline bool Singolo(Maschera m) {
-    return (m & (m - 1)) == 0;
-}
-
 // The cells that changed and wait to be looked at, and the lines to scan for hidden singles.
 struct Coda {
     std::array<uint8_t, CelleMax> celle;
@@ -59,8 +57,7 @@ struct Coda {
     // and highest digit of each cell, so a line waits for them only when one of those changed.
     void Ristretta(const Contesto& x, int i, Maschera prima, Maschera dopo) {
         Aggiungi(x, i);
-        const auto estremi =
-            static_cast<Maschera>((prima & -prima) | (1u << (std::bit_width(unsigned{prima}) - 1)));
+        const auto estremi = static_cast<Maschera>(MinimoDi(prima) | MassimoDi(prima));
         if ((dopo & estremi) != estremi) linee |= (1u << x.riga[i]) | (1u << (x.n + x.colonna[i]));
     }
 
@@ -143,25 +140,12 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
             const Maschera m = s.c[j];
             if (Singolo(m) && !s.Posto(j)) {
                 s.Poni(j);
-                const Maschera via = static_cast<Maschera>(~m);
-                const int r = x.riga[j], col = x.colonna[j];
-                for (int k = 0; k < n; ++k) {
-                    const int tr = r * n + k, tc = k * n + col;
-                    if (tr != j && (s.c[tr] & m) && !restringi(tr, s.c[tr] & via)) return false;
-                    if (tc != j && (s.c[tc] & m) && !restringi(tc, s.c[tc] & via)) return false;
-                }
+                if (!TogliDallaCroce(n, x.riga[j], x.colonna[j], m, s.c.data(), restringi)) return false;
             }
             for (const Legame& l : x.legami[j]) {
-                const Maschera mj = s.c[j];
-                Maschera nuova;
-                if (l.maggiore) {  // the other cell stays below this one's largest digit
-                    const Maschera massimo = static_cast<Maschera>(1u << (std::bit_width(unsigned{mj}) - 1));
-                    nuova = s.c[l.altra] & static_cast<Maschera>(massimo - 1);
-                } else {  // the other cell stays above this one's smallest digit
-                    const Maschera minimo = mj & static_cast<Maschera>(-mj);
-                    nuova = s.c[l.altra] & static_cast<Maschera>(~((minimo << 1) - 1));
-                }
-                if (!restringi(l.altra, nuova)) return false;
+                // The other cell stays below this one's largest digit, or above its smallest.
+                const Maschera lecite = l.maggiore ? SottoIlMassimo(s.c[j]) : SopraIlMinimo(s.c[j]);
+                if (!restringi(l.altra, s.c[l.altra] & lecite)) return false;
             }
         }
         if (!q.righe && !q.colonne) {
@@ -178,15 +162,9 @@ bool Propaga(const Contesto& x, Stato& s, Coda& q) {
         for (int l = 0; l < 2 * n; ++l) {
             if (!(l < n ? righe >> l & 1 : colonne >> (l - n) & 1)) continue;
             const auto& linea = x.linee[l];
-            Maschera una = 0, due = 0, decise = 0;
-            for (int k = 0; k < n; ++k) {
-                const Maschera m = s.c[linea[k]];
-                due |= una & m;
-                una |= m;
-                decise |= Singolo(m) ? m : Maschera{0};
-            }
-            if (una != x.tutte) return false;
-            const Maschera uniche = una & static_cast<Maschera>(~(due | decise));  // digits not yet placed
+            const Presenze p = ContaLinea(n, [&](int k) { return s.c[linea[k]]; });
+            if (Mancanti(p, x.tutte)) return false;
+            const Maschera uniche = SingoliNascosti(p);
             if (!uniche) continue;
             for (int k = 0; k < n; ++k) {
                 const Maschera m = s.c[linea[k]];
@@ -295,7 +273,7 @@ void Cerca(Contesto& x, Stato& s, Coda& q) {
         return;
     }
     for (Maschera m = s.c[scelta]; m && x.trovate < x.limite;) {
-        const Maschera bit = m & static_cast<Maschera>(-m);
+        const Maschera bit = MinimoDi(m);
         m ^= bit;
         Prova(x, s, scelta, bit);
     }

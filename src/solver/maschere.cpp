@@ -60,15 +60,8 @@ namespace {
 
 // The two smallest and the two largest digits of a mask: all a sign bound reads of a neighbour.
 Maschera Estremi(Maschera m) {
-    const Maschera basso = m & static_cast<Maschera>(-m);
-    const Maschera resto = m ^ basso;
-    const Maschera secondo = resto & static_cast<Maschera>(-resto);
-    const int w = std::bit_width(unsigned{m});
-    const Maschera alto = w ? static_cast<Maschera>(1u << (w - 1)) : Maschera{0};
-    const Maschera sotto = m ^ alto;
-    const int w2 = std::bit_width(unsigned{sotto});
-    const Maschera penultimo = w2 ? static_cast<Maschera>(1u << (w2 - 1)) : Maschera{0};
-    return basso | secondo | alto | penultimo;
+    const Maschera basso = MinimoDi(m), alto = MassimoDi(m);
+    return basso | MinimoDi(m ^ basso) | alto | MassimoDi(m ^ alto);
 }
 
 }  // namespace

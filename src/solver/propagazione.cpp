@@ -6,18 +6,6 @@
 
 namespace kelvaro {
 
-Maschera FinoAlMinimo(Maschera m) {
-    if (!m) return 0;
-    const Maschera minimo = m & static_cast<Maschera>(-m);
-    return static_cast<Maschera>((minimo << 1) - 1);
-}
-
-Maschera DalMassimo(Maschera m, int n) {
-    if (!m) return 0;
-    const Maschera massimo = static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1));
-    return static_cast<Maschera>(TutteLeCifre(n) & ~(massimo - 1));
-}
-
 EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const RegolePropagazione& regole) {
     EsitoPropagazione e;
     const int n = g.n, celle = n * n;
@@ -44,11 +32,10 @@ EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const Regol
             if (Indecisa(prima[i]) || sparsa[i]) continue;
             sparsa[i] = true;
             if (daElencare[i]) e.Dedotte.push_back({i, std::countr_zero(unsigned{prima[i]}) + 1});
-            const int r = i / n, c = i % n;
-            for (int k = 0; k < n; ++k) {
-                if (k != c) via[r * n + k] |= prima[i];
-                if (k != r) via[k * n + c] |= prima[i];
-            }
+            TogliDallaCroce(n, i / n, i % n, prima[i], prima.data(), [&](int t, Maschera) {
+                via[t] |= prima[i];
+                return true;
+            });
         }
         // Two cells of a line decided on the same digit in one round: the end, said as such.
         for (int tipo = 0; tipo < 2; ++tipo)
@@ -67,21 +54,23 @@ EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const Regol
         // Sign bounds: the greater cell stays above the smaller one's smallest digit, the smaller
         // one below the greater one's largest.
         for (const auto& [magg, min] : segni) {
-            if (regole.SegniDaIndecise || !Indecisa(prima[min])) via[magg] |= FinoAlMinimo(prima[min]);
-            if (regole.SegniDaIndecise || !Indecisa(prima[magg])) via[min] |= DalMassimo(prima[magg], n);
+            if (regole.SegniDaIndecise || !Indecisa(prima[min]))
+                via[magg] |= static_cast<Maschera>(~SopraIlMinimo(prima[min]));
+            if (regole.SegniDaIndecise || !Indecisa(prima[magg]))
+                via[min] |= static_cast<Maschera>(~SottoIlMassimo(prima[magg]));
         }
         // Hidden singles: a digit with one place left in a line takes it; a line without a place
         // for a digit is the end.
         if (regole.Nascosti)
             for (int tipo = 0; tipo < 2; ++tipo)
                 for (int l = 0; l < n; ++l) {
-                    Presenze p;
-                    for (int k = 0; k < n; ++k) Conta(p, prima[tipo == 0 ? l * n + k : k * n + l]);
-                    if (const Maschera manca = tutte & static_cast<Maschera>(~p.Una))
+                    const Presenze p =
+                        ContaLinea<false>(n, [&](int k) { return prima[tipo == 0 ? l * n + k : k * n + l]; });
+                    if (const Maschera manca = Mancanti(p, tutte))
                         return contraddizione(
                             tipo == 0 ? Contraddizione::Tipo::Riga : Contraddizione::Tipo::Colonna, l,
                             std::countr_zero(unsigned{manca}) + 1);
-                    const Maschera sole = tutte & static_cast<Maschera>(~p.Due);
+                    const Maschera sole = tutte & InUnPosto(p);
                     for (int k = 0; k < n; ++k) {
                         const int i = tipo == 0 ? l * n + k : k * n + l;
                         if (Indecisa(prima[i]) && (prima[i] & sole)) fissa[i] |= prima[i] & sole;

@@ -54,9 +54,4 @@ struct EsitoPropagazione {
 // nothing changes or something empties. g keeps what was reached.
 EsitoPropagazione Propaga(GrigliaBit& g, const CoppieDiSegni& segni, const RegolePropagazione& regole);
 
-// The digits at or below the smallest of m (at or above the largest): what a cell greater (less)
-// than a cell holding m cannot be.
-Maschera FinoAlMinimo(Maschera m);
-Maschera DalMassimo(Maschera m, int n);
-
 }  // namespace kelvaro

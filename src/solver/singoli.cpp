@@ -119,12 +119,13 @@ namespace {
 // fitting one cell that is not placed yet.
 bool CercaLinea(Risoluzione& b, const Tavola& t, int linea, bool perColonna) {
     const int l = perColonna ? Tavola::Colonna(linea) : linea;
-    const Maschera una = t.Una[l];
-    Maschera vedere = TutteLeCifre(t.n) & static_cast<Maschera>(~t.Due[l]);  // missing or in one cell only
-    // A digit placed in the line is in its own cell only: nothing to find there.
-    if (t.Coerente) vedere &= static_cast<Maschera>(~(una & t.Posti[l]));
+    const Maschera una = t.Una[l], tutte = TutteLeCifre(t.n);
+    // The table keeps the line's counts as its cells change. A digit placed in the line is in its
+    // own cell only: nothing to find there (tables read from text may not say so).
+    const Presenze p{una, t.Due[l], t.Coerente ? static_cast<Maschera>(una & t.Posti[l]) : Maschera{0}};
+    Maschera vedere = Mancanti(p, tutte) | (tutte & SingoliNascosti(p));
     while (vedere) {
-        const Maschera bit = vedere & static_cast<Maschera>(-vedere);
+        const Maschera bit = MinimoDi(vedere);
         vedere ^= bit;
         const std::string v(1, static_cast<char>('1' + std::countr_zero(unsigned{bit})));
         if (!(una & bit)) {

@@ -5,45 +5,6 @@
 
 namespace kelvaro {
 
-namespace {
-
-Maschera Minimo(Maschera m) {
-    return m & static_cast<Maschera>(-m);
-}
-Maschera Massimo(Maschera m) {
-    return m ? static_cast<Maschera>(1u << (std::bit_width(unsigned{m}) - 1)) : Maschera{0};
-}
-
-}  // namespace
-
-Maschera EsclusiDaSegno(bool maggiore, Maschera prec, Maschera succ) {
-    auto estremo = [maggiore](Maschera m) { return maggiore ? Minimo(m) : Massimo(m); };
-    Maschera x;  // the bound, as one bit
-    if (prec && succ) {
-        const Maschera xa = estremo(prec), xb = estremo(succ);
-        if (xa != xb) {
-            x = maggiore ? (xa > xb ? xa : xb) : (xa < xb ? xa : xb);
-        } else {
-            const Maschera a2 = prec ^ xa, b2 = succ ^ xb;
-            if (maggiore) {
-                if (!a2 || !b2) return 0;
-                const Maschera sa = Minimo(a2), sb = Minimo(b2);
-                x = sa < sb ? sa : sb;
-            } else {
-                if (!a2 && !b2) return 0;
-                const Maschera sa = Massimo(a2), sb = Massimo(b2);
-                x = sa > sb ? sa : sb;
-            }
-        }
-    } else if (prec || succ) {
-        x = estremo(prec | succ);
-    } else {
-        return 0;
-    }
-    // Greater: the bound and every digit below it go; less: the bound and every digit above.
-    return maggiore ? static_cast<Maschera>((x << 1) - 1) : static_cast<Maschera>(TutteLeCifre(9) & ~(x - 1));
-}
-
 bool VerificaMult(const Maschera* celle, int n, int k, Gruppo& g) {
     std::array<int, 9> aperte{};      // positions (0-based) of the undecided cells
     std::array<Maschera, 9> cifre{};  // and their candidates

@@ -2,46 +2,20 @@
 // The logical techniques on bit masks, each written once. The step solver asks them for the first
 // finding in its fixed order, records it as a step and words it; the generator's checks apply
 // every finding until nothing changes. Bit v - 1 of a mask is digit v (as in the counter); a cell
-// is undecided while it holds more than one candidate.
+// is undecided while it holds more than one candidate. Singles and sign bounds, which every engine
+// shares, are in solver/regole_bit.h.
 #include <array>
 #include <bit>
 #include <cstdint>
 
-#include "solver/contatore.h"
+#include "solver/regole_bit.h"
 
 namespace kelvaro {
 
-// Digits 1..n.
-inline Maschera TutteLeCifre(int n) {
-    return static_cast<Maschera>((1u << n) - 1);
-}
-inline bool Indecisa(Maschera m) {
-    return (m & (m - 1)) != 0;
-}
 // A digit 1..9 as a mask, 0 for anything else.
 inline Maschera BitCifra(int v) {
     return v >= 1 && v <= 9 ? static_cast<Maschera>(1u << (v - 1)) : Maschera{0};
 }
-
-// --- singles ------------------------------------------------------------------------------------
-// Which digits the cells of a line hold at all (Una) and in more than one cell (Due).
-struct Presenze {
-    Maschera Una = 0;
-    Maschera Due = 0;
-};
-inline void Conta(Presenze& p, Maschera cella) {
-    p.Due |= p.Una & cella;
-    p.Una |= cella;
-}
-
-// --- inequality signs ---------------------------------------------------------------------------
-// The digits a cell loses to the neighbours it must exceed (maggiore) or stay below along one
-// line. `prec` and `succ` are the neighbours' candidates, 0 for a neighbour without a sign, outside
-// the grid or without candidates. The bound is the larger smallest candidate of the two (the
-// smaller largest one); when both neighbours share it only one of them can take it, so the bound
-// becomes their smaller second candidate, and no bound when either has none (for "greater") or
-// the greater second-largest candidate either has (for "less").
-Maschera EsclusiDaSegno(bool maggiore, Maschera prec, Maschera succ);
 
 // --- naked subsets ------------------------------------------------------------------------------
 // k undecided cells of a line whose candidates together are exactly k digits.
