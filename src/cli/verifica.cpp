@@ -4,6 +4,7 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "rules/regole.h"
 #include "solver/contatore.h"
 #include "solver/difficolta.h"
 #include "solver/livello.h"
@@ -36,6 +37,9 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
+        // A SOLUTION that breaks the rules or the givens is not the schema's: the hint ignores it.
+        if (HaSoluzioneSalvata(s) && !SoluzioneSalvataValida(s))
+            std::printf("soluzione salvata: non valida, ignorata\n");
         const Valutazione v = ValutaSchema(s, 3);
         std::printf("livello: %ld\n", v.Livello);
         std::printf("difficolta: %s\n", NomeDifficolta(DifficoltaSchema(s)));

@@ -52,4 +52,31 @@ bool PosizioneRisolta(const Schema& s, const Cifre& cifre) {
     return ControllaRegole(s, cifre).empty();
 }
 
+std::optional<Cifre> SoluzioneSalvataValida(const Schema& s) {
+    const int n = s.Sizesc;
+    if (n < 1 || n > DimMax) return std::nullopt;
+    auto cifra = [n](const std::string& t) {
+        return t.size() == 1 && t[0] >= '1' && t[0] < '1' + n ? t[0] - '0' : 0;
+    };
+    Cifre sol{};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int d = cifra(s.tblSoluzione[r][c]);
+            const int g = cifra(s.tblSchema[r][c]);
+            if (d == 0 || (g > 0 && g != d)) return std::nullopt;
+            sol[r][c] = d;
+        }
+    if (!ControllaRegole(s, sol).empty()) return std::nullopt;
+    return sol;
+}
+
+bool HaSoluzioneSalvata(const Schema& s) {
+    const int n = s.Sizesc;
+    if (n < 1 || n > DimMax) return false;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (!s.tblSoluzione[r][c].empty() && s.tblSoluzione[r][c] != "0") return true;
+    return false;
+}
+
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 // the grid recognised as solved. Each break says why: which cell repeats which digit, which sign
 // two filled cells break.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,11 @@ std::string FraseViolazione(const Violazione& v);
 
 // Every cell filled and no rule broken.
 bool PosizioneRisolta(const Schema& s, const Cifre& cifre);
+
+// The solution stored in the schema file, when it is one: every cell a digit 1..N, the givens
+// kept, no digit repeated and no sign broken. Otherwise nothing: a file may carry any SOLUTION.
+std::optional<Cifre> SoluzioneSalvataValida(const Schema& s);
+// The file carries a SOLUTION at all (some cell of it is not empty nor "0").
+bool HaSoluzioneSalvata(const Schema& s);
 
 }  // namespace kelvaro

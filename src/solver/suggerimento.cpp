@@ -57,7 +57,7 @@ Suggerimento Errore(std::vector<CellaRC> celle, std::string motivo) {
 }
 
 // The one solution of the schema: the counter's when it finds exactly one, else the stored one
-// when it is complete and keeps the givens.
+// when it really is a solution (complete, keeping the givens, breaking no rule).
 std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
     const int n = s.Sizesc;
     Cifre sol{};
@@ -69,14 +69,7 @@ std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
             return sol;
         }
     }
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const int d = LeggiCifra(s.tblSoluzione[r][c], n);
-            const int g = LeggiCifra(s.tblSchema[r][c], n);
-            if (d <= 0 || (g > 0 && g != d)) return std::nullopt;
-            sol[r][c] = d;
-        }
-    return sol;
+    return SoluzioneSalvataValida(s);
 }
 
 // Cells the step names as its reasons, as the solver colours them green.

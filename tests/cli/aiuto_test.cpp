@@ -28,6 +28,22 @@ TEST_F(CliAiuto, DaiDatiUnPasso) {
               "tolti: R1C1:4\nrestano: R1C1:12\ngiustificano: R1C2\n");
 }
 
+// A schema with many solutions whose file carries a SOLUTION that is no solution at all: a right
+// row is not called a mistake from it, and verifica says the stored solution is ignored.
+TEST_F(CliAiuto, SoluzioneSalvataNonValidaIgnorata) {
+    test::ScriviFile(tmp / "uni.txt",
+                     "<?xml version=\"1.0\" ?>\n<FUTOSHIKI SIZE=\"4\">\n<SCHEMA>0000000000000000</SCHEMA>\n"
+                     "<SOLUTION>1111111111111111</SOLUTION>\n<CONSTRAINT></CONSTRAINT>\n"
+                     "<CHECK>000000</CHECK>\n</FUTOSHIKI>\n");
+    const test::EsitoCli e = test::EseguiCli("aiuto " + (tmp / "uni.txt") + " --griglia 1234000000000000");
+    EXPECT_EQ(e.uscita.rfind("passo: errore", 0), std::string::npos) << e.uscita;
+    const test::EsitoCli v = test::EseguiCli("verifica " + (tmp / "uni.txt"));
+    EXPECT_NE(v.uscita.find("\nsoluzione salvata: non valida, ignorata\n"), std::string::npos) << v.uscita;
+    // A right stored solution says nothing of the kind.
+    const test::EsitoCli buona = test::EseguiCli("verifica " + (tmp / "s.txt"));
+    EXPECT_EQ(buona.uscita.find("soluzione salvata"), std::string::npos) << buona.uscita;
+}
+
 TEST_F(CliAiuto, DallaGriglia) {
     struct Caso {
         std::string griglia;

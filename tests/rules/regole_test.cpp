@@ -69,5 +69,34 @@ TEST(Regole, PosizioneRisolta) {
     EXPECT_FALSE(PosizioneRisolta(s, Da("1243341221344321")));  // R1C1 > R1C2 broken
 }
 
+// A stored SOLUTION counts only when it is one: complete, keeping the givens, breaking no rule.
+TEST(Regole, SoluzioneSalvataSoloSeLoE) {
+    struct Caso {
+        const char* soluzione;
+        bool valida;
+    } casi[] = {
+        {"2134341212434321", true},   // R1C1 > R1C2, R3C3 > R2C3
+        {"1111111111111111", false},  // not a Latin square
+        {"1234341221434321", false},  // breaks R1C1 > R1C2
+        {"213434121243432", false},   // a cell short
+        {"213434121243432x", false}, {"", false},
+    };
+    for (const Caso& k : casi) {
+        Schema s = Quattro();
+        const std::string t = k.soluzione;
+        for (size_t i = 0; i < t.size(); ++i) s.tblSoluzione[i / 4 + 1][i % 4 + 1] = std::string(1, t[i]);
+        EXPECT_EQ(SoluzioneSalvataValida(s).has_value(), k.valida) << k.soluzione;
+        EXPECT_EQ(HaSoluzioneSalvata(s), !t.empty()) << k.soluzione;
+    }
+    // A given the stored solution does not keep.
+    Schema s = Quattro();
+    const std::string buona = "2134341212434321";
+    for (size_t i = 0; i < buona.size(); ++i) s.tblSoluzione[i / 4 + 1][i % 4 + 1] = std::string(1, buona[i]);
+    s.tblSchema[4][4] = "2";
+    EXPECT_FALSE(SoluzioneSalvataValida(s).has_value());
+    s.tblSchema[4][4] = "1";
+    EXPECT_EQ(SoluzioneSalvataValida(s), Da(buona));
+}
+
 }  // namespace
 }  // namespace kelvaro
