@@ -37,9 +37,6 @@ int Verifica(const Argomenti& args) {
         else
             std::printf("check: diverso (letto %s, calcolato %s)\n", letto->CheckLetto.c_str(),
                         calcolato.c_str());
-        // A SOLUTION that breaks the rules or the givens is not the schema's: the hint ignores it.
-        if (HaSoluzioneSalvata(s) && !SoluzioneSalvataValida(s))
-            std::printf("soluzione salvata: non valida, ignorata\n");
         const Valutazione v = ValutaSchema(s, 3);
         std::printf("livello: %ld\n", v.Livello);
         std::printf("difficolta: %s\n", NomeDifficolta(DifficoltaSchema(s)));
@@ -47,6 +44,10 @@ int Verifica(const Argomenti& args) {
         if (v.SenzaSoluzione) std::printf("%s\n", FraseSenzaSoluzione);
         const int soluzioni = ContaSoluzioni(s, 2);
         std::printf("soluzioni: %s\n", soluzioni >= 2 ? "2+" : std::to_string(soluzioni).c_str());
+        // Last, so that the lines before keep their order: a SOLUTION that breaks the rules or the
+        // givens is not the schema's, and the hint ignores it.
+        if (HaSoluzioneSalvata(s) && !SoluzioneSalvataValida(s))
+            std::printf("soluzione salvata: non valida, ignorata\n");
     }
     std::fflush(stdout);
     return esito;
