@@ -40,10 +40,26 @@ std::string TestoAiutino(const Suggerimento& s) {
             if (t.empty()) t = "Prossimo passo: " + s.Codice + ".";
             return t + " (H di nuovo per eseguirlo)";
         }
-        case Suggerimento::Esito::Errore:
-            if (s.CelleErrate.empty()) return "La posizione contiene un errore.";
-            return (s.CelleErrate.size() == 1 ? "Errore in " : "Errori in ") + elenco(s.CelleErrate) +
-                   ". (H di nuovo per cancellare)";
+        case Suggerimento::Esito::Errore: {
+            // Wrong notes are mended, not cleared: the sentence says which and how.
+            if (!s.NoteCorrette.empty())
+                return "Le note di " + elenco(s.CelleErrate) +
+                       " escludono la cifra giusta. (H di nuovo per correggerle)";
+            if (s.CelleErrate.empty())
+                return s.Motivo.empty() ? "La posizione contiene un errore." : s.Motivo + ".";
+            std::string t = (s.CelleErrate.size() == 1 ? "Errore in " : "Errori in ") + elenco(s.CelleErrate);
+            // Why: the rule broken ("due 6 nella riga 1", "R1C2 deve essere maggiore di R1C3") or
+            // the solution contradicted.
+            std::string motivo = s.Motivo;
+            if (motivo.rfind("Cifra sbagliata", 0) == 0)
+                motivo = "la cifra non è quella della soluzione";
+            else if (motivo.rfind("Cifre sbagliate", 0) == 0)
+                motivo = "le cifre non sono quelle della soluzione";
+            else if (motivo.rfind("Due ", 0) == 0 || motivo.rfind("Posizione ", 0) == 0)
+                motivo[0] = static_cast<char>(motivo[0] - 'A' + 'a');
+            if (!motivo.empty()) t += ": " + motivo;
+            return t + ". (H di nuovo per cancellare)";
+        }
         case Suggerimento::Esito::Completo:
             return "Lo schema è già completo.";
         case Suggerimento::Esito::Nessuno:
@@ -80,6 +96,14 @@ bool EseguiAiutino(Banco& b, const Suggerimento& s) {
             break;
         }
         case Suggerimento::Esito::Errore:
+            if (!s.NoteCorrette.empty()) {
+                for (const CandidatiRimasti& k : s.NoteCorrette) {
+                    uint16_t m = 0;
+                    for (char ch : k.Cifre) m = uint16_t(m | 1u << (ch - '0'));
+                    note.push_back({k.Riga, k.Colonna, m});
+                }
+                break;
+            }
             for (const CellaRC& c : s.CelleErrate) cifre.push_back({c.Riga, c.Colonna, 0});
             break;
         default:

@@ -173,8 +173,17 @@ void AnnullaMossa(Banco& b) {
     if (m.Mosse.empty()) m.UndoAbilitato = false;
 }
 
-void AnnullaTutto(Banco& b) {
-    while (!b.modifica.Mosse.empty()) AnnullaMossa(b);
+bool Ricomincia(Banco& b) {
+    const int n = b.schema.Sizesc;
+    std::vector<CifraDaScrivere> cifre;
+    std::vector<NoteDaScrivere> note;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (CellaModificabile(b, r, c)) {
+                cifre.push_back({r, c, 0});
+                note.push_back({r, c, 0});
+            }
+    return ApplicaMossaMultipla(b, cifre, note);
 }
 
 bool PuoRifare(const Banco& b) {

@@ -26,8 +26,9 @@ AperturaPalette ClickGriglia(Banco& b);
 void TastoPalette(Banco& b, int k);
 // Undo the last move; nothing when the list is empty.
 void AnnullaMossa(Banco& b);
-// Undo every move, newest first.
-void AnnullaTutto(Banco& b);
+// Back to the givens: every hand digit and note cleared, as one move that undo takes back (the
+// work restored from a saved game included). False when there was nothing to clear.
+bool Ricomincia(Banco& b);
 // Empties the list and disables "Undo" and "UndoAll" (after open, "Risolvi", "Mostra"); the
 // player's notes and the redo list go with it.
 void SvuotaMosse(Banco& b);

@@ -178,9 +178,16 @@ Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const Not
             cifre[r][c] = g > 0 ? g : v;
             if (cifre[r][c] == 0) pieno = false;
         }
-    // The first break of the rules, with its reason.
-    if (const auto rotte = ControllaRegole(s, cifre); !rotte.empty())
-        return Errore({rotte.front().A, rotte.front().B}, FraseViolazione(rotte.front()));
+    // The first break of the rules, with its reason. Only what the player wrote is wrong: a given
+    // is named only when the givens themselves break the rule.
+    if (const auto rotte = ControllaRegole(s, cifre); !rotte.empty()) {
+        const Violazione& v = rotte.front();
+        std::vector<CellaRC> errate;
+        for (const CellaRC& x : {v.A, v.B})
+            if (LeggiCifra(s.tblSchema[x.Riga][x.Colonna], n) == 0) errate.push_back(x);
+        if (errate.empty()) errate = {v.A, v.B};
+        return Errore(errate, FraseViolazione(v));
+    }
 
     if (const auto sol = SoluzioneDiRiferimento(s)) {
         std::vector<CellaRC> errate;
@@ -194,9 +201,17 @@ Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const Not
         if (note)
             for (int r = 1; r <= n; ++r)
                 for (int c = 1; c <= n; ++c)
-                    if (cifre[r][c] == 0 && (*note)[r][c] != 0 && !((*note)[r][c] >> (*sol)[r][c] & 1))
-                        return Errore({{r, c}},
-                                      "Gli appunti di " + DesCella(r, c) + " escludono la cifra giusta");
+                    if (cifre[r][c] == 0 && (*note)[r][c] != 0 && !((*note)[r][c] >> (*sol)[r][c] & 1)) {
+                        Suggerimento h = Errore(
+                            {{r, c}}, "Gli appunti di " + DesCella(r, c) + " escludono la cifra giusta");
+                        // The mending: the notes with the right digit put back.
+                        const auto giuste = static_cast<uint16_t>((*note)[r][c] | 1u << (*sol)[r][c]);
+                        std::string cifre_note;
+                        for (int d = 1; d <= n; ++d)
+                            if (giuste >> d & 1) cifre_note += static_cast<char>('0' + d);
+                        h.NoteCorrette = {{r, c, cifre_note}};
+                        return h;
+                    }
     }
     if (pieno) {
         Suggerimento h;

@@ -36,16 +36,19 @@ struct Suggerimento {
         Completo  // every cell is already filled in and right
     };
     Esito esito = Esito::Nessuno;
-    std::string Codice;                     // the step code ("U", "R", "C", "MAG", "MIN", "MR", ...)
-    std::vector<CellaRC> CelleDecise;       // cells the step places a digit in
-    int Valore = 0;                         // the digit placed, for the single-value steps
-    std::vector<CandidatoTolto> Tolti;      // candidates the step removes
-    std::vector<CandidatiRimasti> Restano;  // what the cells of Tolti keep, in the same cell order
-    std::vector<CellaRC> CelleMotivo;       // cells that justify it (sign pair, subset, Swordfish lines)
-    std::vector<std::string> Frasi;         // the step's log lines, as the log writes them
-    std::vector<CellaRC> CelleErrate;       // wrong or contradictory cells (Errore)
-    CellaRC CellaProva;                     // the cell a trial would pick (Nessuno)
-    std::string Motivo;                     // Errore, Nessuno, Completo: what the player reads
+    std::string Codice;                          // the step code ("U", "R", "C", "MAG", "MIN", "MR", ...)
+    std::vector<CellaRC> CelleDecise;            // cells the step places a digit in
+    int Valore = 0;                              // the digit placed, for the single-value steps
+    std::vector<CandidatoTolto> Tolti;           // candidates the step removes
+    std::vector<CandidatiRimasti> Restano;       // what the cells of Tolti keep, in the same cell order
+    std::vector<CellaRC> CelleMotivo;            // cells that justify it (sign pair, subset, Swordfish lines)
+    std::vector<std::string> Frasi;              // the step's log lines, as the log writes them
+    std::vector<CellaRC> CelleErrate;            // wrong or contradictory cells (Errore); never a given
+                                                 // unless the givens themselves break a rule
+    std::vector<CandidatiRimasti> NoteCorrette;  // Errore on notes: what the cells' notes become
+                                                 // once mended (the right digit put back)
+    CellaRC CellaProva;                          // the cell a trial would pick (Nessuno)
+    std::string Motivo;                          // Errore, Nessuno, Completo: what the player reads
 };
 
 // s: the schema (size, givens, signs). voci: the player's grid, "1".."9" for a filled cell and

@@ -406,7 +406,21 @@ void Form1::AvvisaSenzaSoluzione() {
 }
 
 void Form1::ComandoRicomincia() {
-    AnnullaTutto(b_);
+    if (!b_.schema.Caricato) return;
+    if (!b_.modifica.InGioco) {
+        // A solve's result on the grid: start again from the givens, a fresh game.
+        ChiudiAiutino();
+        VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+        SvuotaMosse(b_);
+        b_.modifica.InGioco = true;
+        b_.modifica.RisoltoAnnunciato = false;
+        AggiornaUndo();
+        AggiornaGriglia();
+        AggiornaStatoGioco();
+        return;
+    }
+    // Back to the givens as one move: undo brings the game back.
+    Ricomincia(b_);
     DopoMossa();
 }
 

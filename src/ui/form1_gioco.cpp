@@ -295,6 +295,9 @@ void Form1::ComandoAiutino() {
                 m.ColonnaCursore = s.CelleDecise.front().Colonna;
             }
             DopoMossa();
+        } else {
+            // Nothing to carry out: the next press asks again rather than repeating itself.
+            ChiudiAiutino();
         }
         return;
     }

@@ -132,14 +132,25 @@ void Undo(QPainter& p) {
 }
 
 void UndoAll(QPainter& p) {
-    // Two arrows back: undo everything and start the schema again.
-    p.save();
-    p.translate(12, 12);
-    p.scale(0.8, 0.8);
-    p.translate(-12, -12);
-    FrecciaIndietro(p, 3, -3, QColor(150, 175, 220));
-    FrecciaIndietro(p, -2, 3, Blu);
-    p.restore();
+    // Start again: a circular arrow round a blank grid, unlike the single step back of "Undo".
+    p.setPen(Tratto(QColor(150, 155, 170), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 8, 8, 8));
+    p.drawLine(QPointF(12, 8), QPointF(12, 16));
+    p.drawLine(QPointF(8, 12), QPointF(16, 12));
+    const QColor arancio(225, 120, 40);
+    p.setPen(Tratto(arancio, 2.4));
+    p.setBrush(Qt::NoBrush);
+    // Qt's angles: sixteenths of a degree, counter-clockwise from three o'clock.
+    p.drawArc(QRectF(3, 3, 18, 18), 100 * 16, 290 * 16);
+    QPainterPath punta;
+    punta.moveTo(10.4, 0.8);
+    punta.lineTo(15.6, 3.6);
+    punta.lineTo(10.2, 6.8);
+    punta.closeSubpath();
+    p.setPen(Tratto(arancio, 1.0));
+    p.setBrush(arancio);
+    p.drawPath(punta);
 }
 
 void Stampa(QPainter& p) {

@@ -52,6 +52,27 @@ TEST_F(Aiutino, TestoPerOgniEsito) {
         {Suggerimento{}, "Nessun passo logico da suggerire."},
     };
     for (const Caso& c : casi) EXPECT_EQ(TestoAiutino(c.s), c.atteso);
+    // An error says why: the rule broken, or the solution contradicted.
+    Suggerimento ripetuta = errore;
+    ripetuta.CelleErrate = {{1, 4}};
+    ripetuta.Motivo = "Due 6 nella riga 1";
+    EXPECT_EQ(TestoAiutino(ripetuta), "Errore in R1C4: due 6 nella riga 1. (H di nuovo per cancellare)");
+    Suggerimento segno = errore;
+    segno.CelleErrate = {{1, 2}, {1, 3}};
+    segno.Motivo = "R1C2 deve essere maggiore di R1C3";
+    EXPECT_EQ(TestoAiutino(segno),
+              "Errori in R1C2 e R1C3: R1C2 deve essere maggiore di R1C3. (H di nuovo per cancellare)");
+    Suggerimento sbagliata = errore;
+    sbagliata.CelleErrate = {{3, 3}};
+    sbagliata.Motivo = "Cifra sbagliata in R3C3";
+    EXPECT_EQ(TestoAiutino(sbagliata),
+              "Errore in R3C3: la cifra non è quella della soluzione. (H di nuovo per cancellare)");
+    Suggerimento appunti = errore;
+    appunti.CelleErrate = {{3, 3}};
+    appunti.Motivo = "Gli appunti di R3C3 escludono la cifra giusta";
+    appunti.NoteCorrette = {{3, 3, "34567"}};
+    EXPECT_EQ(TestoAiutino(appunti),
+              "Le note di R3C3 escludono la cifra giusta. (H di nuovo per correggerle)");
     Suggerimento completo;
     completo.esito = Suggerimento::Esito::Completo;
     EXPECT_EQ(TestoAiutino(completo), "Lo schema è già completo.");
@@ -94,6 +115,33 @@ TEST_F(Aiutino, ErroreCancellaLeCifreSbagliate) {
     EXPECT_EQ(Testo(4, 4), "3");
     AnnullaMossa(b);
     EXPECT_EQ(Testo(1, 3), "2");
+}
+
+TEST_F(Aiutino, NoteSbagliateRimesseAPostoInUnaMossa) {
+    CommutaNota(b, 3, 3, 4);
+    CommutaNota(b, 3, 3, 5);
+    const int prima = b.modifica.NumMosse();
+    Suggerimento s;
+    s.esito = Suggerimento::Esito::Errore;
+    s.CelleErrate = {{3, 3}};
+    s.NoteCorrette = {{3, 3, "345"}};
+    ASSERT_TRUE(EseguiAiutino(b, s));
+    EXPECT_EQ(b.modifica.NumMosse(), prima + 1);
+    EXPECT_EQ(b.modifica.Note[3][3], (1u << 3) | (1u << 4) | (1u << 5));
+    EXPECT_EQ(Testo(3, 3), "");
+    AnnullaMossa(b);
+    EXPECT_EQ(b.modifica.Note[3][3], (1u << 4) | (1u << 5));
+}
+
+// From a real position: a hand digit beside an equal given is the only one named and cleared.
+TEST_F(Aiutino, LaCifraCheRipeteUnDatoEDaSolaLErrore) {
+    ScriviCella(b, 1, 4, 2);  // the given R1C1 is 2
+    const Suggerimento s = ChiediAiutino(b);
+    ASSERT_EQ(s.esito, Suggerimento::Esito::Errore);
+    EXPECT_EQ(TestoAiutino(s), "Errore in R1C4: due 2 nella riga 1. (H di nuovo per cancellare)");
+    ASSERT_TRUE(EseguiAiutino(b, s));
+    EXPECT_EQ(Testo(1, 1), "2");
+    EXPECT_EQ(Testo(1, 4), "");
 }
 
 TEST_F(Aiutino, NienteDaEseguire) {

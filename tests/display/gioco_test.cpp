@@ -131,7 +131,7 @@ TEST_F(Gioco, AnnullaERipeti) {
     Scrivi({{1, 2, 3}, {2, 2, 4}});
     CommutaNota(b, 3, 3, 1);
     EXPECT_EQ(b.modifica.NumMosse(), 3);
-    AnnullaTutto(b);
+    while (b.modifica.NumMosse() > 0) AnnullaMossa(b);
     EXPECT_EQ(b.Gr.Cella(1, 3).Testo, "");
     EXPECT_EQ(b.modifica.Note[3][3], 0);
     EXPECT_FALSE(b.modifica.UndoAbilitato);

@@ -86,12 +86,38 @@ TEST_F(Modifiche, TastiScrivonoCancellanoEAnnullano) {
     EXPECT_EQ(b.modifica.RigaSel, 4);
     EXPECT_EQ(b.modifica.ColonnaSel, 5);
     EXPECT_TRUE(b.modifica.UndoAbilitato);
-    AnnullaTutto(b);
+    while (b.modifica.NumMosse() > 0) AnnullaMossa(b);
     EXPECT_EQ(Testo(2, 2), "");
     EXPECT_EQ(b.modifica.NumMosse(), 0);
     EXPECT_FALSE(b.modifica.UndoAbilitato);
     AnnullaMossa(b);  // nothing left: nothing happens
     EXPECT_EQ(b.modifica.NumMosse(), 0);
+}
+
+// Starting again clears every hand digit and note as one move, and undo brings them all back.
+TEST_F(Modifiche, RicominciaEUnaMossaSola) {
+    Scrivi(2, 2, 3);
+    Scrivi(4, 5, 1);
+    ASSERT_TRUE(CommutaNota(b, 5, 5, 2));
+    b.modifica.Note[3][3] = 1u << 4;  // as a saved game leaves it: no move behind it
+    const int prima = b.modifica.NumMosse();
+    ASSERT_TRUE(Ricomincia(b));
+    EXPECT_EQ(b.modifica.NumMosse(), prima + 1);
+    EXPECT_EQ(Testo(2, 2), "");
+    EXPECT_EQ(Testo(4, 5), "");
+    EXPECT_EQ(b.modifica.Note[5][5], 0);
+    EXPECT_EQ(b.modifica.Note[3][3], 0);
+    EXPECT_EQ(Testo(1, 1), "2");  // the givens stay
+    EXPECT_TRUE(b.modifica.UndoAbilitato);
+    AnnullaMossa(b);
+    EXPECT_EQ(Testo(2, 2), "3");
+    EXPECT_EQ(Testo(4, 5), "1");
+    EXPECT_EQ(b.modifica.Note[5][5], 1u << 2);
+    EXPECT_EQ(b.modifica.Note[3][3], 1u << 4);
+    RifaiMossa(b);
+    EXPECT_EQ(Testo(2, 2), "");
+    // Nothing written: nothing to start again from.
+    EXPECT_FALSE(Ricomincia(b));
 }
 
 TEST_F(Modifiche, CancellareUnaCellaVuotaEUnaMossa) {
@@ -116,7 +142,7 @@ TEST_F(Modifiche, ListaPienaDimenticaLaMossaPiuVecchia) {
     ASSERT_EQ(b.modifica.NumMosse(), MaxMosse);
     // The first move (from "" to "1") is gone; the oldest kept one starts from "1".
     EXPECT_EQ(b.modifica.Mosse.front().TestoPrima, "1");
-    AnnullaTutto(b);
+    while (b.modifica.NumMosse() > 0) AnnullaMossa(b);
     EXPECT_EQ(Testo(2, 2), "1");
     EXPECT_FALSE(b.modifica.UndoAbilitato);
 }

@@ -85,6 +85,48 @@ TEST(Suggerimento, LaSoluzioneSalvataServeQuandoIlContatoreNeTrovaPiuDiUna) {
     EXPECT_EQ(h.CelleErrate[0], (CellaRC{1, 1}));
 }
 
+TEST(Suggerimento, AppuntiSbagliatiSiCorreggonoRimettendoLaCifraGiusta) {
+    // The one solution is 1234 3412 2143 4321: R1C1 is 1, R2C2 is 4.
+    const Schema s = SchemaDa(4, "0000300000000020", {"1211", "3444", "3334", "1424"});
+    NoteGriglia note{};
+    note[1][1] = uint16_t(1u << 2 | 1u << 4);  // 2 and 4: the 1 is missing
+    const Suggerimento h = CalcolaSuggerimento(s, Tabella{}, &note);
+    ASSERT_EQ(h.esito, Suggerimento::Esito::Errore);
+    ASSERT_EQ(h.CelleErrate.size(), 1u);
+    EXPECT_EQ(h.CelleErrate[0], (CellaRC{1, 1}));
+    ASSERT_EQ(h.NoteCorrette.size(), 1u);
+    EXPECT_EQ(h.NoteCorrette[0].Riga, 1);
+    EXPECT_EQ(h.NoteCorrette[0].Colonna, 1);
+    EXPECT_EQ(h.NoteCorrette[0].Cifre, "124");
+    // A wrong digit is cleared, not mended.
+    const Suggerimento d = CalcolaSuggerimento(s, VociDa(4, "2000000000000000"), nullptr);
+    ASSERT_EQ(d.esito, Suggerimento::Esito::Errore);
+    EXPECT_TRUE(d.NoteCorrette.empty());
+}
+
+TEST(Suggerimento, UnErroreNonIndicaMaiUnDato) {
+    // Givens R2C1 = 3 and R4C3 = 2; the hand entries repeat them, or break a sign between hand
+    // entries only (R1C2 > R1C1).
+    const Schema s = SchemaDa(4, "0000300000000020", {"1211", "3444", "3334", "1424"});
+    struct Caso {
+        const char* voci;
+        std::vector<CellaRC> errate;
+    } casi[] = {
+        {"0000030000000000", {{2, 2}}},          // a 3 beside the given 3 in row 2
+        {"0000000000200000", {{3, 3}}},          // a 2 above the given 2 in column 3
+        {"2100000000000000", {{1, 1}, {1, 2}}},  // two hand entries: both named
+    };
+    for (const Caso& c : casi) {
+        const Suggerimento h = CalcolaSuggerimento(s, VociDa(4, c.voci), nullptr);
+        ASSERT_EQ(h.esito, Suggerimento::Esito::Errore) << c.voci;
+        EXPECT_EQ(h.CelleErrate, c.errate) << c.voci;
+    }
+    // Givens that break a rule themselves are all there is to name.
+    const Schema rotto = SchemaDa(4, "3300000000000000");
+    const Suggerimento h = CalcolaSuggerimento(rotto, Tabella{}, nullptr);
+    EXPECT_EQ(h.CelleErrate, (std::vector<CellaRC>{{1, 1}, {1, 2}}));
+}
+
 TEST(Suggerimento, NonToccaLaSequenzaCasualeNeLoSchema) {
     Banco b;
     test::PreparaSchema(b, 4, "1000000000000000");

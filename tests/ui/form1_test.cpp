@@ -322,8 +322,9 @@ void Form1Test::risolviSenzaSoluzioneLoDice() {
     const QString doppio = cartella.filePath("doppio.txt");
     QFile f(doppio);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("<F SIZE='4'><SCHEMA>1010000000000000</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
-            "<CONSTRAINT></CONSTRAINT>\n<CHECK>662364</CHECK>\n");
+    f.write(
+        "<F SIZE='4'><SCHEMA>1010000000000000</SCHEMA><SOLUTION>1234341221434321</SOLUTION>"
+        "<CONSTRAINT></CONSTRAINT>\n<CHECK>662364</CHECK>\n");
     f.close();
     fin->fileDaAprire.push_back(doppio.toStdString());
     form->ClickToolbar("Apri");
@@ -406,12 +407,15 @@ void Form1Test::paletteScriveCancellaEAnnulla() {
     QTest::mouseClick(Bottone("Undo"), Qt::LeftButton);
     QCOMPARE(TestoCella(2, 3), std::string("3"));
     QVERIFY(form->Pulsante("Undo")->isEnabled());
+    // "Ricomincia" goes back to the givens as one move: undo brings the game back.
     QTest::mouseClick(Bottone("UndoAll"), Qt::LeftButton);
     QCOMPARE(TestoCella(2, 3), std::string(""));
     QCOMPARE(TestoCella(4, 4), std::string(""));
-    QVERIFY(!form->Pulsante("Undo")->isEnabled());
-    QVERIFY(!form->Pulsante("UndoAll")->isEnabled());
+    QVERIFY(form->Pulsante("Undo")->isEnabled());
     QVERIFY(!p->isVisible());
+    QTest::mouseClick(Bottone("Undo"), Qt::LeftButton);
+    QCOMPARE(TestoCella(2, 3), std::string("3"));
+    QCOMPARE(TestoCella(4, 4), std::string("7"));
     // Hand entries never touch the schema.
     QCOMPARE(b->schema.tblSchema[2][3], std::string("0"));
 }

@@ -170,6 +170,7 @@ private slots:
     void maiPiuStrettaDellaToolbar();
     void grigliaCresceConLaFinestra();
     void aiutinoMostraPoiEsegue();
+    void aiutinoCorreggeLeNoteSbagliate();
     void schermata();
 };
 
@@ -417,16 +418,15 @@ void GiocoTest::annullaERipetiDaTastiera() {
     form->findChild<QAction*>("mnuRipeti")->trigger();
     QCOMPARE(b->modifica.Note[r][c], uint16_t(1 << 4));
     QVERIFY(!form->findChild<QAction*>("mnuRipeti")->isEnabled());
-    // The toolbar's "UndoAll" goes back to the start, as designed, and can be redone.
+    // The toolbar's "Ricomincia" goes back to the start as one move; Ctrl+Z brings the game back.
     form->ClickToolbar("UndoAll");
     QCOMPARE(Testo(r, c), std::string(""));
     QCOMPARE(b->modifica.Note[r][c], uint16_t(0));
-    QVERIFY(!form->Pulsante("Undo")->isEnabled());
-    QVERIFY(!form->Pulsante("UndoAll")->isEnabled());
-    form->ClickToolbar("Undo");  // nothing left
-    Tasto(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(Testo(r, c), std::string("1"));
     QVERIFY(form->Pulsante("Undo")->isEnabled());
+    Tasto(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(b->modifica.Note[r][c], uint16_t(1 << 4));
+    Tasto(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(b->modifica.Note[r][c], uint16_t(0));
 }
 
 void GiocoTest::domandePrimaDiPerdereIlLavoro() {
@@ -682,6 +682,34 @@ void GiocoTest::aiutinoMostraPoiEsegue() {
     form->ClickToolbar("Risolvi");
     QVERIFY(!pannello->isVisible());
     QVERIFY(G()->EvidenzaAttuale().Vuota());
+}
+
+// Notes that leave out the right digit: the hint says so, the second press puts the digit back
+// as one undoable move, and the next press goes on with a step.
+void GiocoTest::aiutinoCorreggeLeNoteSbagliate() {
+    Apri(Sorgente(Schema7));
+    const auto [r, c] = Vuota();
+    const int giusta = std::stoi(b->schema.tblSoluzione[r][c]);
+    Cursore(r, c);
+    Tasto(Qt::Key_N);
+    for (int d = 1; d <= 7; ++d)
+        if (d != giusta) QTest::keyClick(G(), char('0' + d));
+    Tasto(Qt::Key_N);
+    const int mosse = b->modifica.NumMosse();
+    QLabel* pannello = form->PannelloAiutino();
+    Tasto(Qt::Key_H);
+    QCOMPARE(pannello->text(),
+             QStringLiteral("Le note di %1 escludono la cifra giusta. (H di nuovo per correggerle)")
+                 .arg(QString::fromStdString(DesCella(r, c))));
+    Tasto(Qt::Key_H);
+    QCOMPARE(b->modifica.NumMosse(), mosse + 1);
+    QVERIFY(b->modifica.Note[r][c] >> giusta & 1);
+    QCOMPARE(Testo(r, c), std::string(""));
+    Tasto(Qt::Key_H);
+    QVERIFY(pannello->isVisible());
+    QVERIFY(!pannello->text().contains(QStringLiteral("escludono")));
+    Tasto(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!(b->modifica.Note[r][c] >> giusta & 1));
 }
 
 void GiocoTest::schermata() {
