@@ -8,10 +8,16 @@ namespace kelvaro {
 
 namespace {
 
-// The level's tables as the log window and the step history show them.
+// The level's tables as the log window and the step history show them. A given is drawn at the
+// size of a decided digit from the start, before the step that places it (the history reads only
+// the texts, never the sizes).
 void Visualizza(Banco& b, const Tavola& t) {
     Tabella s, e;
     t.Scrivi(s, e);
+    const int n = b.schema.Sizesc;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (EDato(b.schema.tblSchema[r][c]) && s[r][c].size() == 1) e[r][c] = s[r][c];
     VisualizzaGrid(b, s, e);
 }
 

@@ -387,12 +387,19 @@ void Form1::ComandoMostra() {
     // The log paints its own colours: no cursor, notes or red marks meanwhile.
     b_.modifica.InGioco = false;
     RisolviComeValutazione(b_, true, false);
-    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
-    AvvisaSenzaSoluzione();
     SvuotaMosse(b_);
-    // The givens again: a fresh game.
-    b_.modifica.InGioco = true;
-    b_.modifica.RisoltoAnnunciato = false;
+    if (b_.ris.Risolto && !b_.ris.Interrotto) {
+        // The walk reached its end: the solved grid stays on screen ("Ricomincia" plays again).
+        VisualizzaGrid(b_, b_.schema.tblRisolto, b_.schema.tblRisolto);
+        statusBar()->showMessage(
+            QStringLiteral("Soluzione completa. \u00abRicomincia\u00bb riporta ai dati iniziali."), 10000);
+    } else {
+        // Interrupted, or no solution: the givens again, a fresh game.
+        VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+        AvvisaSenzaSoluzione();
+        b_.modifica.InGioco = true;
+        b_.modifica.RisoltoAnnunciato = false;
+    }
     AggiornaUndo();
     AggiornaGriglia();
     AggiornaStatoGioco();

@@ -72,6 +72,8 @@ struct Vista {
     long sfondoR1C1 = 0;  // backgrounds of the grid model at that moment
     long sfondoR1C2 = 0;
     std::string testoR1C2;
+    double fontR1C1 = 0;  // size of the given R1C1
+    double fontR1C2 = 0;
     QRgb pixelR1C1 = 0;                             // as the main grid shows it
     QString passo;                                  // the step counter
     QStringList numeriPrecedenti, righePrecedenti;  // the list of the earlier steps' lines
@@ -112,6 +114,8 @@ private:
         v.sfondoR1C1 = b.Gr.Cella(1, 1).CellBackColor;
         v.sfondoR1C2 = b.Gr.Cella(1, 3).CellBackColor;
         v.testoR1C2 = b.Gr.Cella(1, 3).Testo;
+        v.fontR1C1 = b.Gr.Cella(1, 1).FontSize;
+        v.fontR1C2 = b.Gr.Cella(1, 3).FontSize;
         const QRect r = form_.Griglia()->RettangoloPosizione(1, 1);
         v.pixelR1C1 =
             form_.Griglia()->grab().toImage().pixel(r.topLeft() + QPoint(5, 5));  // clear of the digit
@@ -418,6 +422,9 @@ private slots:
         const Vista& pausa = copione.viste[0];
         QCOMPARE(pausa.righe, Situazione);
         QVERIFY(!pausa.aggiornaVisibile);
+        // Before the first step the givens already look like givens, the open cells like notes.
+        QCOMPARE(pausa.fontR1C1, 16.0);
+        QVERIFY(pausa.fontR1C2 < 16.0);
         const Vista& primo = copione.viste[1];
         QCOMPARE(primo.righe, PrimoDato);
         QVERIFY(primo.aggiornaVisibile);
@@ -487,7 +494,15 @@ private slots:
         // Opening pause plus one window per step carried out.
         QCOMPARE(copione.viste.size(), 1 + banco->ris.PassoCorrente);
         QCOMPARE(form1->frameGeometry().x(), 250);
+        // The walk's end leaves the solved grid on screen, not the givens.
+        QCOMPARE(banco->Gr.Cella(1, 3).Testo, banco->schema.tblSoluzione[1][2]);
+        QCOMPARE(banco->Gr.Cella(1, 3).FontSize, 16.0);
+        QVERIFY(!banco->modifica.InGioco);
+        // "Ricomincia" then starts a game from the givens.
+        form1->ClickToolbar("UndoAll");
         QCOMPARE(banco->Gr.Cella(1, 3).Testo, std::string(""));
+        QCOMPARE(banco->Gr.Cella(1, 1).Testo, std::string("3"));
+        QVERIFY(banco->modifica.InGioco);
     }
 
     void contatoreEPassiPrecedentiDuranteMostra() {
@@ -552,12 +567,10 @@ private slots:
             for (int r = 1; r <= 9; ++r)
                 for (int c = 1; c <= 9; ++c)
                     QCOMPARE(banco->schema.tblRisolto[r][c], banco->schema.tblSoluzione[r][c]);
-            // The end of a logged solve: the givens again, the main window back in its place.
+            // The end of a logged solve: the solved grid stays, the main window back in its place.
             for (int r = 1; r <= 9; ++r)
-                for (int c = 1; c <= 9; ++c) {
-                    const std::string& dato = banco->schema.tblSchema[r][c];
-                    QCOMPARE(banco->Gr.Cella(2 * r - 1, 2 * c - 1).Testo, dato == "0" ? std::string() : dato);
-                }
+                for (int c = 1; c <= 9; ++c)
+                    QCOMPARE(banco->Gr.Cella(2 * r - 1, 2 * c - 1).Testo, banco->schema.tblSoluzione[r][c]);
             QCOMPARE(form1->frameGeometry().x(), 250);
         }
 
