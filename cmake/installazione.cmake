@@ -54,4 +54,12 @@ add_custom_command(OUTPUT ${KELVARO_GENERATI}/changelog.gz
 add_custom_target(kelvaro_changelog ALL DEPENDS ${KELVARO_GENERATI}/changelog.gz)
 install(FILES ${KELVARO_PACK}/copyright ${KELVARO_GENERATI}/changelog.gz DESTINATION share/doc/kelvaro)
 
+# Everything the install rules take, without the tests and benchmarks: what scripts/package.sh
+# builds.
+add_custom_target(kelvaro_installabile)
+add_dependencies(kelvaro_installabile kelvaro-cli kelvaro_script kelvaro_aiuto kelvaro_manuali kelvaro_changelog)
+if(TARGET kelvaro)
+  add_dependencies(kelvaro_installabile kelvaro)
+endif()
+
 include(${CMAKE_SOURCE_DIR}/cmake/pacchetto.cmake)

@@ -11,7 +11,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$BUILD" -j "$JOBS"
+cmake --build "$BUILD" -j "$JOBS" --target kelvaro_installabile
 
 USCITA="$PWD/$BUILD/pacchetto"
 rm -rf "$USCITA"

@@ -51,7 +51,7 @@ controlla "verifica: ogni CHECK ok" grep -q "^check: ok" "$casa/verifica.txt"
 
 controlla "genera nella cartella corrente" utente sh -c \
   "cd '$casa' && kelvaro-cli genera --dimensione 5 --numero 2 --cartella nuovi > genera.txt"
-controlla "genera: due schemi scritti" test "$(ls "$casa"/nuovi/*.txt 2>/dev/null | wc -l)" = 2
+controlla "genera: due schemi scritti" test "$(ls "$casa"/nuovi/*.[tT][xX][tT] 2>/dev/null | wc -l)" = 2
 
 controlla "pubblica nella cartella dell'utente" utente sh -c "kelvaro-cli pubblica > '$casa/pubblica.txt'"
 controlla "pubblica: cartella creata dai file installati" \
@@ -75,7 +75,7 @@ controlla "nulla scritto nel prefisso" test "$(fotografia)" = "$prima"
 # Desktop files.
 controlla "desktop-file-validate" desktop-file-validate "$pref/share/applications/org.kelvaro.Kelvaro.desktop"
 controlla "appstreamcli validate" appstreamcli validate --no-net \
-  "$pref/share/metainfo/org.kelvaro.Kelvaro.metainfo.xml" >/dev/null
+  "$pref/share/metainfo/org.kelvaro.Kelvaro.metainfo.xml"
 # The file type by content, as GLib sees it: a schema named .txt or .xml is a schema, a plain
 # text file stays text.
 mkdir -p "$casa/.local/share/mime/packages"
