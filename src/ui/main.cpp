@@ -59,6 +59,8 @@ int ModoInterattivo(Banco& b, int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    // The menu entry's name: on Wayland the window gets its icon from it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
     ui::CaricaTraduzioniQt(app);
     ui::Form1 form(b);
     QObject::connect(&form, &ui::Form1::Chiusa, &app, &QCoreApplication::quit, Qt::QueuedConnection);
