@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
   chromium poppler-utils
   qt6-translations-l10n emscripten
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin bash-completion
 )
 # Node.js (with npm) may come from another source; only ask Debian for it when it is absent.
 command -v npm >/dev/null 2>&1 || PACKAGES+=(nodejs npm)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the main build (core, windows, site in the browser),
-# the core tests again under address and undefined-behaviour sanitizers, and a bounded fuzz run
-# of every reader. This is the project's one test command.
+# the installed program and its package, the core tests again under address and
+# undefined-behaviour sanitizers, and a bounded fuzz run of every reader. This is the project's
+# one test command.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,6 +13,9 @@ echo "== build e test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$JOBS"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+
+echo "== installazione e pacchetto"
+bash scripts/verifica_installazione.sh build
 
 echo "== test del nucleo con i sanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVARO_SANITIZE=ON \

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "app/programma.h"
+#include "app/versione.h"
 #include "cli/comandi.h"
 
 namespace {
@@ -27,7 +29,85 @@ const char* Uso =
     "                       il libretto PDF degli schemi di una cartella\n"
     "  aiuto FILE [--griglia CIFRE] [--tecniche K]\n"
     "                       il prossimo passo del risolutore dai dati dello schema, o dalla\n"
-    "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n";
+    "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n"
+    "\n"
+    "  --help               questo aiuto; COMANDO --help: l'aiuto del comando\n"
+    "  --version            la versione\n";
+
+const char* AiutoTecniche =
+    "  --tecniche K   le tecniche oltre ai singoli e ai segni, da 0 a 7 sommando:\n"
+    "                 1 sottoinsiemi nudi, 2 Swordfish, 4 il livello maestro (sottoinsiemi\n"
+    "                 nascosti, catene di segni, catene forzate)\n";
+
+// The help of the commands that have no "--help" of their own; genera and libretto answer it.
+std::string AiutoComando(const std::string& comando, const kelvaro::CartelleProgramma& cartelle) {
+    if (comando == "verifica")
+        return "Uso: kelvaro-cli verifica FILE...\n"
+               "\n"
+               "Carica ogni file di schema e ne stampa il riassunto: file, dimensione, dati,\n"
+               "vincoli, check, livello, difficolta, risolto, soluzioni e, se la soluzione\n"
+               "salvata non rispetta le regole, \"soluzione salvata: non valida, ignorata\";\n"
+               "per un file che non si carica, una riga \"errore:\" che dice perché.\n"
+               "\n"
+               "Stato d'uscita: 0 se ogni file si è caricato, 1 altrimenti.\n";
+    if (comando == "risolvi")
+        return std::string(
+                   "Uso: kelvaro-cli risolvi [--tecniche K] FILE\n"
+                   "\n"
+                   "Risolve lo schema e stampa ogni riga del log, una riga vuota, le N righe del\n"
+                   "risultato e i contatori \"TecnicheUsate NumMultipli NumSwordfish\".\n"
+                   "\n") +
+               AiutoTecniche +
+               "                 (3 se manca)\n"
+               "\n"
+               "Stato d'uscita: 0 se risolto, 1 se non risolto, 2 se il file non si carica.\n";
+    if (comando == "aiuto")
+        return std::string(
+                   "Uso: kelvaro-cli aiuto FILE [--griglia CIFRE] [--tecniche K]\n"
+                   "\n"
+                   "Stampa il prossimo passo del risolutore dai dati dello schema o dalla\n"
+                   "posizione data: \"passo:\" e il codice del passo (o \"errore\", \"nessuno\"),\n"
+                   "poi le frasi del passo e le celle che decide, toglie e lo giustificano.\n"
+                   "\n"
+                   "  --griglia CIFRE  la posizione: N x N cifre riga per riga, 0 = cella vuota\n") +
+               AiutoTecniche +
+               "                 (7 se manca)\n"
+               "\n"
+               "Stato d'uscita: 0 per un passo, 1 per \"errore\" o \"nessuno\", 2 se il file non si\n"
+               "carica o CIFRE non è una posizione.\n";
+    if (comando == "pubblica")
+        return "Uso: kelvaro-cli pubblica [--cartella DIR] [--principale] [--stringi]\n"
+               "\n"
+               "Pubblica come \"kelvaro /HTML\": ogni schema di DIR/schemixwebsite diventa una pagina\n"
+               "in DIR/perwebsiteprove, con l'indice, secondo i modelli di DIR/Kelvaro.ini.\n"
+               "\n"
+               "  --cartella DIR  la cartella del programma da pubblicare\n"
+               "  --principale    scrive anche DIR/perwebsite/Futoshiki.html\n"
+               "  --stringi       prima compatta di nuovo template/schemaFutoshiki.js\n"
+               "\n"
+               "Stampa \"pagine:\", \"scartati:\" e \"indice:\". Stato d'uscita: 0 se tutto è stato\n"
+               "pubblicato, 1 altrimenti.\n"
+               "\n" +
+               kelvaro::TestoCartellaProgramma(cartelle);
+    if (comando == "stringi")
+        return "Uso: kelvaro-cli stringi [--cartella DIR]\n"
+               "\n"
+               "Compatta DIR/template/schemaFutoshiki.js nello script delle pagine in\n"
+               "DIR/perwebsiteprove.\n"
+               "\n"
+               "  --cartella DIR  la cartella del programma\n"
+               "\n"
+               "Stato d'uscita: 0 se lo script è stato scritto, 1 altrimenti.\n"
+               "\n" +
+               kelvaro::TestoCartellaProgramma(cartelle);
+    return {};
+}
+
+bool ChiedeAiuto(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -41,11 +121,21 @@ int main(int argc, char** argv) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;
     }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::fputs(kelvaro::TestoVersione("kelvaro-cli").c_str(), stdout);
+        return 0;
+    }
     const auto it = comandi.find(argv[1]);
     if (it == comandi.end()) {
         std::fprintf(stderr, "kelvaro-cli: comando sconosciuto '%s'\n\n%s", argv[1], Uso);
         return 2;
     }
+    if (ChiedeAiuto(argc, argv))
+        if (const std::string aiuto = AiutoComando(argv[1], kelvaro::CartelleDelProgramma());
+            !aiuto.empty()) {
+            std::fputs(aiuto.c_str(), stdout);
+            return 0;
+        }
     Argomenti args(argv + 2, argv + argc);
     return it->second(args);
 }

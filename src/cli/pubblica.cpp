@@ -40,9 +40,15 @@ bool LeggiOpzioni(const Argomenti& args, bool perPubblica, Opzioni& o) {
     return true;
 }
 
-// The program directory: the one given, else the executable's; false when it does not exist.
+// The program directory: the one given, else the program's own (the user's folder for an
+// installed program, made on first use); false when it does not exist.
 bool PreparaBanco(const Opzioni& o, Banco& b) {
-    std::string cartella = o.cartella.empty() ? CartellaEseguibile() : o.cartella;
+    std::string cartella = o.cartella;
+    if (cartella.empty()) {
+        std::string avviso;
+        cartella = PreparaCartellaProgramma(avviso);
+        if (!avviso.empty()) std::fprintf(stderr, "%s\n", TestoStampabile(avviso).c_str());
+    }
     while (cartella.size() > 1 && cartella.back() == '/') cartella.pop_back();
     std::error_code ec;
     if (!std::filesystem::is_directory(cartella, ec)) {

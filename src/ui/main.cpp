@@ -10,6 +10,7 @@
 #include "app/ini.h"
 #include "app/modo_html.h"
 #include "app/programma.h"
+#include "app/versione.h"
 #include "banco.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
@@ -58,6 +59,8 @@ int ModoInterattivo(Banco& b, int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    // The menu entry's name: on Wayland the window gets its icon from it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
     ui::CaricaTraduzioniQt(app);
     ui::Form1 form(b);
     QObject::connect(&form, &ui::Form1::Chiusa, &app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -85,8 +88,19 @@ int ModoProduzione(Banco& b, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::string argomenti = StringaArgomenti(argc, argv);
+    // Answered before any window or folder is touched: no display is needed.
+    if (argomenti == "--help" || argomenti == "-h") {
+        std::fputs(TestoAiutoKelvaro(CartelleDelProgramma()).c_str(), stdout);
+        return 0;
+    }
+    if (argomenti == "--version") {
+        std::fputs(TestoVersione("kelvaro").c_str(), stdout);
+        return 0;
+    }
     Banco b;
-    b.CartellaProgramma = CartellaEseguibile();
+    std::string avviso;
+    b.CartellaProgramma = PreparaCartellaProgramma(avviso);
+    if (!avviso.empty()) std::fprintf(stderr, "Kelvaro: %s\n", avviso.c_str());
     switch (SceltaModo(argomenti)) {
         case Modo::Html:
             return ModoHtml(b);

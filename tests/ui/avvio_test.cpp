@@ -107,6 +107,35 @@ private slots:
         QVERIFY(p.readAllStandardError().contains("nessuno schermo disponibile"));
     }
 
+    // "--help" and "--version" answer at once, on standard output, without a display and
+    // without touching the program directory.
+    void aiutoEVersioneSenzaSchermo_data() {
+        QTest::addColumn<QString>("argomento");
+        QTest::addColumn<QString>("inizio");
+        QTest::newRow("help") << "--help"
+                              << "Uso: kelvaro [FILE]\n";
+        QTest::newRow("version") << "--version"
+                                 << "kelvaro ";
+    }
+    void aiutoEVersioneSenzaSchermo() {
+        QFETCH(QString, argomento);
+        QFETCH(QString, inizio);
+        const auto prima = Contenuto(programma);
+        QProcess p;
+        Avvia(p, argomento, false);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        const QString uscita = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(uscita.startsWith(inizio), qPrintable(uscita));
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+        QVERIFY(Contenuto(programma) == prima);
+        if (argomento == "--help")
+            QVERIFY2(uscita.contains("\nCartella del programma: " +
+                                     QString::fromStdString(fs::canonical(programma).string()) + "\n"),
+                     qPrintable(uscita));
+    }
+
     void htmlConIniNonChiedeUnoSchermo() {
         fs::copy_file(fs::path(KELVARO_SORGENTI) / "resources" / "Kelvaro.ini", programma / "Kelvaro.ini");
         QProcess p;
