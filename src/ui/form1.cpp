@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "app/avvio.h"
 #include "display/gioco.h"
@@ -127,8 +128,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     CaricamentoForm1(b_);
     sizescImpostato_ = b_.schema.Sizesc;
     CreaToolbar();
-    // Never narrower than the toolbar: every button stays in reach whatever the schema's size.
-    setMinimumWidth(tlb1_->sizeHint().width());
+    FissaMinimo();
     AggiornaUndo();
     new ComandiAutore(this);  // "Nuovo", batch production and the booklet
 }
@@ -254,14 +254,34 @@ void Form1::AggiornaGriglia() {
     gr_->Aggiorna();
     if (!b_.Gr.Visible) return;
     const int margine = Px(b_.Gr.Left);
-    // The minimum is the stored size: larger windows grow the grid, smaller ones are refused.
+    // The window opens at the stored size; larger windows grow the grid, smaller ones shrink it
+    // down to cells still easy to read, never to a grid cut off.
     const QSize progetto(Px(b_.Gr.Width), Py(b_.Gr.Height));
-    centro_->setMinimumSize(progetto.width() + 2 * margine, progetto.height() + 2 * margine);
+    centro_->setMinimumSize(
+        static_cast<int>(std::ceil(progetto.width() * ScalaMinimaGriglia)) + 2 * margine,
+        static_cast<int>(std::ceil(progetto.height() * ScalaMinimaGriglia)) + 2 * margine);
+    FissaMinimo();
     if (isMaximized() || isFullScreen()) return;
     const QSize minimo = minimumSizeHint();
-    resize(std::max({Px(b_.LarghezzaForm), minimo.width(), minimumWidth()}),
-           std::max(Py(b_.AltezzaForm), minimo.height()));
+    QSize voluta(std::max({Px(b_.LarghezzaForm), minimo.width(), minimumWidth()}),
+                 std::max(Py(b_.AltezzaForm), minimo.height()));
+    // On a small screen (or a large scale factor) the stored size may not fit: the window takes
+    // what the screen offers, frame included, and the grid shrinks with it.
+    if (QScreen* schermo = screen()) {
+        const QSize cornice = frameGeometry().size() - geometry().size();
+        const QSize libero = schermo->availableGeometry().size() - cornice;
+        voluta = voluta.boundedTo(libero).expandedTo(minimo);
+    }
+    resize(voluta);
     DisponiGriglia();
+}
+
+void Form1::FissaMinimo() {
+    // What the layout needs (the grid at its smallest scale, the hint's sentence, the bars), and
+    // never narrower than the toolbar: every button stays in reach whatever the schema's size.
+    if (QLayout* l = layout()) l->activate();
+    const QSize serve = minimumSizeHint();
+    setMinimumSize(std::max(serve.width(), tlb1_ ? tlb1_->sizeHint().width() : 0), serve.height());
 }
 
 void Form1::DisponiGriglia() {

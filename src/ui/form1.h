@@ -106,6 +106,8 @@ private:
     void GiudicaDifficolta();
     void CreaMenuGioco();
     void DisponiGriglia();
+    // The window's minimum size from its content.
+    void FissaMinimo();
     void ChiudiAiutino();
     void CreaToolbar();
     void CreaMenu();

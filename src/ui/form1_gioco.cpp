@@ -319,6 +319,7 @@ void Form1::ComandoAiutino() {
     gr_->ImpostaEvidenza(e);
     aiutino_->setText(QString::fromStdString(TestoAiutino(suggerimento_)));
     aiutino_->show();
+    FissaMinimo();
 }
 
 }  // namespace kelvaro::ui

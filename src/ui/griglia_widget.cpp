@@ -55,7 +55,7 @@ void GrigliaWidget::ImpostaEvidenza(const Evidenza& e) {
 }
 
 void GrigliaWidget::ImpostaScala(double scala) {
-    scala = std::max(1.0, scala);
+    scala = std::max(ScalaMinimaGriglia, scala);
     if (scala == scala_) return;
     scala_ = scala;
     setFixedSize(sizeHint());

@@ -10,6 +10,9 @@
 
 namespace kelvaro::ui {
 
+// The smallest scale of the grid: a 670-twip cell is still about 27 pixels, its digit legible.
+constexpr double ScalaMinimaGriglia = 0.6;
+
 // Screen conversion: twips to pixels at the screen's resolution.
 double PixelPerTwipX(const QWidget* w);
 double PixelPerTwipY(const QWidget* w);
@@ -26,7 +29,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // Growth over the stored size when the window is made larger (1 = the stored size).
+    // Growth over the stored size when the window is made larger (1 = the stored size), or
+    // shrinking, down to ScalaMinimaGriglia, when it is made smaller.
     void ImpostaScala(double scala);
     double Scala() const { return scala_; }
     // Device pixels per twip at the current scale.

@@ -169,6 +169,7 @@ private slots:
     void traduzioniItaliane();
     void maiPiuStrettaDellaToolbar();
     void grigliaCresceConLaFinestra();
+    void grigliaSiRestringeSuSchermiPiccoli();
     void aiutinoMostraPoiEsegue();
     void aiutinoCorreggeLeNoteSbagliate();
     void schermata();
@@ -637,6 +638,41 @@ void GiocoTest::grigliaCresceConLaFinestra() {
     QTRY_COMPARE(G()->size(), progetto);
 }
 
+// A window squeezed to 760 x 500 (a 1024 x 700 screen, or 1920 x 1000 at scale factor 2, with
+// room to spare) shows every cell of every size, the hint's sentence included, at a smaller but
+// readable scale; the window refuses to go smaller than that scale.
+void GiocoTest::grigliaSiRestringeSuSchermiPiccoli() {
+    for (const char* nome : {Schema4, Schema7, Schema9}) {
+        b->modifica.NonSalvata = false;
+        Apri(Sorgente(nome));
+        QCoreApplication::processEvents();
+        const int n = b->schema.Sizesc;
+        const int cellaPiena = G()->RettangoloPosizione(1, 1).width();
+        Tasto(Qt::Key_H);
+        form->resize(760, 500);
+        QCoreApplication::processEvents();
+        QTRY_VERIFY2(form->width() <= 760 && form->height() <= 500,
+                     qPrintable(QString("%1: %2 x %3").arg(nome).arg(form->width()).arg(form->height())));
+        const QRect finestra = form->rect();
+        const QRect griglia(G()->mapTo(form.get(), QPoint(0, 0)), G()->size());
+        const QRect ultima = G()->RettangoloPosizione(2 * n - 1, 2 * n - 1).translated(griglia.topLeft());
+        const int sopraLaBarra = form->statusBar()->mapTo(form.get(), QPoint(0, 0)).y();
+        QVERIFY2(finestra.contains(ultima) && ultima.bottom() < sopraLaBarra, nome);
+        QLabel* pannello = form->PannelloAiutino();
+        QVERIFY(pannello->isVisible());
+        const QRect frase(pannello->mapTo(form.get(), QPoint(0, 0)), pannello->size());
+        QVERIFY2(frase.bottom() < sopraLaBarra && frase.top() >= 0, nome);
+        // Smaller than the stored size only as far as legible cells.
+        form->resize(100, 100);
+        QCoreApplication::processEvents();
+        QVERIFY2(G()->Scala() >= ScalaMinimaGriglia, nome);
+        // The 9 x 9 gives way; a 4 x 4 is already narrower than the toolbar.
+        if (n == 9) QVERIFY2(G()->RettangoloPosizione(1, 1).width() < cellaPiena, nome);
+        const QRect stretta(G()->mapTo(form.get(), QPoint(0, 0)), G()->size());
+        QVERIFY2(form->rect().contains(stretta), nome);
+    }
+}
+
 void GiocoTest::aiutinoMostraPoiEsegue() {
     Apri(Sorgente(Schema7));
     QAction* menu = form->findChild<QAction*>("mnuAiutino");
@@ -752,6 +788,15 @@ void GiocoTest::schermata() {
     Tasto(Qt::Key_H);
     QTest::qWait(50);
     QVERIFY(form->grab().save(QString::fromLocal8Bit(dove).chopped(4) + "_aiutino.png"));
+    // The smallest window: a 4 x 4 solved, its counters in the status bar.
+    b->modifica.NonSalvata = false;
+    QVERIFY(form->ApriFile(Copia(Schema4)));
+    Tasto(Qt::Key_N);
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(QString::fromLocal8Bit(dove).chopped(4) + "_note4.png"));
+    form->ClickToolbar("Risolvi");
+    QTest::qWait(50);
+    QVERIFY(form->grab().save(QString::fromLocal8Bit(dove).chopped(4) + "_risolto4.png"));
 }
 
 QTEST_MAIN(GiocoTest)
