@@ -56,7 +56,17 @@
       '.aiutino-frasi{margin:8px 0 0;padding-left:18px;font-size:14px;line-height:1.4;max-height:220px;overflow:auto;}' +
       '.aiutino-frasi li{margin:2px 0;}' +
       '.aiutino-frasi li.aiutino-prima{color:#8a90b0;}' +
-      '.aiutino-nota{margin-top:8px;font-size:13px;color:#5d6590;}';
+      '.aiutino-nota{margin-top:8px;font-size:13px;color:#5d6590;}' +
+      // On a phone the panel sits under the grid, out of sight while the grid is: it docks at the
+      // foot of the screen instead, and the page scrolls the marked cells into view above it.
+      '#aiutinoPannello.aiutino-in-basso{position:fixed;left:0;right:0;bottom:0;z-index:15;max-height:38vh;overflow:auto;' +
+      'border-radius:16px 16px 0 0;padding:10px 14px calc(10px + env(safe-area-inset-bottom));box-shadow:0 -8px 24px rgba(28,34,68,.22);}' +
+      '#aiutinoPannello.aiutino-in-basso .aiutino-frasi{max-height:none;}' +
+      '.aiutino-testa{display:flex;align-items:center;gap:8px;}' +
+      '.aiutino-testa strong{flex:1;}' +
+      '.aiutino-comandi{display:none;gap:6px;}' +
+      '#aiutinoPannello.aiutino-in-basso .aiutino-comandi{display:flex;}' +
+      '.aiutino-comandi button{padding:6px 10px;font-size:13px;}';
     document.head.appendChild(s);
   }
 
@@ -154,12 +164,92 @@
     return p;
   }
 
+  // True when the panel's column has gone under the grid (a narrow screen): in its place the
+  // sentence would be off the screen whenever the grid is on it.
+  function sottoLaGriglia() {
+    var tavola = el('tavola');
+    var colonna = pannello().parentNode;
+    if (!tavola || !colonna || colonna === document.body) {
+      return false;
+    }
+    return colonna.getBoundingClientRect().top >= tavola.getBoundingClientRect().bottom - 1;
+  }
+
+  // The cells the panel speaks of, or the grid when it marks none.
+  function riquadroSegnato() {
+    var segnate = document.querySelectorAll('td.' + classi.join(',td.'));
+    var r = null;
+    var k;
+    for (k = 0; k < segnate.length; k++) {
+      var q = segnate[k].getBoundingClientRect();
+      r = r ? { top: Math.min(r.top, q.top), bottom: Math.max(r.bottom, q.bottom) } : { top: q.top, bottom: q.bottom };
+    }
+    return r;
+  }
+
+  // Docks the panel at the foot of a narrow screen and brings the grid (or at least the marked
+  // cells) into the space left above it; beside the grid it stays where it is.
+  function disponi(scorri) {
+    var p = pannello();
+    var inBasso = !p.hidden && sottoLaGriglia();
+    p.classList.toggle('aiutino-in-basso', inBasso);
+    document.body.style.paddingBottom = inBasso ? p.offsetHeight + 'px' : '';
+    if (!inBasso || !scorri) {
+      return;
+    }
+    var libero = window.innerHeight - p.offsetHeight;
+    var griglia = el('ritb1') || el('tavola');
+    var g = griglia.getBoundingClientRect();
+    var r = g.height + 16 <= libero ? { top: g.top, bottom: g.bottom } : riquadroSegnato() || { top: g.top, bottom: g.bottom };
+    if (r.top >= 8 && r.bottom <= libero - 8) {
+      return;
+    }
+    var alto = r.bottom - r.top;
+    window.scrollBy(0, r.top - Math.max(8, (libero - alto) / 2));
+  }
+
+  function chiudi(fuoco) {
+    var p = pannello();
+    attesa = null;
+    spegni();
+    p.hidden = true;
+    disponi(false);
+    var b = el('bAiutino');
+    if (fuoco && b && !b.disabled) {
+      b.focus({ preventScroll: true });
+    }
+  }
+
   function scrivi(titolo, frasi, nota) {
     var p = pannello();
     p.innerHTML = '';
+    var testa = document.createElement('div');
+    testa.className = 'aiutino-testa';
     var h = document.createElement('strong');
     h.textContent = titolo;
-    p.appendChild(h);
+    testa.appendChild(h);
+    // Docked at the foot of a phone's screen the panel carries its own buttons: Aiutino is then
+    // under the bar, out of reach.
+    var comandi = document.createElement('span');
+    comandi.className = 'aiutino-comandi';
+    var avanti = document.createElement('button');
+    avanti.type = 'button';
+    avanti.id = 'aiutinoAvanti';
+    avanti.className = 'primario';
+    avanti.textContent = attesa ? 'Applica' : 'Aiutino';
+    avanti.onclick = aiutino;
+    var chiusura = document.createElement('button');
+    chiusura.type = 'button';
+    chiusura.id = 'aiutinoChiudi';
+    chiusura.setAttribute('aria-label', 'Chiudi l\'aiutino');
+    chiusura.innerHTML = '&times;';
+    chiusura.onclick = function () {
+      chiudi(true);
+    };
+    comandi.appendChild(avanti);
+    comandi.appendChild(chiusura);
+    testa.appendChild(comandi);
+    p.appendChild(testa);
     if (frasi.length) {
       var ol = document.createElement('ul');
       ol.className = 'aiutino-frasi';
@@ -178,6 +268,7 @@
       p.appendChild(d);
     }
     p.hidden = false;
+    disponi(true);
   }
 
   function applica(a, g) {
@@ -327,6 +418,11 @@
       spegni();
       return;
     }
+    // Docked, the hint would cover the replay's buttons at the foot of the page.
+    var p = el('aiutinoPannello');
+    if (p && !p.hidden && p.classList.contains('aiutino-in-basso')) {
+      chiudi(false);
+    }
     if (!dove) {
       dove = document.createElement('ul');
       dove.id = 'frasiPasso';
@@ -386,6 +482,9 @@
       }
       ev.preventDefault();
       aiutino();
+    });
+    window.addEventListener('resize', function () {
+      disponi(false);
     });
     var conta = el('contaPassi');
     var barra = el('barraPassi');

@@ -6,6 +6,7 @@
 
 #include "cli/comandi.h"
 #include "files/caricamento.h"
+#include "model/testo.h"
 #include "solver/suggerimento.h"
 
 namespace kelvaro::cli {
@@ -53,7 +54,7 @@ int Aiuto(const Argomenti& args) {
     std::string motivo;
     auto letto = LeggiSchemaFile(percorso, motivo);
     if (!letto) {
-        std::fprintf(stderr, "errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
+        std::fprintf(stderr, "errore: %s\n", TestoStampabile(MessaggioFileErrato(percorso, motivo)).c_str());
         return 2;
     }
     const Schema& s = letto->schema;

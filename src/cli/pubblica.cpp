@@ -95,6 +95,8 @@ int Pubblica(const Argomenti& args) {
         else
             tuttoBene = false;
     }
+    // Last, so that the lines before keep their order.
+    std::printf("pagine rimosse: %d\n", esito.Rimosse);
     std::fflush(stdout);
     return tuttoBene ? 0 : 1;
 }

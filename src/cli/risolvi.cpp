@@ -9,6 +9,7 @@
 
 #include "cli/comandi.h"
 #include "files/caricamento.h"
+#include "model/testo.h"
 #include "solver/valutazione.h"
 
 namespace kelvaro::cli {
@@ -65,7 +66,7 @@ int Risolvi(const Argomenti& args) {
     std::string motivo;
     auto letto = LeggiSchemaFile(percorso, motivo);
     if (!letto) {
-        std::fprintf(stderr, "errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
+        std::fprintf(stderr, "errore: %s\n", TestoStampabile(MessaggioFileErrato(percorso, motivo)).c_str());
         return 2;
     }
     // The log is printed as the solve goes and never held: a long trial search stays in flat memory.

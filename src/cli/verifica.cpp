@@ -4,6 +4,7 @@
 #include "cli/comandi.h"
 #include "files/caricamento.h"
 #include "files/scrittura.h"
+#include "model/testo.h"
 #include "rules/regole.h"
 #include "solver/contatore.h"
 #include "solver/difficolta.h"
@@ -19,11 +20,11 @@ int Verifica(const Argomenti& args) {
     }
     int esito = 0;
     for (const std::string& percorso : args) {
-        std::printf("file: %s\n", percorso.c_str());
+        std::printf("file: %s\n", TestoStampabile(percorso).c_str());
         std::string motivo;
         const auto letto = LeggiSchemaFile(percorso, motivo);
         if (!letto) {
-            std::printf("errore: %s\n", MessaggioFileErrato(percorso, motivo).c_str());
+            std::printf("errore: %s\n", TestoStampabile(MessaggioFileErrato(percorso, motivo)).c_str());
             esito = 1;
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -224,6 +225,20 @@ std::optional<std::string> ScriviFileNuovo(const std::string& percorso, const st
     ::unlink(temporaneo.c_str());
     errno = EEXIST;
     return std::nullopt;
+}
+
+BloccoCartella::BloccoCartella(const std::string& cartella) {
+    fd_ = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    int r;
+    do r = ::flock(fd_, LOCK_EX);
+    while (r != 0 && errno == EINTR);
+    preso_ = r == 0;
+}
+
+BloccoCartella::~BloccoCartella() {
+    // Closing the descriptor lets the lock go.
+    if (fd_ >= 0) ::close(fd_);
 }
 
 int RimuoviTemporaneiOrfani(const std::string& cartella) {

@@ -36,6 +36,23 @@ std::vector<std::string> DividiRigheOgniFine(const std::string& testo);
 // path written, or std::nullopt (with errno set) when no file could be written.
 std::optional<std::string> ScriviFileNuovo(const std::string& percorso, const std::string& contenuto);
 
+// An exclusive lock on a folder, held while the object lives: another process (another run of the
+// program) that asks for the same folder's lock waits until this one lets it go. The lock is taken
+// on the folder itself, so nothing is written there. Where the file system refuses such locks the
+// object holds nothing (Preso() is false) and the caller goes on as without it.
+class BloccoCartella {
+public:
+    explicit BloccoCartella(const std::string& cartella);
+    ~BloccoCartella();
+    BloccoCartella(const BloccoCartella&) = delete;
+    BloccoCartella& operator=(const BloccoCartella&) = delete;
+    bool Preso() const { return preso_; }
+
+private:
+    int fd_ = -1;
+    bool preso_ = false;
+};
+
 // Removes from `cartella` the temporary files ("*.kelvaro-PID.tmp", ".kelvaro-PID-*.tmp") of
 // processes that no longer run, such as those a killed run left. Returns how many it removed.
 int RimuoviTemporaneiOrfani(const std::string& cartella);

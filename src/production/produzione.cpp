@@ -261,13 +261,16 @@ int TecnicheGenerazione(Richiesta q, int tecniche) {
 }
 
 // The schema files already in a folder count as written: a second run into the same folder
-// (which draws the same random sequence again) gives new schemas instead of copies.
-void RicordaSchemiDellaCartella(const std::string& cartella, std::set<std::string>& visti) {
+// (which draws the same random sequence again) gives new schemas instead of copies. `letti` holds
+// the paths already read, so that looking again reads only the files that came since.
+void RicordaSchemiDellaCartella(const std::string& cartella, std::set<std::string>& visti,
+                                std::set<std::string>& letti) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         const std::string est = Maiuscolo(it->path().extension().string());
         if ((est != ".TXT" && est != ".XML") || !it->is_regular_file(ec)) continue;
         if (it->file_size(ec) > 4096) continue;  // a schema file is well under 1 KB
+        if (!letti.insert(it->path().string()).second) continue;
         std::ifstream f(it->path(), std::ios::binary);
         std::string testo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
         visti.insert(std::move(testo));
@@ -296,6 +299,7 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
     // Schemas already written in this run, as their file text: the random sequence has a finite
     // period, and a long run would otherwise come back to schemas it has already given.
     std::set<std::string> visti;
+    std::set<std::string> letti;  // the files of the rules' folders read into visti
     Richiesta richiesta = Richiesta::Qualsiasi;
     int tecnicheRegola = 0;
     Consegna c;
@@ -327,14 +331,20 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
             return;
         }
         const std::string testo = TestoFileSchema(bb.schema);
+        const std::string cartella = CartellaRegola(bb, bb.conf.Regole[bb.conf.RegolaCorrente].DIR);
+        // Other runs writing into the folder at the same moment draw the same random sequence and
+        // come to the same schemas: the folder stays locked from the look at its schemas to the
+        // new file, so each schema is written once, by the run that gets there first.
+        const BloccoCartella blocco(cartella);
+        RicordaSchemiDellaCartella(cartella, visti, letti);
         if (visti.count(testo)) {
             c.scartato = c.ripetuto = true;
             return;
         }
-        const std::string cartella = CartellaRegola(bb, bb.conf.Regole[bb.conf.RegolaCorrente].DIR);
         const std::string file = PrimoNomeLibero(cartella + "/" + bb.file.NomeFile);
         CmdSalvaxml_Click(bb);
         if (!bb.file.Salvato) return;  // the writer has said which file it could not write
+        letti.insert(file);
         visti.insert(testo);
         c.scritto = true;
         c.s.File = file;
@@ -367,7 +377,10 @@ EsitoProduzione EseguiGeneraAuto(Banco& b, const EventiProduzione& eventi) {
             esito.Fermato = true;
             return esito;
         }
-        RicordaSchemiDellaCartella(cartella, visti);
+        {
+            const BloccoCartella blocco(cartella);
+            RicordaSchemiDellaCartella(cartella, visti, letti);
+        }
         bool regolaFinita = false;
         for (int i = 1; i <= r.SCHEMI && !regolaFinita; ++i) {
             if (eventi.Didascalia) eventi.Didascalia(DidascaliaProduzione(k, numRegole, i, r.SCHEMI));

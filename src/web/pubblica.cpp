@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <tuple>
 
 #include "display/soluzione_banco.h"
@@ -137,7 +138,47 @@ PartiSlot LeggiNomeSlot(const std::string& file) {
     return p;
 }
 
+// The grid every schema page carries (FrammentoSchema); the index and the main page have none.
+constexpr const char* SegnoPagina = "<table id='ritb1'";
+
+// Removes the publisher's pages in `sito` other than those in `tenute`; how many it removed.
+int RimuoviPagineSuperate(const std::string& sito, const std::set<std::string>& tenute) {
+    int rimosse = 0;
+    std::error_code ec;
+    std::vector<fs::path> superate;
+    for (fs::directory_iterator it(sito, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const std::string nome = it->path().filename().string();
+        if (tenute.count(nome) || !PaginaDelPubblicatore(it->path().string())) continue;
+        superate.push_back(it->path());
+    }
+    for (const fs::path& p : superate) {
+        std::error_code rm;
+        if (fs::remove(p, rm)) ++rimosse;
+    }
+    return rimosse;
+}
+
+// True when the folder's entries can be read: a folder that cannot be listed says nothing about
+// which schemas are gone.
+bool CartellaLeggibile(const std::string& cartella) {
+    std::error_code ec;
+    fs::directory_iterator it(cartella, ec);
+    return !ec;
+}
+
 }  // namespace
+
+bool PaginaDelPubblicatore(const std::string& percorso) {
+    const std::string nome = fs::path(percorso).filename().string();
+    const size_t punto = nome.rfind('.');
+    if (nome.rfind("Futoshiki_", 0) != 0 || punto == std::string::npos) return false;
+    const std::string fine = Maiuscolo(nome.substr(punto));
+    if (fine != ".HTML" && fine != ".HTM") return false;
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(percorso, ec))) return false;
+    const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
+    return letto.Dati && letto.Dati->find(SegnoPagina) != std::string::npos;
+}
 
 std::vector<std::string> ElencoSchemiSito(const std::string& cartella) {
     std::vector<std::string> nomi;
@@ -280,9 +321,13 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
     RimuoviTemporaneiOrfani(sito);
 
     const std::string estensioneIndice = EstensioneModello(modelloIndice);
+    const bool elencoCompleto = CartellaLeggibile(cartellaSchemi);
     const std::vector<PaginaSchema> piano =
         PianoPagine(b, ElencoSchemiSito(cartellaSchemi), EstensioneModello(modello), estensioneIndice);
     std::vector<VoceIndice> voci;
+    // The pages this run stands by: those it writes, and those it could not write this time (the
+    // page of an earlier run stays until its schema no longer publishes).
+    std::set<std::string> tenute;
 
     for (const PaginaSchema& ps : piano) {
         const std::string percorso = cartellaSchemi + ps.File;
@@ -316,6 +361,7 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
             std::to_string(n) + "x" + std::to_string(n) + " Livello " + std::to_string(grado.Livello);
         GeneraIdSchema(b, PrefissoGrado(grado.Gruppo), NumeroStabileSchema(b.schema));
         const std::string uscita = sito + ps.Pagina;
+        tenute.insert(ps.Pagina);
         if (!ScriviFileSicuro(uscita, CompilaModello(b, *righePagina, false, "Futoshiki " + titolo))) {
             b.finestre().Messaggio("Impossibile scrivere il file", uscita);
             ++esito.Scartati;
@@ -335,6 +381,8 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
         return esito;
     }
     esito.Indice = uscita;
+    // A page whose schema file is gone, or no longer publishes, must not stay reachable.
+    if (elencoCompleto) esito.Rimosse = RimuoviPagineSuperate(sito, tenute);
 
     CopiaImmagini(b, sito);
     // The pages call the compacted script: make it if the folder has none yet.

@@ -16,6 +16,7 @@ struct EsitoPubblicazione {
     int Pagine = 0;         // schema pages written
     int Scartati = 0;       // schema files left out: not loaded, not exactly one solution, not written
     std::string Indice;     // path of the index page
+    int Rimosse = 0;        // pages of earlier runs whose schema is no longer published, removed
 };
 
 // Names of the schema files of a folder (".txt" in any letter case), sorted byte-wise.
@@ -55,8 +56,15 @@ std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
 // Loads, checks, solves and publishes every schema file, then writes the sorted index. A file
 // that does not load, has no solution or more than one, or cannot be written gets no page and no
 // index entry, with a message naming it; the others go on. Bad template names, templates without
-// their insertion line, missing templates or folders are reported and nothing is written.
+// their insertion line, missing templates or folders are reported and nothing is written. Once the
+// index is written, the pages of earlier runs that this run no longer writes (their schema file is
+// gone, or no longer publishes) are removed: see PaginaDelPubblicatore.
 EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b);
+
+// True when a file of the publishing folder is a schema page this publisher wrote: a regular file
+// (not a link) named "Futoshiki_*.html" or "Futoshiki_*.htm" that holds the grid the publisher
+// inserts into every page. Pages made by hand and every other file are never removed.
+bool PaginaDelPubblicatore(const std::string& percorso);
 
 // Links of the main page, relative to perwebsite/.
 struct CollegamentiPrincipale {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -293,6 +294,35 @@ TEST(CliGenera, NessunaRipetizioneNelLottoNeNellaCartella) {
     }
     EXPECT_EQ(file, 300);
     EXPECT_EQ(testi.size(), 300u);
+}
+
+// Runs started together into one folder draw the same random sequence: each schema is written
+// once, by the run that gets there first, the others go on to new ones, and every run's count is
+// the files it wrote.
+TEST(CliGenera, RunContemporaneiNonRipetonoSchemi) {
+    test::CartellaTemporanea tmp;
+    const std::string dir = tmp / "insieme";
+    std::string comando;
+    for (int k = 1; k <= 4; ++k)
+        comando += std::string(KELVARO_BIN) + "/kelvaro-cli genera --dimensione 4 --numero 30 " +
+                   "--senza-riepilogo --cartella " + dir + " > " + (tmp / std::to_string(k)) + " 2>&1 & ";
+    ASSERT_EQ(std::system(("{ " + comando + "wait; }").c_str()), 0);
+    int contati = 0;
+    for (int k = 1; k <= 4; ++k) {
+        const std::string uscita = test::LeggiFile(tmp / std::to_string(k));
+        EXPECT_EQ(UltimaRiga(uscita), "schemi scritti: 30 in " + dir) << uscita;
+        int scritti = 0;
+        std::sscanf(UltimaRiga(uscita).c_str(), "schemi scritti: %d", &scritti);
+        contati += scritti;
+    }
+    std::set<std::string> testi;
+    int file = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        ++file;
+        testi.insert(test::LeggiFile(e.path()));
+    }
+    EXPECT_EQ(file, contati);
+    EXPECT_EQ(testi.size(), static_cast<size_t>(file));
 }
 
 TEST(CliVerifica, RigaSoluzioni) {

@@ -107,5 +107,46 @@ TEST(CliVerifica, IlLivelloNonDipendeDagliAltriFile) {
     }
 }
 
+// File names in what verifica, risolvi and aiuto print: a control byte shows as \xNN (a newline
+// cannot forge a line, an escape sequence never reaches the terminal) and bidirectional marks are
+// dropped; ordinary names, accents and blanks included, print as they are.
+TEST(CliVerifica, NomiDiFileStampatiSuUnaRiga) {
+    test::CartellaTemporanea tmp;
+    const std::string schema =
+        test::LeggiFile(std::string(KELVARO_SORGENTI) + "/resources/schemixwebsite/1_Quattro_Facile.txt");
+    const std::string ostile = "a\nfile: finto\x1b[31m\xE2\x80\xAEtxt.txt";
+    const std::string mostrato = "a\\x0Afile: finto\\x1B[31mtxt.txt";
+    const std::string comune = "citt\xC3\xA0 con spazi.txt";
+    test::ScriviFile(tmp / ostile, schema);
+    test::ScriviFile(tmp / comune, schema);
+    test::ScriviFile(tmp / ("rotto" + ostile), "<FUTOSHIKI SIZE=\"4\">\r\n");
+    struct Caso {
+        std::string comando, riga;
+        int stato;
+    };
+    const std::string dir = tmp.percorso().string() + "/";
+    const std::string manca =
+        "Nessun\xE2\x81\xA6"
+        "file\t\x07.txt";
+    const std::string errore = "errore: File inesistente o dati errati: " + dir;
+    for (const Caso& c : {
+             Caso{"verifica '" + dir + ostile + "'", "file: " + dir + mostrato + "\n", 0},
+             Caso{"verifica '" + dir + comune + "'", "file: " + dir + comune + "\n", 0},
+             Caso{"verifica '" + dir + "rotto" + ostile + "'", errore + "rotto" + mostrato + " (", 1},
+             Caso{"risolvi '" + dir + manca + "' 2>&1",
+                  errore + "Nessunfile\\x09\\x07.txt (il file non esiste)\n", 2},
+             Caso{"aiuto '" + dir + manca + "' 2>&1",
+                  errore + "Nessunfile\\x09\\x07.txt (il file non esiste)\n", 2},
+             Caso{"aiuto '" + dir + comune + "x' 2>&1", errore + comune + "x (il file non esiste)\n", 2},
+         }) {
+        const Esito e = Esegui(c.comando);
+        EXPECT_EQ(e.stato, c.stato) << c.comando;
+        EXPECT_NE(e.uscita.find(c.riga), std::string::npos) << e.uscita;
+        EXPECT_EQ(e.uscita.find('\x1b'), std::string::npos) << e.uscita;
+        EXPECT_EQ(e.uscita.find("\xE2\x80\xAE"), std::string::npos) << e.uscita;
+        EXPECT_EQ(e.uscita.find("\nfile: finto"), std::string::npos) << e.uscita;
+    }
+}
+
 }  // namespace
 }  // namespace kelvaro

@@ -1,7 +1,9 @@
 // Reading small files safely, creating new files under a free name, removing what killed runs left.
 #include "model/disco.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -200,6 +202,24 @@ TEST(TemporaneiOrfani, LaGenerazioneContinuaLiTogliePrimaDiScrivere) {
     EXPECT_TRUE(b.file.Salvato);
     EXPECT_FALSE(fs::exists(dir.percorso() / "uscita" / orfano));
     EXPECT_TRUE(fs::exists(dir.percorso() / "uscita" / "4_0000_090101000000.TXT"));
+}
+
+// The folder lock keeps out whoever asks for it while it is held (flock locks belong to each
+// opening, so a second opening in this process stands for another run) and lets go with the object.
+TEST(BloccoCartella, EsclusivoFinoAllaFine) {
+    test::CartellaTemporanea tmp;
+    const int altro = ::open(tmp.percorso().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(altro, 0);
+    {
+        const BloccoCartella blocco(tmp.percorso().string());
+        EXPECT_TRUE(blocco.Preso());
+        EXPECT_NE(::flock(altro, LOCK_EX | LOCK_NB), 0);
+        // nothing is written into the folder for it
+        EXPECT_TRUE(fs::is_empty(tmp.percorso()));
+    }
+    EXPECT_EQ(::flock(altro, LOCK_EX | LOCK_NB), 0);
+    ::close(altro);
+    EXPECT_FALSE(BloccoCartella(tmp / "manca").Preso());
 }
 
 }  // namespace

@@ -532,6 +532,50 @@ TEST_F(SitoProva, SchemiXmlPubblicatiComeITxt) {
     EXPECT_TRUE(fs::exists(dir.percorso() / "perwebsiteprove/Futoshiki_a_facile.html"));
 }
 
+// A schema removed, or one that no longer publishes, takes its page with it at the next run; the
+// publisher removes only pages it wrote (named Futoshiki_*.html or .htm, holding its grid), never
+// a page made by hand, a link, a folder or another file, and says how many it removed, last.
+TEST_F(SitoProva, PagineSuperateRimosseSoloLeProprie) {
+    const fs::path prove = dir.percorso() / "perwebsiteprove";
+    for (const char* nome : {"a_facile.txt", "b_via.txt", "c_cambia.txt"})
+        Schema("web/schemi/a_facile.txt", nome);
+    EsitoPubblicazione e = GeneraSingolaPaginaSchema(b);
+    ASSERT_TRUE(e.Riuscita);
+    EXPECT_EQ(e.Pagine, 3);
+    EXPECT_EQ(e.Rimosse, 0);
+    const std::string pagina = Sito("Futoshiki_a_facile.html");
+
+    fs::remove(dir.percorso() / "schemixwebsite" / "b_via.txt");
+    Schema("web/rifiutati/molte.txt", "c_cambia.txt");
+    // An earlier run with an .htm template wrote this one.
+    test::ScriviFile(prove / "Futoshiki_vecchia.htm", pagina);
+    const std::vector<fs::path> restano = {
+        prove / "Futoshiki_regole.html",       prove / "copia.html",
+        prove / "Futoshiki_collegamento.html", prove / "Futoshiki_cartella.html",
+        prove / "Futoshiki_senza_punto",       prove / "Futoshiki_a_facile.txt"};
+    test::ScriviFile(restano[0], "<html><body>Le regole del gioco</body></html>");
+    test::ScriviFile(restano[1], pagina);
+    fs::create_symlink("Futoshiki_b_via.html", restano[2]);
+    fs::create_directory(restano[3]);
+    test::ScriviFile(restano[4], pagina);
+    test::ScriviFile(restano[5], pagina);
+
+    const auto cli = test::EseguiCli("pubblica --cartella '" + b.CartellaProgramma + "'");
+    EXPECT_EQ(cli.stato, 1);  // c_cambia.txt no longer publishes
+    EXPECT_NE(cli.uscita.find("pagine: 1\nscartati: 1\nindice: "), std::string::npos) << cli.uscita;
+    EXPECT_EQ(cli.uscita.substr(cli.uscita.rfind('\n', cli.uscita.size() - 2) + 1), "pagine rimosse: 3\n");
+    EXPECT_TRUE(fs::exists(prove / "Futoshiki_a_facile.html"));
+    for (const char* via : {"Futoshiki_b_via.html", "Futoshiki_c_cambia.html", "Futoshiki_vecchia.htm"})
+        EXPECT_FALSE(fs::exists(prove / via)) << via;
+    for (const fs::path& p : restano) EXPECT_TRUE(fs::exists(fs::symlink_status(p))) << p;
+    EXPECT_TRUE(fs::exists(prove / "futoshiki_090101.html"));
+
+    // Nothing left to remove.
+    e = GeneraSingolaPaginaSchema(b);
+    EXPECT_EQ(e.Rimosse, 0);
+    EXPECT_EQ(e.Pagine, 1);
+}
+
 // A file name may hold a newline, escape sequences or bidirectional marks: what pubblica prints
 // about it stays one plain line per message, with the name's bytes shown, never obeyed.
 TEST_F(SitoProva, NomiConControlliStampatiSuUnaRiga) {

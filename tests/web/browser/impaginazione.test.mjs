@@ -1,11 +1,12 @@
 // The 9x9 page on a phone and on a desktop screen: the palette leaves the chosen cell and
-// most of the grid in sight, and on the desktop the grid and its commands fit the screen.
+// most of the grid in sight, and on the desktop the grid and its commands fit the screen; the
+// hint's sentence and the cells it marks are on the screen together.
 // KELVARO_SCHERMATE=folder keeps screenshots of both for a look by eye.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { existsSync, mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { apriSito, celleVuote, chiudiSito, leggiSchema, paginaSchema } from './sito.mjs';
+import { apriSito, celleVuote, chiudiSito, leggiSchema, paginaSchema, violazioniGravi } from './sito.mjs';
 
 const NOVE = '6_Nove_Difficile.txt';
 const s = leggiSchema(NOVE);
@@ -81,5 +82,69 @@ test('su uno schermo 1280x900 griglia 9x9 e comandi si vedono senza scorrere', a
   await p.click(`#LL${vuote[4]}`);
   assert.deepEqual(await p.locator('#ritb1 td.scelta').evaluateAll((x) => x.map((td) => td.id)), [`LL${vuote[4]}`]);
   if (SCHERMATE) await p.screenshot({ path: join(SCHERMATE, 'schema9x9-desktop.png') });
+  assert.deepEqual(browser.errori, []);
+});
+
+const senzaModulo = () => !existsSync(join(sito.prove, 'kelvaro_aiuto.js')) && 'modulo WebAssembly non costruito';
+const segnate = 'td.aiutinoMotivo, td.aiutinoTolta, td.aiutinoDecisa, td.aiutinoErrata, td.aiutinoProva';
+
+// The marked cells wholly on the screen and not under the hint's box.
+async function segnateInVista(w, h) {
+  const pannello = await riquadro('#aiutinoPannello');
+  const ids = await p.locator(segnate).evaluateAll((x) => x.map((td) => td.id));
+  const viste = [];
+  for (const id of ids) {
+    const r = await riquadro(`#${id}`);
+    if (dentro(r, w, h) && comune(r, pannello) === 0) viste.push(id);
+  }
+  return { ids, viste, pannello };
+}
+
+test('su un telefono 390x844 la frase dell\'aiutino e le sue caselle si vedono insieme', async (t) => {
+  if (senzaModulo()) return t.skip(senzaModulo());
+  await apri(390, 844);
+  await p.waitForSelector('#bAiutino[data-pronto="1"]', { timeout: 20000 });
+  // The button is under the grid: the player scrolls down to it and presses it.
+  await p.click('#bAiutino');
+  await p.waitForSelector('#aiutinoPannello:not([hidden])');
+  await p.waitForFunction((sel) => document.querySelectorAll(sel).length > 0, segnate);
+  let { ids, viste, pannello } = await segnateInVista(390, 844);
+  assert.ok(dentro(pannello, 390, 844), `riquadro della frase fuori schermo: ${JSON.stringify(pannello)}`);
+  assert.ok((await p.locator('#aiutinoPannello li').count()) > 0, 'nessuna frase');
+  assert.ok(viste.length > 0, `nessuna casella segnata in vista (${ids.join(' ')})`);
+  if (SCHERMATE) await p.screenshot({ path: join(SCHERMATE, 'aiutino9x9-telefono.png') });
+  assert.deepEqual(await violazioniGravi(p), [], 'aiutino aperto sul telefono');
+
+  // The box's own button applies the step (Aiutino is under it), the next hint shows the same way.
+  await p.click('#aiutinoAvanti');
+  await p.waitForFunction((sel) => document.querySelectorAll(sel).length === 0, segnate);
+  assert.ok(await p.evaluate(() => window.kelvaroGriglia().voci.some((v) => v) ||
+    document.querySelectorAll('#ritb1 .appunti span').length > 0), 'il passo non ha cambiato la griglia');
+  await p.click('#aiutinoAvanti');
+  await p.waitForFunction((sel) => document.querySelectorAll(sel).length > 0, segnate);
+  ({ ids, viste, pannello } = await segnateInVista(390, 844));
+  assert.ok(dentro(pannello, 390, 844) && viste.length > 0, `secondo aiutino: ${ids.join(' ')} fuori vista`);
+  // Closed, it leaves the page as it was.
+  await p.click('#aiutinoChiudi');
+  assert.ok(await p.locator('#aiutinoPannello').isHidden());
+  assert.equal(await p.locator(segnate).count(), 0);
+  assert.equal(await p.evaluate(() => document.body.style.paddingBottom), '');
+  assert.deepEqual(browser.errori, []);
+});
+
+test('su uno schermo 1280x900 la frase dell\'aiutino resta accanto alla griglia', async (t) => {
+  if (senzaModulo()) return t.skip(senzaModulo());
+  await apri(1280, 900);
+  await p.waitForSelector('#bAiutino[data-pronto="1"]', { timeout: 20000 });
+  await p.keyboard.press('h');
+  await p.waitForSelector('#aiutinoPannello:not([hidden])');
+  const { viste, pannello } = await segnateInVista(1280, 900);
+  assert.ok(dentro(pannello, 1280, 900), 'riquadro della frase fuori schermo');
+  assert.ok(viste.length > 0, 'nessuna casella segnata in vista');
+  // In its place in the column beside the grid, not docked, its own buttons not shown.
+  assert.ok(pannello.x >= (await riquadro('#ritb1')).x + (await riquadro('#ritb1')).w);
+  assert.equal(await p.locator('#aiutinoAvanti').isVisible(), false);
+  assert.equal(await p.evaluate(() => window.scrollY), 0);
+  if (SCHERMATE) await p.screenshot({ path: join(SCHERMATE, 'aiutino9x9-desktop.png') });
   assert.deepEqual(browser.errori, []);
 });
