@@ -23,6 +23,7 @@ struct FileCorrente {
     std::string NomeFileAperto;  // path the loader reads; "" asks with the open dialog
     std::string NomeFile;        // current file name: save dialog default, automatic name
     bool Salvato = false;
+    std::string PercorsoSalvato;   // where the last save that succeeded wrote the schema
     std::string CartellaRipulita;  // last folder cleared of the temporary files of killed runs
 };
 

@@ -66,7 +66,11 @@ std::string TestoProgresso(const Banco& b) {
            "\r\n" + TagCifre + cifre + "\r\n" + TagNote + note + "\r\n";
 }
 
-bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe) {
+bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe, std::string* motivo) {
+    auto rifiuta = [motivo](const char* perche) {
+        if (motivo) *motivo = perche;
+        return false;
+    };
     const int n = b.schema.Sizesc;
     std::string versione, size, dati, cifre, note;
     bool haNote = false;
@@ -83,18 +87,20 @@ bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe) {
         else if (Inizia(riga, TagNote, resto))
             note = resto, haNote = true;
     }
-    if (versione != "1" || size != std::to_string(n) || dati != Dati(b)) return false;
-    if (cifre.size() != static_cast<size_t>(n * n)) return false;
+    if (versione != "1") return rifiuta("formato sconosciuto");
+    if (size != std::to_string(n) || dati != Dati(b)) return rifiuta("è di uno schema diverso da questo");
+    if (cifre.size() != static_cast<size_t>(n * n)) return rifiuta("cifre incomplete");
     std::vector<std::string> gruppi = haNote ? Dividi(note, '.') : std::vector<std::string>(n * n);
-    if (gruppi.size() != static_cast<size_t>(n * n)) return false;
+    if (gruppi.size() != static_cast<size_t>(n * n)) return rifiuta("note incomplete");
     TabellaNote nuove{};
     for (int k = 0; k < n * n; ++k) {
         const int r = k / n + 1, c = k % n + 1;
         const char d = cifre[k];
-        if (d < '0' || d > '0' + n) return false;
-        if (d != '0' && !CellaModificabile(b, r, c)) return false;
+        if (d < '0' || d > '0' + n) return rifiuta("una cifra non valida per questo schema");
+        if (d != '0' && !CellaModificabile(b, r, c)) return rifiuta("una cifra sopra un dato iniziale");
         for (char x : gruppi[k]) {
-            if (x < '1' || x > '0' + n || !CellaModificabile(b, r, c)) return false;
+            if (x < '1' || x > '0' + n || !CellaModificabile(b, r, c))
+                return rifiuta("una nota non valida per questo schema");
             nuove[r][c] |= uint16_t(1u << (x - '0'));
         }
     }
@@ -135,7 +141,12 @@ bool RipristinaProgresso(Banco& b, const std::string& fileSchema) {
             b.finestre().Stato("Partita salvata non ripresa: " + percorso + " (" + f.Motivo + ")");
         return false;
     }
-    if (!ApplicaProgresso(b, DividiRighe(SenzaBom(*f.Dati)))) return false;
+    std::string motivo;
+    if (!ApplicaProgresso(b, DividiRighe(SenzaBom(*f.Dati)), &motivo)) {
+        // A saved game that does not fit is left alone, and said.
+        b.finestre().Stato("Partita salvata non ripresa: " + percorso + " (" + motivo + ")");
+        return false;
+    }
     b.modifica.NonSalvata = false;
     return true;
 }

@@ -22,7 +22,7 @@ bool CiSonoMosseAMano(const Banco& b);
 std::string TestoProgresso(const Banco& b);
 // Applies a progress text to the grid shown (digits and notes); false, with nothing changed,
 // when the text does not belong to the open schema.
-bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe);
+bool ApplicaProgresso(Banco& b, const std::vector<std::string>& righe, std::string* motivo = nullptr);
 
 // Writes the progress beside fileSchema, atomically; with no hand work the old file is removed.
 // On failure says so, naming the file, and returns false.

@@ -125,6 +125,7 @@ void CmdSalvaxml_Click(Banco& b) {
         return;
     }
     b.file.Salvato = true;
+    b.file.PercorsoSalvato = percorso;
 }
 
 }  // namespace kelvaro

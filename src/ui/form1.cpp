@@ -212,12 +212,13 @@ void Form1::CreaStatusBar() {
     s->setStyleSheet(
         QStringLiteral("QStatusBar::item { border: none; }"
                        "QLabel { border: 1px solid #c9c9dc; border-radius: 2px; padding: 1px 6px; }"));
+    // Each panel is as wide as its text at least (the window widens rather than clip it).
     for (const char* nome : {"p1", "p2", "p4"}) {
         auto* p = new QLabel(s);
         p->setObjectName(QString::fromLatin1(nome));
-        p->setMinimumWidth(Px(900));
         s->addWidget(p, QString(nome) == QLatin1String("p1") ? 2 : 1);
     }
+    Pannello("p4")->hide();  // shown while it has something to say
     Pannello("p1")->setToolTip(QStringLiteral("Tecniche usate, passi con gruppi nascosti, passi Swordfish"));
     difficolta_ = new QLabel(s);
     difficolta_->setObjectName(QStringLiteral("Difficolta"));
@@ -279,9 +280,13 @@ void Form1::AggiornaGriglia() {
 void Form1::FissaMinimo() {
     // What the layout needs (the grid at its smallest scale, the hint's sentence, the bars), and
     // never narrower than the toolbar: every button stays in reach whatever the schema's size.
+    if (QLayout* l = statusBar()->layout()) l->activate();
     if (QLayout* l = layout()) l->activate();
     const QSize serve = minimumSizeHint();
-    setMinimumSize(std::max(serve.width(), tlb1_ ? tlb1_->sizeHint().width() : 0), serve.height());
+    // The main window's layout leaves the status bar's width out: its panels are asked here.
+    setMinimumSize(std::max({serve.width(), tlb1_ ? tlb1_->sizeHint().width() : 0,
+                             statusBar()->minimumSizeHint().width()}),
+                   serve.height());
 }
 
 void Form1::DisponiGriglia() {
@@ -325,6 +330,7 @@ void Form1::ClickToolbar(const QString& chiave) {
         ComandoRicomincia();
     else if (chiave == QLatin1String("Undo"))
         ComandoAnnulla();
+
     else if (chiave == QLatin1String("Stampa"))
         ComandoStampa();
     else if (chiave == QLatin1String("Uscita"))
@@ -367,7 +373,14 @@ void Form1::ComandoSalva() {
         return;
     }
     b_.imp.GenCont = false;
+    b_.file.Salvato = false;
     CmdSalvaxml_Click(b_);
+    // A new schema saved for the first time now has its file: the title, and the place of its
+    // saved game, follow it.
+    if (b_.file.Salvato && b_.modifica.InGioco && b_.modifica.FileSchema.empty()) {
+        b_.modifica.FileSchema = b_.file.PercorsoSalvato;
+        TitoloDelFile();
+    }
 }
 
 void Form1::ComandoRisolvi() {
@@ -394,6 +407,7 @@ void Form1::ComandoRisolvi() {
     SvuotaMosse(b_);
     AggiornaUndo();
     AggiornaGriglia();
+    AggiornaStatoGioco();
 }
 
 void Form1::ComandoMostra() {

@@ -108,6 +108,8 @@ private:
     void DisponiGriglia();
     // The window's minimum size from its content.
     void FissaMinimo();
+    // "Kelvaro - NAME" for the schema's file.
+    void TitoloDelFile();
     void ChiudiAiutino();
     void CreaToolbar();
     void CreaMenu();

@@ -51,7 +51,7 @@ void Form1::CreaMenuGioco() {
     note->setCheckable(true);
     // N works on the grid itself; the menu only shows it.
     note->setText(QStringLiteral("Note a matita\tN"));
-    voce("mnuValidi", QStringLiteral("Validi: note con le cifre ammesse"), {}, &Form1::ComandoValidi)
+    voce("mnuValidi", QStringLiteral("Validi: note con le cifre ammesse\tM"), {}, &Form1::ComandoValidi)
         ->setIcon(IconaGioco(QStringLiteral("Validi")));
     QAction* aiuto =
         voce("mnuAiutino", QStringLiteral("Aiutino: il prossimo passo\tH"), {}, &Form1::ComandoAiutino);
@@ -72,20 +72,25 @@ void Form1::IniziaPartita(const std::string& percorso) {
     m.FileSchema = percorso;
     GiudicaDifficolta();
     if (percorso.empty()) {
-        setWindowTitle(QStringLiteral("Kelvaro"));
+        setWindowTitle(QStringLiteral("Kelvaro - Nuovo schema (non salvato)"));
         AggiornaStatoGioco();
         return;
     }
     const QString nome = QFileInfo(QFile::decodeName(percorso.c_str())).fileName();
     // The save dialog proposes this schema's own name, not one left from an earlier schema.
     b_.file.NomeFile = nome.toStdString();
-    setWindowTitle(QStringLiteral("Kelvaro - ") + nome);
+    TitoloDelFile();
     if (RipristinaProgresso(b_, percorso)) {
         statusBar()->showMessage(QStringLiteral("Ripresa la partita salvata di %1.").arg(nome), 8000);
         // Already solved when it was saved: no second message.
         m.RisoltoAnnunciato = GrigliaRisolta(b_);
     }
     AggiornaStatoGioco();
+}
+
+void Form1::TitoloDelFile() {
+    const std::string& percorso = b_.modifica.FileSchema;
+    setWindowTitle(QStringLiteral("Kelvaro - ") + QFileInfo(QFile::decodeName(percorso.c_str())).fileName());
 }
 
 void Form1::GiudicaDifficolta() {
@@ -101,9 +106,12 @@ void Form1::GiudicaDifficolta() {
     const Schema schema = b_.schema;
     auto* osservatore = new QFutureWatcher<Difficolta>(this);
     connect(osservatore, &QFutureWatcherBase::finished, this, [this, osservatore, turno] {
-        if (turno == turnoDifficolta_)
+        if (turno == turnoDifficolta_) {
             difficolta_->setText(QStringLiteral("Difficoltà: %1")
                                      .arg(QString::fromUtf8(NomeDifficolta(osservatore->result()))));
+            // A longer name may need a wider window.
+            FissaMinimo();
+        }
         osservatore->deleteLater();
     });
     osservatore->setFuture(QtConcurrent::run([schema] { return DifficoltaSchema(schema); }));
@@ -144,6 +152,9 @@ bool Form1::TastoGriglia(QKeyEvent* e) {
             return true;
         case Qt::Key_H:
             ComandoAiutino();
+            return true;
+        case Qt::Key_M:
+            ComandoValidi();
             return true;
         case Qt::Key_Escape:
             NascondiPalette();
@@ -197,7 +208,6 @@ void Form1::DopoMossa() {
     // The position changed: a hint shown belongs to the old one.
     ChiudiAiutino();
     AggiornaUndo();
-    if (QAction* a = findChild<QAction*>("mnuRipeti")) a->setEnabled(PuoRifare(b_));
     Modifica& m = b_.modifica;
     if (m.InGioco && !m.RisoltoAnnunciato && GrigliaRisolta(b_)) {
         m.RisoltoAnnunciato = true;
@@ -221,6 +231,7 @@ void Form1::AggiornaStatoGioco() {
     else if (m.InGioco && m.ModoNote)
         testo = QStringLiteral("Note a matita");
     p4->setText(testo);
+    p4->setVisible(!testo.isEmpty());
     p4->setToolTip(m.ModoNote ? QStringLiteral("Le cifre scritte vanno nelle note; N torna alle cifre")
                               : QString());
 }

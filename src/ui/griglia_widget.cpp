@@ -129,12 +129,13 @@ void GrigliaWidget::paintEvent(QPaintEvent*) {
             const double d = spessore / 2;
             p.drawRect(QRectF(cella).adjusted(d, d, -d, -d));
             if (m.ModoNote) {
-                // A small pencil tip in the corner says the notes mode is on.
-                const QRectF angolo(cella.right() - spessore * 3.2, cella.top() + spessore, spessore * 2.2,
-                                    spessore * 2.2);
+                // A small pencil tip outside the cell's top right corner, in the gap between cells
+                // (the signs sit mid-side, never there): the notes mode is on, no note is covered.
+                const double lato = std::max(4.0, 240 * Ppx() * 0.6);
+                const QPointF punta(cella.right() + spessore * 0.5, cella.top() - spessore * 0.5 + 1);
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(230, 130, 0));
-                p.drawPolygon(QPolygonF({angolo.topRight(), angolo.bottomRight(), angolo.topLeft()}));
+                p.drawPolygon(QPolygonF({punta, punta + QPointF(lato, 0), punta + QPointF(0, -lato)}));
             }
         }
     }

@@ -49,12 +49,34 @@ ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form-
     for (Difficolta d : {Difficolta::Facile, Difficolta::Medio, Difficolta::Difficile, Difficolta::Esperto})
         difficolta_->addItem(QString::fromUtf8(NomeDifficolta(d)), static_cast<int>(d));
     barraNuovo->addWidget(difficolta_);
+    // Redo beside them: the stored toolbar above has room for its own buttons only.
+    if (QAction* ripeti = form->findChild<QAction*>(QStringLiteral("mnuRipeti"))) {
+        barraNuovo->addSeparator();
+        barraNuovo->addAction(ripeti);
+        if (QWidget* w = barraNuovo->widgetForAction(ripeti))
+            w->setObjectName(QStringLiteral("PulsanteRipeti"));
+    }
     form->addToolBarBreak(Qt::TopToolBarArea);
     form->addToolBar(Qt::TopToolBarArea, barraNuovo);
 
-    QMenu* file = new QMenu(QStringLiteral("File"), form);
+    QMenu* file = new QMenu(QStringLiteral("&File"), form);
     file->setObjectName(QStringLiteral("MnuFile"));
+    // The toolbar's file commands, with their keys shown beside them.
+    auto comando = [form, file](const char* nome, const QString& testo, const QKeySequence& tasto,
+                                const char* chiave) {
+        auto* a = new QAction(IconaToolbar(QString::fromLatin1(chiave)), testo, file);
+        a->setObjectName(QString::fromLatin1(nome));
+        a->setShortcut(tasto);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, form,
+                [form, chiave] { form->ClickToolbar(QString::fromLatin1(chiave)); });
+        return a;
+    };
     file->addAction(nuovo_);
+    file->addAction(comando("MnuApri", QStringLiteral("Apri..."), QKeySequence::Open, "Apri"));
+    file->addAction(comando("MnuSalva", QStringLiteral("Salva schema..."),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Salva"));
+    file->addAction(comando("MnuStampa", QStringLiteral("Stampa..."), QKeySequence::Print, "Stampa"));
     file->addAction(ferma_);
     file->addSeparator();
     QAction* prod = file->addAction(QStringLiteral("Produzione dalle regole di Kelvaro.ini..."));
@@ -63,6 +85,8 @@ ComandiAutore::ComandiAutore(Form1* form) : QObject(form), form_(form), b_(form-
     QAction* libretto = file->addAction(QStringLiteral("Libretto PDF di una cartella..."));
     libretto->setObjectName(QStringLiteral("MnuLibretto"));
     connect(libretto, &QAction::triggered, this, &ComandiAutore::Libretto);
+    file->addSeparator();
+    file->addAction(comando("MnuEsci", QStringLiteral("Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), "Uscita"));
     QMenuBar* mb = form->menuBar();
     mb->insertMenu(mb->actions().isEmpty() ? nullptr : mb->actions().first(), file);
 

@@ -20,7 +20,6 @@ QColor ColoreQt(long colore);
 // pixelPerTwip converts the grid's twips (and its font points, 20 twips each) to device pixels.
 void DipingiGriglia(QPainter& p, const Griglia& gr, double pixelPerTwipX, double pixelPerTwipY);
 
-
 // Position under a point given in twips from the grid's top-left corner; false outside every
 // row or column.
 bool PosizioneDaPunto(const Griglia& gr, double xTwips, double yTwips, int& riga, int& colonna);

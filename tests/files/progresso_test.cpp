@@ -78,40 +78,61 @@ TEST_F(Progresso, FileScrittoAManoERiletto) {
     EXPECT_EQ(b.modifica.NumMosse(), 0);
 }
 
+// A saved game that does not fit the schema is left alone, and the status bar says why.
 TEST_F(Progresso, FileCheNonCorrispondeIgnorato) {
     const std::string buono =
         "<PARTITA>1\r\n<SIZE>5\r\n<DATI>2000000000000500000000000\r\n<CIFRE>0400000000000000000000000\r\n";
     struct Caso {
         const char* nome;
         std::string testo;
-        bool ripristinato;
+        std::string motivo;  // "" when restored
     } casi[] = {
-        {"buono, senza note", buono, true},
+        {"buono, senza note", buono, ""},
         {"altri dati",
-         "<PARTITA>1\n<SIZE>5\n<DATI>3000000000000500000000000\n<CIFRE>0400000000000000000000000\n", false},
+         "<PARTITA>1\n<SIZE>5\n<DATI>3000000000000500000000000\n<CIFRE>0400000000000000000000000\n",
+         "è di uno schema diverso da questo"},
         {"altra dimensione",
-         "<PARTITA>1\n<SIZE>6\n<DATI>2000000000000500000000000\n<CIFRE>04000000000000000000000\n", false},
+         "<PARTITA>1\n<SIZE>6\n<DATI>2000000000000500000000000\n<CIFRE>04000000000000000000000\n",
+         "è di uno schema diverso da questo"},
         {"cifra su un dato",
-         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>1000000000000000000000000\n", false},
+         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>1000000000000000000000000\n",
+         "una cifra sopra un dato iniziale"},
         {"cifra oltre N",
-         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0600000000000000000000000\n", false},
-        {"cifre corte", "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>04\n", false},
-        {"note in numero sbagliato", buono + "<NOTE>1.2\r\n", false},
-        {"nota su un dato", buono + "<NOTE>1" + std::string(24, '.') + "\r\n", false},
+         "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0600000000000000000000000\n",
+         "una cifra non valida per questo schema"},
+        {"cifre corte", "<PARTITA>1\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>04\n",
+         "cifre incomplete"},
+        {"note in numero sbagliato", buono + "<NOTE>1.2\r\n", "note incomplete"},
+        {"nota su un dato", buono + "<NOTE>1" + std::string(24, '.') + "\r\n",
+         "una nota non valida per questo schema"},
         {"versione ignota",
-         "<PARTITA>2\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0400000000000000000000000\n", false},
-        {"vuoto", "", false},
+         "<PARTITA>2\n<SIZE>5\n<DATI>2000000000000500000000000\n<CIFRE>0400000000000000000000000\n",
+         "formato sconosciuto"},
+        {"vuoto", "", "formato sconosciuto"},
     };
     for (const Caso& c : casi) {
         Mostra();
+        finte.stati.clear();
         ASSERT_TRUE(ScriviFileSicuro(PercorsoProgresso(schema), c.testo));
-        EXPECT_EQ(RipristinaProgresso(b, schema), c.ripristinato) << c.nome;
-        EXPECT_EQ(b.Gr.Cella(1, 3).Testo, c.ripristinato ? "4" : "") << c.nome;
+        const bool ripristinato = c.motivo.empty();
+        EXPECT_EQ(RipristinaProgresso(b, schema), ripristinato) << c.nome;
+        EXPECT_EQ(b.Gr.Cella(1, 3).Testo, ripristinato ? "4" : "") << c.nome;
         for (int r = 1; r <= 5; ++r)
             for (int k = 1; k <= 5; ++k) EXPECT_EQ(b.modifica.Note[r][k], 0) << c.nome;
+        if (ripristinato) {
+            EXPECT_TRUE(finte.stati.empty()) << c.nome;
+        } else {
+            ASSERT_EQ(finte.stati.size(), 1u) << c.nome;
+            EXPECT_EQ(finte.stati[0],
+                      "Partita salvata non ripresa: " + PercorsoProgresso(schema) + " (" + c.motivo + ")");
+        }
+        // The file stays as it was: the player may still want it.
+        EXPECT_TRUE(fs::exists(PercorsoProgresso(schema))) << c.nome;
     }
     fs::remove(PercorsoProgresso(schema));
+    finte.stati.clear();
     EXPECT_FALSE(RipristinaProgresso(b, schema));
+    EXPECT_TRUE(finte.stati.empty());
 }
 
 TEST_F(Progresso, SenzaLavoroAManoIlFileSparisce) {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -170,6 +171,7 @@ private slots:
     void maiPiuStrettaDellaToolbar();
     void grigliaCresceConLaFinestra();
     void grigliaSiRestringeSuSchermiPiccoli();
+    void menuFileTastiERipeti();
     void aiutinoMostraPoiEsegue();
     void aiutinoCorreggeLeNoteSbagliate();
     void schermata();
@@ -593,6 +595,18 @@ void GiocoTest::pannelloContatoriSpiegato() {
     QCOMPARE(form->Pannello("p1")->text(), QString("1 1 0"));
     QCOMPARE(form->Pannello("p2")->text(), QString("tecniche, sottoinsiemi, Swordfish"));
     QVERIFY(form->Pannello("p1")->toolTip().contains("Swordfish"));
+    // On the narrowest window, a 4 x 4, nothing in the status bar is cut off once the difficulty
+    // has been judged; an empty panel takes no room.
+    Apri(Sorgente(Schema4));
+    form->ClickToolbar("Risolvi");
+    QLabel* difficolta = form->statusBar()->findChild<QLabel*>("Difficolta");
+    QTRY_VERIFY(!difficolta->text().endsWith(QStringLiteral("...")));
+    QCoreApplication::processEvents();
+    QVERIFY(!form->Pannello("p4")->isVisible());
+    for (QLabel* l : {form->Pannello("p1"), form->Pannello("p2"), difficolta})
+        QVERIFY2(
+            l->isVisible() && l->width() >= l->sizeHint().width(),
+            qPrintable(QString("%1: %2 < %3").arg(l->text()).arg(l->width()).arg(l->sizeHint().width())));
 }
 
 void GiocoTest::traduzioniItaliane() {
@@ -671,6 +685,48 @@ void GiocoTest::grigliaSiRestringeSuSchermiPiccoli() {
         const QRect stretta(G()->mapTo(form.get(), QPoint(0, 0)), G()->size());
         QVERIFY2(form->rect().contains(stretta), nome);
     }
+}
+
+// What a player looks for: the file commands in the File menu with their keys, M for "Validi",
+// a redo button beside the undo ones.
+void GiocoTest::menuFileTastiERipeti() {
+    struct Voce {
+        const char* nome;
+        QKeySequence tasto;
+    } voci[] = {
+        {"MnuApri", QKeySequence::Open},
+        {"MnuSalva", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"MnuStampa", QKeySequence::Print},
+        {"MnuEsci", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    QMenu* file = form->findChild<QMenu*>("MnuFile");
+    QVERIFY(file);
+    for (const Voce& v : voci) {
+        QAction* a = form->findChild<QAction*>(v.nome);
+        QVERIFY2(a && file->actions().contains(a), v.nome);
+        QCOMPARE(a->shortcut(), v.tasto);
+    }
+    QVERIFY(form->findChild<QAction*>("mnuValidi")->text().endsWith(QStringLiteral("\tM")));
+    // The menu's Apri is the toolbar's.
+    fin->fileDaAprire.push_back(Sorgente(Schema7));
+    form->findChild<QAction*>("MnuApri")->trigger();
+    QCOMPARE(b->schema.Sizesc, 7);
+    // M fills the notes, as one move.
+    Tasto(Qt::Key_M);
+    QCOMPARE(b->modifica.NumMosse(), 1);
+    const auto [r, c] = Vuota();
+    QVERIFY(b->modifica.Note[r][c] != 0);
+    // The redo button follows the redo list.
+    QAction* ripeti = form->findChild<QAction*>("mnuRipeti");
+    QWidget* pulsante = form->findChild<QWidget*>("PulsanteRipeti");
+    QVERIFY(pulsante && pulsante->isVisible());
+    QVERIFY(!pulsante->isEnabled());
+    Tasto(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(b->modifica.Note[r][c], uint16_t(0));
+    QVERIFY(pulsante->isEnabled() && ripeti->isEnabled());
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+    QVERIFY(b->modifica.Note[r][c] != 0);
+    QVERIFY(!pulsante->isEnabled());
 }
 
 void GiocoTest::aiutinoMostraPoiEsegue() {

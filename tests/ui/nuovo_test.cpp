@@ -80,6 +80,8 @@ private slots:
         QCOMPARE(ContaSoluzioni(b.schema, 2), 1);
         QVERIFY(!b.file.Salvato);
         QVERIFY(b.file.NomeFileAperto.empty());
+        // the title says it has no file yet
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kelvaro - Nuovo schema (non salvato)"));
         QVERIFY2(QString::fromStdString(b.file.NomeFile).startsWith("9_") &&
                      QString::fromStdString(b.file.NomeFile).endsWith(".TXT"),
                  b.file.NomeFile.c_str());
