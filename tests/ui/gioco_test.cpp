@@ -172,6 +172,7 @@ private slots:
     void grigliaCresceConLaFinestra();
     void grigliaSiRestringeSuSchermiPiccoli();
     void menuFileTastiERipeti();
+    void segnoDelleNoteFuoriDallaCella();
     void aiutinoMostraPoiEsegue();
     void aiutinoCorreggeLeNoteSbagliate();
     void schermata();
@@ -727,6 +728,34 @@ void GiocoTest::menuFileTastiERipeti() {
     QTest::mouseClick(pulsante, Qt::LeftButton);
     QVERIFY(b->modifica.Note[r][c] != 0);
     QVERIFY(!pulsante->isEnabled());
+}
+
+// The notes mode's mark sits outside the cursor's cell: inside the frame nothing orange covers a
+// note (the 3 is in the top right corner, where the mark used to be).
+void GiocoTest::segnoDelleNoteFuoriDallaCella() {
+    Apri(Sorgente(Schema7));
+    const auto [r, c] = Vuota();
+    Cursore(r, c);
+    Tasto(Qt::Key_N);
+    QTest::keyClick(G(), '3');
+    QCOMPARE(b->modifica.Note[r][c], uint16_t(1 << 3));
+    const QImage img = G()->grab().toImage();
+    const double sx = double(img.width()) / G()->width(), sy = double(img.height()) / G()->height();
+    const QRect cella = G()->RettangoloPosizione(RigaGriglia(r), ColonnaGriglia(c));
+    const int bordo = int(std::max(2.0, cella.width() * 0.07)) + 2;
+    auto arancio = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 90 && qGreen(p) < 170 && qBlue(p) < 80; };
+    int dentro = 0, fuori = 0;
+    for (int y = cella.top() - bordo * 3; y <= cella.bottom(); ++y)
+        for (int x = cella.left(); x <= cella.right() + bordo * 3; ++x) {
+            if (x < 0 || y < 0 || x >= G()->width() || y >= G()->height()) continue;
+            if (!arancio(img.pixel(int(x * sx), int(y * sy)))) continue;
+            if (cella.adjusted(bordo, bordo, -bordo, -bordo).contains(x, y))
+                ++dentro;
+            else if (!cella.contains(x, y))
+                ++fuori;
+        }
+    QCOMPARE(dentro, 0);
+    QVERIFY(fuori > 3);  // the mark is there, beside the corner
 }
 
 void GiocoTest::aiutinoMostraPoiEsegue() {
