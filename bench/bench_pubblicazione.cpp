@@ -10,6 +10,7 @@
 #include "model/testo.h"
 #include "solver/risolvi.h"
 #include "web/frammento.h"
+#include "web/pagine.h"
 #include "web/pubblica.h"
 #include "web/stringi.h"
 
@@ -42,7 +43,8 @@ void BM_PaginaSchema9(benchmark::State& state) {
     Banco b;
     Prepara(b);
     Generahtml_Click(b);
-    const auto righe = LeggiRighe(Modelli + "/schema.html");
+    std::string errore;
+    const auto righe = LeggiModello(Modelli + "/schema.html", errore);
     for (auto _ : state)
         benchmark::DoNotOptimize(CompilaModello(b, *righe, false, "Futoshiki 9x9 Livello 0"));
 }

@@ -162,13 +162,6 @@ std::vector<std::string> DividiRighe(const std::string& testo) {
     return righe;
 }
 
-std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso) {
-    // Through the bounded reader: a FIFO or a device never blocks, a huge file is refused.
-    const FileLetto letto = LeggiFilePiccolo(percorso, LimiteModello);
-    if (!letto.Dati) return std::nullopt;
-    return DividiRighe(SenzaBom(*letto.Dati));
-}
-
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto) {
     namespace fs = std::filesystem;
     const fs::path destinazione(percorso);

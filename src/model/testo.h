@@ -31,11 +31,6 @@ std::string TestoStampabile(const std::string& testo);
 std::string SenzaBom(const std::string& testo);
 // Lines of a text: a line ends at LF, a CR before it is dropped; no trailing empty line.
 std::vector<std::string> DividiRighe(const std::string& testo);
-// Lines of a file read as bytes, a byte order mark skipped: a line ends at LF, a CR before it is
-// dropped.
-// std::nullopt when the file cannot be opened or read, is not a regular file, or is larger than
-// a template may be (LimiteModello).
-std::optional<std::vector<std::string>> LeggiRighe(const std::string& percorso);
 // Writes the text to a temporary file beside the target and renames it into place, so that a
 // failure never leaves a partial file nor destroys the previous one.
 bool ScriviFileSicuro(const std::string& percorso, const std::string& contenuto);

@@ -59,16 +59,18 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRifiuto{"TroppoGrande", "@/grande.txt", "file troppo grande (oltre 100 byte)"}),
     test::NomeDelCaso());
 
-// The line reader of progress files and templates goes through the same bounded reader: a FIFO
-// or a device gives no lines instead of a wait without end.
+// Lines of progress files and templates come from the same bounded reader: a FIFO or a device
+// gives no text instead of a wait without end; a byte order mark and CRs never reach the lines.
 TEST(LetturaPiccola, LeRigheNonAspettanoFifoODispositivi) {
     CartellaTemporanea dir;
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    ScriviFile(dir / "righe.txt", "uno\r\ndue\n");
-    EXPECT_FALSE(LeggiRighe(dir / "fifo").has_value());
-    EXPECT_FALSE(LeggiRighe("/dev/zero").has_value());
-    EXPECT_FALSE(LeggiRighe(dir.percorso().string()).has_value());
-    EXPECT_EQ(LeggiRighe(dir / "righe.txt"), (std::vector<std::string>{"uno", "due"}));
+    ScriviFile(dir / "righe.txt", "\xEF\xBB\xBFuno\r\ndue\n");
+    EXPECT_FALSE(LeggiFilePiccolo(dir / "fifo", LimiteModello).Dati.has_value());
+    EXPECT_FALSE(LeggiFilePiccolo("/dev/zero", LimiteModello).Dati.has_value());
+    EXPECT_FALSE(LeggiFilePiccolo(dir.percorso().string(), LimiteModello).Dati.has_value());
+    const FileLetto letto = LeggiFilePiccolo(dir / "righe.txt", LimiteModello);
+    ASSERT_TRUE(letto.Dati);
+    EXPECT_EQ(DividiRighe(SenzaBom(*letto.Dati)), (std::vector<std::string>{"uno", "due"}));
 }
 
 TEST(LetturaPiccola, FinoAlLimiteCompresoByteQualsiasi) {

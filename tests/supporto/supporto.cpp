@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "display/visualizza.h"
+#include "web/pagine.h"
 
 namespace kelvaro::test {
 
@@ -36,6 +37,11 @@ std::string LeggiFile(const std::filesystem::path& p) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::optional<std::vector<std::string>> RigheDelFile(const std::filesystem::path& p) {
+    std::string errore;
+    return LeggiModello(p.string(), errore);
 }
 
 void ScriviFile(const std::filesystem::path& p, const std::string& contenuto) {

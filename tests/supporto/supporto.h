@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the core tests.
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "banco.h"
 
@@ -10,6 +12,9 @@ namespace kelvaro::test {
 std::string Fixture(const std::string& nome);  // path of tests/fixtures/<nome>
 std::string LeggiFile(const std::filesystem::path& p);
 void ScriviFile(const std::filesystem::path& p, const std::string& contenuto);
+// The file's lines as the program reads a template (BOM skipped, CR LF or LF); nothing when it
+// cannot be read.
+std::optional<std::vector<std::string>> RigheDelFile(const std::filesystem::path& p);
 
 // Runs the built kelvaro-cli with the given arguments (a shell command line): its standard
 // output and exit status. Standard error is dropped unless the arguments redirect it.

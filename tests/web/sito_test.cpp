@@ -194,8 +194,9 @@ TEST(IndiceSito, CentocinquantaVociTutteElencate) {
     for (int k = 1; k <= 150; ++k)
         voci.push_back({ValutaGrado(0, {}), "5x5 Livello 0", "P" + std::to_string(k)});
     // The test template stops its patterns at 99, the shipped one has a single pattern.
-    const auto fixture = LeggiRighe(test::Fixture("web/template/indice.html"));
-    const auto spedito = LeggiRighe(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
+    const auto fixture = test::RigheDelFile(test::Fixture("web/template/indice.html"));
+    const auto spedito =
+        test::RigheDelFile(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
     ASSERT_TRUE(fixture && spedito);
     for (const auto* righe : {&*fixture, &*spedito}) {
         const std::string out = CompilaIndice(b, *righe, voci);
@@ -211,7 +212,7 @@ TEST(IndiceSito, CentocinquantaVociTutteElencate) {
 
 TEST(IndiceSito, RigheDelModelloSpeditoConGradoECome) {
     Banco b;
-    const auto righe = LeggiRighe(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
+    const auto righe = test::RigheDelFile(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
     ASSERT_TRUE(righe);
     const std::string out = CompilaIndice(
         b, *righe, {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "Futoshiki_a#b.html"}});
