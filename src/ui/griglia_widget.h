@@ -10,8 +10,8 @@
 
 namespace kelvaro::ui {
 
-// The smallest scale of the grid: a 670-twip cell is still about 27 pixels, its digit legible.
-constexpr double ScalaMinimaGriglia = 0.6;
+// The smallest scale of the grid: a 670-twip cell is still about 25 pixels, its digit legible.
+constexpr double ScalaMinimaGriglia = 0.55;
 
 // Screen conversion: twips to pixels at the screen's resolution.
 double PixelPerTwipX(const QWidget* w);
