@@ -10,6 +10,10 @@ install(TARGETS kelvaro-cli RUNTIME DESTINATION bin)
 if(TARGET kelvaro)
   install(TARGETS kelvaro RUNTIME DESTINATION bin)
 endif()
+# The booklet's painter, run by "kelvaro-cli libretto" only: not a command of its own.
+if(TARGET kelvaro-libretto)
+  install(TARGETS kelvaro-libretto RUNTIME DESTINATION libexec/kelvaro)
+endif()
 
 # The program directory's defaults, as the build lays them out in build/bin, without what a run
 # there may have published.
@@ -58,6 +62,9 @@ install(FILES ${KELVARO_PACK}/copyright ${KELVARO_GENERATI}/changelog.gz DESTINA
 # builds.
 add_custom_target(kelvaro_installabile)
 add_dependencies(kelvaro_installabile kelvaro-cli kelvaro_script kelvaro_aiuto kelvaro_manuali kelvaro_changelog)
+if(TARGET kelvaro-libretto)
+  add_dependencies(kelvaro_installabile kelvaro-libretto)
+endif()
 if(TARGET kelvaro)
   add_dependencies(kelvaro_installabile kelvaro)
 endif()

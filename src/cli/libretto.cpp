@@ -1,96 +1,60 @@
-// kelvaro-cli libretto: the PDF booklet of a folder of schemas. It draws with the window's
-// painting routine, so it exists where the Qt workbench is built; it needs no display.
+// kelvaro-cli libretto: the PDF booklet of a folder of schemas. The drawing needs Qt, and the
+// command line must not load it for its other commands: the arguments are checked here, then
+// the small painter program beside this one (kelvaro-libretto) takes over the process, with the
+// same standard output, error and exit status.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "app/programma.h"
 #include "cli/comandi.h"
-
-#ifdef KELVARO_LIBRETTO
-#include <QGuiApplication>
-
-#include "model/testo.h"
-#include "ui/libretto.h"
-#endif
+#include "cli/libretto_argomenti.h"
 
 namespace kelvaro::cli {
 
 namespace {
 
-constexpr const char* UsoLibretto =
-    "Uso: kelvaro-cli libretto [--per-pagina 1|2|4|6] [--soluzioni] [--formato A4|Letter] CARTELLA FILE.pdf\n"
-    "  disegna ogni schema (.txt, .xml) della CARTELLA come nella finestra, con nome, dimensione\n"
-    "  e livello sotto, 4 per pagina se --per-pagina manca; --soluzioni aggiunge in fondo le\n"
-    "  soluzioni in piccolo, 12 per pagina\n";
+// Beside the executable in a build folder; under PREFIX/libexec/kelvaro once installed.
+std::string ProgrammaPittore() {
+    namespace fs = std::filesystem;
+    const fs::path qui = CartellaEseguibile();
+    for (const fs::path& p :
+         {qui / "kelvaro-libretto", qui / ".." / "libexec" / "kelvaro" / "kelvaro-libretto"}) {
+        std::error_code ec;
+        if (fs::is_regular_file(p, ec) && ::access(p.c_str(), X_OK) == 0)
+            return p.lexically_normal().string();
+    }
+    return {};
+}
 
 }  // namespace
 
 int Libretto(const Argomenti& args) {
-    int perPagina = 4;
-    bool soluzioni = false;
-    std::string formato = "A4";
-    std::vector<std::string> posizionali;
-    for (size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        if (a == "--help" || a == "-h") {
-            std::fputs(UsoLibretto, stdout);
-            return 0;
-        }
-        if (a == "--soluzioni") {
-            soluzioni = true;
-        } else if (a == "--per-pagina" && k + 1 < args.size()) {
-            const std::string v = args[++k];
-            if (v != "1" && v != "2" && v != "4" && v != "6") {
-                std::fprintf(stderr, "errore: --per-pagina vuole 1, 2, 4 o 6, non '%s'\n", v.c_str());
-                return 2;
-            }
-            perPagina = std::stoi(v);
-        } else if (a == "--formato" && k + 1 < args.size()) {
-            formato = args[++k];
-            if (formato != "A4" && formato != "Letter") {
-                std::fprintf(stderr, "errore: --formato vuole A4 o Letter, non '%s'\n", formato.c_str());
-                return 2;
-            }
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            std::fputs(UsoLibretto, stderr);
-            return 2;
-        } else {
-            posizionali.push_back(a);
-        }
-    }
-    if (posizionali.size() != 2 || posizionali[0].empty() || posizionali[1].empty()) {
-        std::fputs(UsoLibretto, stderr);
+    int stato = 0;
+    if (!LeggiRichiestaLibretto(args, stato)) return stato;
+    const std::string pittore = ProgrammaPittore();
+    if (pittore.empty()) {
+        std::fputs(
+            "errore: manca il programma che disegna il libretto (kelvaro-libretto), che si compila "
+            "con Qt (KELVARO_UI=ON)\n",
+            stderr);
         return 2;
     }
-#ifdef KELVARO_LIBRETTO
-    // No display needed: Qt's offscreen platform draws the PDF as well.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argc = 1;
-    char nome[] = "kelvaro-cli";
-    char* argv[] = {nome, nullptr};
-    QGuiApplication app(argc, argv);
-    ui::OpzioniLibretto o;
-    o.PerPagina = perPagina;
-    o.Soluzioni = soluzioni;
-    o.Formato = formato == "Letter" ? QPageSize::Letter : QPageSize::A4;
-    const ui::EsitoLibretto e =
-        ui::CreaLibretto(QString::fromStdString(posizionali[0]), QString::fromStdString(posizionali[1]), o);
-    for (const QString& s : e.Scartati)
-        std::fprintf(stderr, "%s: %s, saltato\n", TestoStampabile(s.toStdString()).c_str(),
-                     "File inesistente o dati errati");
-    if (!e.Errore.isEmpty()) {
-        std::fprintf(stderr, "errore: %s\n", TestoStampabile(e.Errore.toStdString()).c_str());
-        return 1;
-    }
-    std::printf("libretto: %d schemi, %d pagine in %s\n", e.Schemi, e.Pagine, posizionali[1].c_str());
-    return 0;
-#else
-    std::fputs(
-        "errore: questo kelvaro-cli è stato compilato senza Qt e non sa disegnare il libretto; "
-        "compilarlo con KELVARO_UI=ON\n",
-        stderr);
+    std::vector<std::string> parole{pittore};
+    parole.insert(parole.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& p : parole) argv.push_back(p.data());
+    argv.push_back(nullptr);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::execv(pittore.c_str(), argv.data());
+    std::fprintf(stderr, "errore: impossibile avviare %s: %s\n", pittore.c_str(), std::strerror(errno));
     return 2;
-#endif
 }
 
 }  // namespace kelvaro::cli

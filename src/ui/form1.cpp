@@ -34,7 +34,7 @@
 #include "ui/icone_gioco.h"
 #include "ui/nuovo.h"
 #include "ui/palette.h"
-#include "ui/pittura.h"
+#include "pittura/pittura.h"
 #include "ui/stampa.h"
 
 namespace kelvaro::ui {

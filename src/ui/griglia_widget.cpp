@@ -8,8 +8,8 @@
 
 #include "display/gioco.h"
 #include "display/visualizza.h"
-#include "ui/cifre_piccole.h"
-#include "ui/pittura.h"
+#include "pittura/cifre_piccole.h"
+#include "pittura/pittura.h"
 
 namespace kelvaro::ui {
 

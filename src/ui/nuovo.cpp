@@ -21,7 +21,7 @@
 #include "ui/form1.h"
 #include "ui/frmprod.h"
 #include "ui/icone.h"
-#include "ui/libretto.h"
+#include "pittura/libretto.h"
 
 namespace kelvaro::ui {
 

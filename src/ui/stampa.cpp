@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 
 #include "banco.h"
-#include "ui/pittura.h"
+#include "pittura/pittura.h"
 
 namespace kelvaro::ui {
 

@@ -1,5 +1,5 @@
 // Small digits in a 3 x 3 layout: which texts count as candidates, and where each digit lands.
-#include "ui/cifre_piccole.h"
+#include "pittura/cifre_piccole.h"
 
 #include <QImage>
 #include <QtTest>

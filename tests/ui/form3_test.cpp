@@ -22,7 +22,7 @@
 #include "model/casuale.h"
 #include "solver/log_soluzione.h"
 #include "solver/risolvi.h"
-#include "ui/cifre_piccole.h"
+#include "pittura/cifre_piccole.h"
 #include "ui/finestre_qt.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"

@@ -1,5 +1,5 @@
 // The booklet: kelvaro-cli libretto without a display, its pages and texts, and its refusals.
-#include "ui/libretto.h"
+#include "pittura/libretto.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
 // The painting routine shared by the screen and the printer: platform colours, sign glyphs
 // pointing at the smaller cell, texts in their colours, positions under a point.
-#include "ui/pittura.h"
+#include "pittura/pittura.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/cifre_piccole.h"
+#include "pittura/cifre_piccole.h"
 
 #include <QFont>
 #include <algorithm>

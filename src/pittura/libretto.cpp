@@ -1,4 +1,4 @@
-#include "ui/libretto.h"
+#include "pittura/libretto.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include "files/caricamento.h"
 #include "solver/difficolta.h"
 #include "solver/valutazione.h"
-#include "ui/pittura.h"
+#include "pittura/pittura.h"
 
 namespace kelvaro::ui {
 

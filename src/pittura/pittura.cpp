@@ -1,11 +1,11 @@
-#include "ui/pittura.h"
+#include "pittura/pittura.h"
 
 #include <QFont>
 #include <QPainterPath>
 #include <QPen>
 
 #include "display/visualizza.h"
-#include "ui/cifre_piccole.h"
+#include "pittura/cifre_piccole.h"
 
 namespace kelvaro::ui {
 
