@@ -1,6 +1,7 @@
 # The published pages' hint: the core's hint compiled to WebAssembly with emscripten, as one
 # JavaScript file with the module inside (it loads from file:// as well as over http), laid out
-# in the program directory's perwebsiteprove/ next to the pages, with the page script that uses it.
+# in the program directory's perwebsiteprove/ next to the pages, with the page script that uses it,
+# and in template/, where the publisher takes it from.
 set(KELVARO_SITO ${KELVARO_BIN}/perwebsiteprove)
 set(KELVARO_AIUTO_JS ${KELVARO_SITO}/kelvaro_aiuto.js)
 
@@ -30,7 +31,11 @@ if(KELVARO_EMCC)
     DEPENDS ${KELVARO_AIUTO_SRC} ${KELVARO_AIUTO_H} ${CMAKE_SOURCE_DIR}/cmake/aiuto_wasm_emcc.cmake
     COMMENT "Modulo WebAssembly dell'Aiutino"
     VERBATIM)
-  list(APPEND KELVARO_AIUTO_USCITE ${KELVARO_AIUTO_JS})
+  # The publisher copies it from template/, beside the hint script, into every site it writes.
+  add_custom_command(OUTPUT ${KELVARO_BIN}/template/kelvaro_aiuto.js
+    COMMAND ${CMAKE_COMMAND} -E copy ${KELVARO_AIUTO_JS} ${KELVARO_BIN}/template/kelvaro_aiuto.js
+    DEPENDS ${KELVARO_AIUTO_JS})
+  list(APPEND KELVARO_AIUTO_USCITE ${KELVARO_AIUTO_JS} ${KELVARO_BIN}/template/kelvaro_aiuto.js)
 else()
   message(STATUS "emcc non trovato: le pagine pubblicate avranno l'Aiutino non disponibile")
 endif()

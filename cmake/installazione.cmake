@@ -22,6 +22,7 @@ install(FILES ${KELVARO_BIN}/perwebsiteprove/schemaFutoshiki.js ${KELVARO_BIN}/p
         DESTINATION share/kelvaro/perwebsiteprove)
 install(FILES ${KELVARO_BIN}/perwebsiteprove/kelvaro_aiuto.js DESTINATION share/kelvaro/perwebsiteprove
         OPTIONAL)
+install(FILES ${KELVARO_BIN}/template/kelvaro_aiuto.js DESTINATION share/kelvaro/template OPTIONAL)
 
 # Desktop integration.
 install(FILES ${KELVARO_PACK}/${KELVARO_ID}.desktop DESTINATION share/applications)

@@ -60,16 +60,94 @@ bool ControllaCartella(Banco& b, const std::string& cartella, const char* testo)
     return false;
 }
 
-// The sign pictures the pages link to (assets/img/...), so the folder is a site on its own.
-bool CopiaImmagini(Banco& b, const std::string& destinazione) {
-    const std::string origine = b.CartellaProgramma + "/assets";
-    if (!EsisteCartella(origine)) return true;
+// The files the pages load from beside them, each copied from the program directory: the hint
+// script and its WebAssembly module (kept in template/ with the page templates), the pictures of
+// assets/. The compacted page script is made from its template instead (Stringi).
+constexpr const char* FileAiutino = "aiutino.js";
+constexpr const char* FileModulo = "kelvaro_aiuto.js";
+// Pictures every page may link to: the favicon of every template and the sign pictures of the
+// grid (FrammentoSchema).
+constexpr const char* ImmaginiSito[] = {"assets/favicon.svg", "assets/img/FA.bmp", "assets/img/FB.bmp",
+                                        "assets/img/FD.bmp", "assets/img/FS.bmp"};
+// A module compiled from the whole core stays well below this.
+constexpr size_t LimitePezzo = 64 * 1024 * 1024;
+
+// What a publishing run copies into its output folder, found before anything is written.
+struct PezziSito {
+    std::vector<std::pair<std::string, std::string>> Copie;  // source path, name in the output folder
+    bool Script = false;                                     // compact the page script first
+};
+
+bool Riferito(const std::string& testi, const std::string& nome) {
+    return testi.find(nome) != std::string::npos;
+}
+
+// The pieces the text of the pages (`testi`, every page together) loads from the output folder
+// `sito`. A piece the pages load that the program directory does not have is said, naming it, and
+// false is returned: nothing is to be written then. The hint module is the exception: a build
+// without emscripten has none, and the pages then say "Aiutino non disponibile"; a missing one is
+// said, and the run goes on.
+bool TrovaPezzi(Banco& b, const std::string& sito, const std::string& testi, PezziSito& pezzi) {
+    bool completi = true;
+    auto manca = [&](const std::string& origine) {
+        b.finestre().Messaggio("File necessario alle pagine non trovato", origine);
+        completi = false;
+    };
+    const std::string programma = b.CartellaProgramma + "/";
+    if (Riferito(testi, FileScript) && !EsisteFile(sito + FileScript) &&
+        !EsisteFile(CartellaModelli(b) + FileScript))
+        manca(CartellaModelli(b) + FileScript);
+    pezzi.Script = Riferito(testi, FileScript) && !EsisteFile(sito + FileScript) &&
+                   EsisteFile(CartellaModelli(b) + FileScript);
+
+    if (Riferito(testi, FileAiutino)) {
+        const std::string aiutino = CartellaModelli(b) + FileAiutino;
+        if (EsisteFile(aiutino))
+            pezzi.Copie.emplace_back(aiutino, FileAiutino);
+        else
+            manca(aiutino);
+        const std::string modulo = CartellaModelli(b) + FileModulo;
+        if (EsisteFile(modulo))
+            pezzi.Copie.emplace_back(modulo, FileModulo);
+        else if (!EsisteFile(sito + FileModulo))
+            b.finestre().Messaggio(
+                "Modulo dell'Aiutino non trovato: le pagine avranno l'Aiutino non disponibile", modulo);
+    }
+    for (const char* immagine : ImmaginiSito)
+        if (Riferito(testi, immagine) && !EsisteFile(programma + immagine)) manca(programma + immagine);
+    // Every file of assets/, as the pages made from other templates may link to any of them.
+    const fs::path assets = programma + "assets";
     std::error_code ec;
-    fs::copy(origine, destinazione + "assets",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        b.finestre().Messaggio("Impossibile copiare le immagini del sito", destinazione + "assets");
-        return false;
+    if (EsisteCartella(assets.string()))
+        for (fs::recursive_directory_iterator it(assets, ec), fine; !ec && it != fine; it.increment(ec)) {
+            std::error_code tipo;
+            if (!it->is_regular_file(tipo)) continue;
+            pezzi.Copie.emplace_back(it->path().string(),
+                                     "assets/" + fs::relative(it->path(), assets, tipo).generic_string());
+        }
+    return completi;
+}
+
+// Copies the pieces into `sito`, each through a temporary file renamed into place; a piece that
+// is already there with the same bytes is left as it is. False (with a message) on the first
+// piece that cannot be written.
+bool ScriviPezzi(Banco& b, const std::string& sito, const PezziSito& pezzi) {
+    if (pezzi.Script && !Stringi_Click(b)) return false;
+    for (const auto& [origine, nome] : pezzi.Copie) {
+        const FileLetto letto = LeggiFilePiccolo(origine, LimitePezzo);
+        if (!letto.Dati) {
+            b.finestre().Messaggio("Impossibile leggere il file: " + letto.Motivo, origine);
+            return false;
+        }
+        const std::string uscita = sito + nome;
+        const FileLetto presente = LeggiFilePiccolo(uscita, LimitePezzo);
+        if (presente.Dati && *presente.Dati == *letto.Dati) continue;
+        std::error_code ec;
+        fs::create_directories(fs::path(uscita).parent_path(), ec);
+        if (!ScriviFileSicuro(uscita, *letto.Dati)) {
+            b.finestre().Messaggio("Impossibile scrivere il file", uscita);
+            return false;
+        }
     }
     return true;
 }
@@ -329,6 +407,16 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
     // page of an earlier run stays until its schema no longer publishes).
     std::set<std::string> tenute;
 
+    // Every page is made first, so that the files they load are known before anything is written.
+    struct PaginaPronta {
+        const PaginaSchema* Piano;
+        GradoSchema Grado;
+        std::string Titolo;
+        std::string Testo;
+    };
+    std::vector<PaginaPronta> pronte;
+    std::string testi;
+    for (const std::string& riga : *righeIndice) testi += riga + "\n";
     for (const PaginaSchema& ps : piano) {
         const std::string percorso = cartellaSchemi + ps.File;
         b.file.NomeFileAperto = percorso;
@@ -360,18 +448,28 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
         const std::string titolo =
             std::to_string(n) + "x" + std::to_string(n) + " Livello " + std::to_string(grado.Livello);
         GeneraIdSchema(b, PrefissoGrado(grado.Gruppo), NumeroStabileSchema(b.schema));
-        const std::string uscita = sito + ps.Pagina;
         tenute.insert(ps.Pagina);
-        if (!ScriviFileSicuro(uscita, CompilaModello(b, *righePagina, false, "Futoshiki " + titolo))) {
+        pronte.push_back({&ps, grado, titolo, CompilaModello(b, *righePagina, false, "Futoshiki " + titolo)});
+        testi += pronte.back().Testo;
+    }
+
+    // The files the pages load go in first: a page is never there without them.
+    PezziSito pezzi;
+    if (!TrovaPezzi(b, sito, testi, pezzi) || !ScriviPezzi(b, sito, pezzi)) return esito;
+
+    for (const PaginaPronta& pagina : pronte) {
+        const PaginaSchema& ps = *pagina.Piano;
+        const std::string uscita = sito + ps.Pagina;
+        if (!ScriviFileSicuro(uscita, pagina.Testo)) {
             b.finestre().Messaggio("Impossibile scrivere il file", uscita);
             ++esito.Scartati;
             continue;
         }
         if (!ps.NomeProprio)
             b.finestre().Messaggio("Nome di file non adatto a una pagina: pubblicato come " + ps.Pagina,
-                                   percorso);
+                                   cartellaSchemi + ps.File);
         ++esito.Pagine;
-        voci.push_back({grado, titolo, ps.Pagina});
+        voci.push_back({pagina.Grado, pagina.Titolo, ps.Pagina});
     }
 
     OrdinaIndice(voci);
@@ -383,10 +481,6 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
     esito.Indice = uscita;
     // A page whose schema file is gone, or no longer publishes, must not stay reachable.
     if (elencoCompleto) esito.Rimosse = RimuoviPagineSuperate(sito, tenute);
-
-    CopiaImmagini(b, sito);
-    // The pages call the compacted script: make it if the folder has none yet.
-    if (!EsisteFile(sito + FileScript) && EsisteFile(CartellaModelli(b) + FileScript)) Stringi_Click(b);
     esito.Riuscita = true;
     return esito;
 }
@@ -456,11 +550,13 @@ bool GeneraPaginaFutoshiki(Banco& b, std::string* scritto) {
         return "";
     };
     const std::string uscita = sito + FilePaginaPrincipale;
-    if (!ScriviFileSicuro(uscita, CompilaPaginaFutoshiki(b, *righe, schemi, collegamenti))) {
+    const std::string testo = CompilaPaginaFutoshiki(b, *righe, schemi, collegamenti);
+    PezziSito pezzi;
+    if (!TrovaPezzi(b, sito, testo, pezzi) || !ScriviPezzi(b, sito, pezzi)) return false;
+    if (!ScriviFileSicuro(uscita, testo)) {
         b.finestre().Messaggio("Impossibile scrivere il file", uscita);
         return false;
     }
-    CopiaImmagini(b, sito);
     if (scritto) *scritto = uscita;
     return true;
 }

@@ -56,6 +56,9 @@ private slots:
         for (const auto& e : fs::directory_iterator(base)) fs::remove_all(e.path());
         fs::copy(Fixture("web/template"), base / "template", fs::copy_options::recursive);
         fs::copy(Fixture("web/schemi"), base / "schemixwebsite", fs::copy_options::recursive);
+        // The pictures the pages link to.
+        fs::copy(std::string(KELVARO_SORGENTI) + "/resources/assets", base / "assets",
+                 fs::copy_options::recursive);
         fs::create_directory(base / "perwebsiteprove");
         fs::create_directory(base / "perwebsite");
         // A second index template and a script that is no page template.

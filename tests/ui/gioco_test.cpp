@@ -536,6 +536,8 @@ void GiocoTest::pubblicareNonToccaLoSchema() {
     fs::copy(std::string(KELVARO_FIXTURES) + "/web/template", base / "template", fs::copy_options::recursive);
     fs::copy(std::string(KELVARO_FIXTURES) + "/web/schemi", base / "schemixwebsite",
              fs::copy_options::recursive);
+    fs::copy(std::string(KELVARO_SORGENTI) + "/resources/assets", base / "assets",
+             fs::copy_options::recursive);
     fs::create_directory(base / "perwebsiteprove");
     fs::create_directory(base / "perwebsite");
     b->CartellaProgramma = base.string();

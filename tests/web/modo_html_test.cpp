@@ -27,7 +27,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// resources/Kelvaro.ini, the test templates, four schema files (one broken), a sign picture.
+// resources/Kelvaro.ini, the test templates, four schema files (one broken), the pictures with a
+// sign picture of its own.
 class ModoHtml : public testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +36,8 @@ protected:
         fs::copy_file(std::string(KELVARO_SORGENTI) + "/resources/Kelvaro.ini", base / "Kelvaro.ini");
         fs::copy(test::Fixture("web/template"), base / "template", fs::copy_options::recursive);
         fs::copy(test::Fixture("web/schemi"), base / "schemixwebsite", fs::copy_options::recursive);
-        fs::create_directories(base / "assets/img");
+        fs::copy(std::string(KELVARO_SORGENTI) + "/resources/assets", base / "assets",
+                 fs::copy_options::recursive);
         test::ScriviFile(base / "assets/img/FD.bmp", "BM");
         fs::create_directory(base / "perwebsiteprove");
         fs::create_directory(base / "perwebsite");
@@ -227,12 +229,22 @@ namespace {
 TEST(ModoHtmlRisorse, CartellaDelProgrammaCompleta) {
     test::CartellaTemporanea dir;
     fs::copy(std::string(KELVARO_SORGENTI) + "/resources", dir.percorso(), fs::copy_options::recursive);
+    // The hint module the build compiles beside the hint script, where emscripten is there.
+    const fs::path modulo = std::string(KELVARO_BIN) + "/template/kelvaro_aiuto.js";
+    const bool conModulo = fs::exists(modulo);
+    if (conModulo) fs::copy_file(modulo, dir.percorso() / "template/kelvaro_aiuto.js");
     test::FinestreRegistrate f;
     Banco b;
     b.ImpostaFinestre(&f);
     b.CartellaProgramma = dir.percorso().string();
     ASSERT_TRUE(EseguiModoHtml(b));
-    EXPECT_TRUE(f.messaggi.empty());
+    if (conModulo) {
+        EXPECT_TRUE(f.messaggi.empty());
+    } else {
+        ASSERT_EQ(f.messaggi.size(), 1u);
+        EXPECT_EQ(f.messaggi[0].testo,
+                  "Modulo dell'Aiutino non trovato: le pagine avranno l'Aiutino non disponibile");
+    }
 
     const auto schemi = ElencoSchemiSito(dir / "schemixwebsite");
     ASSERT_FALSE(schemi.empty());

@@ -275,6 +275,8 @@ protected:
         const fs::path base = dir.percorso();
         fs::copy_file(std::string(KELVARO_SORGENTI) + "/resources/Kelvaro.ini", base / "Kelvaro.ini");
         fs::copy(test::Fixture("web/template"), base / "template", fs::copy_options::recursive);
+        fs::copy(std::string(KELVARO_SORGENTI) + "/resources/assets", base / "assets",
+                 fs::copy_options::recursive);
         fs::create_directories(base / "schemixwebsite");
         fs::create_directory(base / "perwebsiteprove");
         fs::create_directory(base / "perwebsite");
