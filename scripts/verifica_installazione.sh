@@ -53,6 +53,11 @@ controlla "genera nella cartella corrente" utente sh -c \
   "cd '$casa' && kelvaro-cli genera --dimensione 5 --numero 2 --cartella nuovi > genera.txt"
 controlla "genera: due schemi scritti" test "$(ls "$casa"/nuovi/*.[tT][xX][tT] 2>/dev/null | wc -l)" = 2
 
+controlla "libretto dal programma installato" utente sh -c \
+  "kelvaro-cli libretto '$pref/share/kelvaro/schemixwebsite' '$casa/libretto.pdf' > '$casa/libretto.txt'"
+controlla "libretto: PDF scritto" test -s "$casa/libretto.pdf"
+controlla "kelvaro-cli installato senza Qt" sh -c "! ldd '$pref/bin/kelvaro-cli' | grep -q libQt"
+
 controlla "pubblica nella cartella dell'utente" utente sh -c "kelvaro-cli pubblica > '$casa/pubblica.txt'"
 controlla "pubblica: cartella creata dai file installati" \
   cmp -s "$pref/share/kelvaro/Kelvaro.ini" "$dati/Kelvaro.ini"
