@@ -1,5 +1,5 @@
-// Whole processes, start-up included: "kelvaro-cli verifica" of one 9 x 9 against a program that
-// links only the core and grades the same file. The time is the child's CPU (user + system, from
+// Whole processes, start-up included: "kelvaro-cli verifica" of one 9 x 9 against the same
+// command compiled into a program that links only the core (bench/strumenti/solo_nucleo.cpp). The time is the child's CPU (user + system, from
 // wait4), so the machine's other work does not count.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
