@@ -177,6 +177,11 @@ void FormHTML::cmdGenerahtml_Click() {
         t += esito.Scartati == 1
                  ? QStringLiteral(" 1 file non caricato è stato saltato.")
                  : QStringLiteral(" %1 file non caricati sono stati saltati.").arg(esito.Scartati);
+    // Pages of schemas no longer published were taken away: the site has no stale page.
+    if (esito.Rimosse > 0)
+        t += esito.Rimosse == 1
+                 ? QStringLiteral(" Rimossa 1 pagina di uno schema non più pubblicato.")
+                 : QStringLiteral(" Rimosse %1 pagine di schemi non più pubblicati.").arg(esito.Rimosse);
     Stato(t, esito.Scartati == 0);
 }
 

@@ -116,6 +116,13 @@ private slots:
         QCOMPARE(f.lblStato->text(), "Scritte 3 pagine di schema e l'indice " +
                                          Percorso("perwebsiteprove/futoshiki_090101.html") +
                                          ". 1 file non caricato è stato saltato.");
+        // A schema taken away: its page goes with the next publishing, and the dialog says so.
+        QVERIFY(QFile::remove(Percorso("schemixwebsite/a_facile.txt")));
+        QTest::mouseClick(f.cmdGenerahtml, Qt::LeftButton);
+        QVERIFY(!QFile::exists(Percorso("perwebsiteprove/Futoshiki_a_facile.html")));
+        QVERIFY2(f.lblStato->text().endsWith(
+                     QStringLiteral(" Rimossa 1 pagina di uno schema non più pubblicato.")),
+                 qPrintable(f.lblStato->text()));
     }
 
     void generaKelvaroEStringi() {
