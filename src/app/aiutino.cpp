@@ -85,9 +85,7 @@ bool EseguiAiutino(Banco& b, const Suggerimento& s) {
             for (const CandidatiRimasti& k : s.Restano) {
                 if (!CellaModificabile(b, k.Riga, k.Colonna) || CifraMostrata(b, k.Riga, k.Colonna) != 0)
                     continue;
-                uint16_t m = 0;
-                for (char ch : k.Cifre) m = uint16_t(m | 1u << (ch - '0'));
-                dopo[k.Riga][k.Colonna] = m;
+                dopo[k.Riga][k.Colonna] = NoteDaCifre(k.Cifre);
             }
             const int n = b.schema.Sizesc;
             for (int r = 1; r <= n; ++r)
@@ -97,11 +95,8 @@ bool EseguiAiutino(Banco& b, const Suggerimento& s) {
         }
         case Suggerimento::Esito::Errore:
             if (!s.NoteCorrette.empty()) {
-                for (const CandidatiRimasti& k : s.NoteCorrette) {
-                    uint16_t m = 0;
-                    for (char ch : k.Cifre) m = uint16_t(m | 1u << (ch - '0'));
-                    note.push_back({k.Riga, k.Colonna, m});
-                }
+                for (const CandidatiRimasti& k : s.NoteCorrette)
+                    note.push_back({k.Riga, k.Colonna, NoteDaCifre(k.Cifre)});
                 break;
             }
             for (const CellaRC& c : s.CelleErrate) cifre.push_back({c.Riga, c.Colonna, 0});

@@ -292,18 +292,20 @@ std::string Campo(const std::string& s, size_t& pos) {
 
 }  // namespace
 
+uint16_t NoteDaCifre(const std::string& cifre) {
+    uint16_t m = 0;
+    for (char ch : cifre)
+        if (ch >= '1' && ch <= '9') m = static_cast<uint16_t>(m | 1u << (ch - '0'));
+    return m;
+}
+
 void ApplicaSuggerimento(const Suggerimento& h, Tabella& voci, NoteGriglia& note) {
     if (h.esito != Suggerimento::Esito::Passo) return;
     for (const CellaRC& d : h.CelleDecise) {
         voci[d.Riga][d.Colonna] = std::to_string(h.Valore);
         note[d.Riga][d.Colonna] = 0;
     }
-    for (const CandidatiRimasti& k : h.Restano) {
-        uint16_t m = 0;
-        for (char ch : k.Cifre)
-            if (ch >= '1' && ch <= '9') m = static_cast<uint16_t>(m | 1u << (ch - '0'));
-        note[k.Riga][k.Colonna] = m;
-    }
+    for (const CandidatiRimasti& k : h.Restano) note[k.Riga][k.Colonna] = NoteDaCifre(k.Cifre);
 }
 
 std::string RispondiRichiesta(const std::string& richiesta) {

@@ -58,6 +58,10 @@ struct Suggerimento {
 Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
                                  int AttivaMultipli = 3);
 
+// The notes a digit list stands for ("235": bits 2, 3 and 5), as the Restano and NoteCorrette
+// lists give them; characters other than 1..9 count for nothing.
+uint16_t NoteDaCifre(const std::string& cifre);
+
 // The position after the player carries out step h as the window and the pages do: the digit
 // placed in the cells it decides (their notes cleared), and the notes the step leaves in the
 // cells it removes candidates from. Anything but a step changes nothing.

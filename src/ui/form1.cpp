@@ -23,6 +23,7 @@
 #include "files/caricamento.h"
 #include "files/progresso.h"
 #include "files/scrittura.h"
+#include "pittura/pittura.h"
 #include "solver/risolvi.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
@@ -34,7 +35,6 @@
 #include "ui/icone_gioco.h"
 #include "ui/nuovo.h"
 #include "ui/palette.h"
-#include "pittura/pittura.h"
 #include "ui/stampa.h"
 
 namespace kelvaro::ui {
@@ -429,14 +429,19 @@ void Form1::ComandoMostra() {
             QStringLiteral("Soluzione completa. \u00abRicomincia\u00bb riporta ai dati iniziali."), 10000);
     } else {
         // Interrupted, or no solution: the givens again, a fresh game.
-        VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+        PartitaDaiDati();
         AvvisaSenzaSoluzione();
-        b_.modifica.InGioco = true;
-        b_.modifica.RisoltoAnnunciato = false;
     }
     AggiornaUndo();
     AggiornaGriglia();
     AggiornaStatoGioco();
+}
+
+void Form1::PartitaDaiDati() {
+    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+    SvuotaMosse(b_);
+    b_.modifica.InGioco = true;
+    b_.modifica.RisoltoAnnunciato = false;
 }
 
 // A solve that proved there is no solution says so plainly, in the status bar and once aloud.
@@ -451,10 +456,7 @@ void Form1::ComandoRicomincia() {
     if (!b_.modifica.InGioco) {
         // A solve's result on the grid: start again from the givens, a fresh game.
         ChiudiAiutino();
-        VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
-        SvuotaMosse(b_);
-        b_.modifica.InGioco = true;
-        b_.modifica.RisoltoAnnunciato = false;
+        PartitaDaiDati();
         AggiornaUndo();
         AggiornaGriglia();
         AggiornaStatoGioco();

@@ -110,6 +110,8 @@ private:
     void FissaMinimo();
     // "Kelvaro - NAME" for the schema's file.
     void TitoloDelFile();
+    // The givens on the grid and a fresh game on them, nothing written by hand.
+    void PartitaDaiDati();
     void ChiudiAiutino();
     void CreaToolbar();
     void CreaMenu();

@@ -94,11 +94,13 @@ bool TrovaPezzi(Banco& b, const std::string& sito, const std::string& testi, Pez
         completi = false;
     };
     const std::string programma = b.CartellaProgramma + "/";
-    if (Riferito(testi, FileScript) && !EsisteFile(sito + FileScript) &&
-        !EsisteFile(CartellaModelli(b) + FileScript))
-        manca(CartellaModelli(b) + FileScript);
-    pezzi.Script = Riferito(testi, FileScript) && !EsisteFile(sito + FileScript) &&
-                   EsisteFile(CartellaModelli(b) + FileScript);
+    // The compacted page script is made from its template when the folder has none yet.
+    if (Riferito(testi, FileScript) && !EsisteFile(sito + FileScript)) {
+        if (EsisteFile(CartellaModelli(b) + FileScript))
+            pezzi.Script = true;
+        else
+            manca(CartellaModelli(b) + FileScript);
+    }
 
     if (Riferito(testi, FileAiutino)) {
         const std::string aiutino = CartellaModelli(b) + FileAiutino;
