@@ -63,7 +63,7 @@ BENCHMARK(BM_RisolviSchema)->Arg(5)->Arg(7)->Arg(9)->Unit(benchmark::kMillisecon
 // Counts the lines and keeps none, as kelvaro-cli's printing does without the printing.
 class ContaRighe final : public Resoconto {
 public:
-    bool PassoEseguito(const Passo&, const std::vector<std::string>& righe) override {
+    bool PassoEseguito(const Passo&, const EffettoPasso&, const std::vector<std::string>& righe) override {
         conta += static_cast<int64_t>(righe.size());
         return true;
     }

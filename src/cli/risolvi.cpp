@@ -21,7 +21,7 @@ constexpr const char* UsoRisolvi = "Uso: kelvaro-cli risolvi [--tecniche K] FILE
 // Writes every log line to stdout as the solver reports it.
 class StampaLog final : public Resoconto {
 public:
-    bool PassoEseguito(const Passo&, const std::vector<std::string>& righe) override {
+    bool PassoEseguito(const Passo&, const EffettoPasso&, const std::vector<std::string>& righe) override {
         for (const std::string& r : righe) Riga(r);
         return true;
     }

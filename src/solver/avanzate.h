@@ -61,9 +61,8 @@ enum TecnicaMaestro { MaestroNascosti = 0, MaestroCateneSegni = 1, MaestroCatene
 bool CercaNascostiMaestro(Risoluzione& b, const Tavola& t);
 bool CercaCatenaSegniMaestro(Risoluzione& b, const Tavola& t);
 bool CercaCatenaForzataMaestro(Risoluzione& b, const Tavola& t);
-bool EseguiNascosti(Risoluzione& b, Tavola& t);
-bool EseguiCatenaSegni(Risoluzione& b, Tavola& t);
-bool EseguiCatenaForzata(Risoluzione& b, Tavola& t);
+void EseguiCatenaSegni(const Passo& p, Tavola& t, EffettoPasso& e);
+void EseguiCatenaForzata(const Passo& p, Tavola& t, EffettoPasso& e);
 
 // The level's table and the schema's signs as the pure searches take them.
 GrigliaBit GrigliaDa(const Tavola& t);
@@ -72,9 +71,6 @@ CoppieDiSegni SegniDi(const Schema& s);
 bool CercaNascosti(Risoluzione& b, const Tavola& t);
 bool CercaCatenaSegni(Risoluzione& b, const Tavola& t, const GrigliaBit& g, const CoppieDiSegni& segni);
 bool CercaCatenaForzata(Risoluzione& b, const Tavola& t, const GrigliaBit& g, const CoppieDiSegni& segni);
-void AggiornaNascosti(Risoluzione& b, Tavola& t);
-void AggiornaCatenaSegni(Risoluzione& b, Tavola& t);
-void AggiornaCatenaForzata(Risoluzione& b, Tavola& t);
 
 // A cell as the two digits "rc" the steps keep (1-based), and back.
 std::string CoppiaCella(int cella, int n);

@@ -68,41 +68,13 @@ bool CercaCatenaForzata(Risoluzione& b, const Tavola& t, const GrigliaBit& g, co
     return true;
 }
 
-void AggiornaCatenaForzata(Risoluzione& b, Tavola& t) {
-    const Passo& ps = PassoInCorso(b);
-    std::string F = "Se ";
-    AccodaCella(F, ps.Riga, ps.Colonna);
-    F += " fosse " + ps.Valore + ", allora ";
-    for (size_t j = 0; j + 2 < ps.Elenco.size(); j += 3) {
-        const int r = ps.Elenco[j] - '0', c = ps.Elenco[j + 1] - '0';
-        AccodaCella(F, r, c);
-        F += " sarebbe ";
-        F += ps.Elenco[j + 2];
-        F += j + 5 < ps.Elenco.size() ? ", " : " e ";
-        ColoraCella(b, r, c, ColoreVerde);
-    }
+void EseguiCatenaForzata(const Passo& ps, Tavola& t, EffettoPasso& e) {
+    // The cells the supposition decides, then the cell it leaves empty.
+    for (size_t j = 0; j + 2 < ps.Elenco.size(); j += 3)
+        e.Giustifica(ps.Elenco[j] - '0', ps.Elenco[j + 1] - '0');
     const std::string& g = ps.Gruppo;
-    if (g.size() == 3 && g[0] == 'X') {
-        F += "in ";
-        AccodaCella(F, g[1] - '0', g[2] - '0');
-        F += " non resterebbe nessun numero";
-        ColoraCella(b, g[1] - '0', g[2] - '0', ColoreVerde);
-    } else if (g.size() == 3) {
-        F += g[0] == 'R' ? "nella riga " : "nella colonna ";
-        F += g[1];
-        F += " non ci sarebbe posto per il ";
-        F += g[2];
-    } else if (g.size() == 4 && g[0] == 'D') {
-        F += g[1] == 'R' ? "nella riga " : "nella colonna ";
-        F += g[2];
-        F += " ci sarebbero due ";
-        F += g[3];
-    }
-    F += "; quindi ";
-    AccodaCella(F, ps.Riga, ps.Colonna);
-    F += " non è " + ps.Valore;
-    b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, t);
+    if (g.size() == 3 && g[0] == 'X') e.Giustifica(g[1] - '0', g[2] - '0');
+    EseguiEliminazioni(ps.Eliminazioni, t, e);
 }
 
 }  // namespace kelvaro

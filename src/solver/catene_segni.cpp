@@ -112,36 +112,14 @@ bool CercaCatenaSegni(Risoluzione& b, const Tavola& t, const GrigliaBit& g, cons
     return true;
 }
 
-void AggiornaCatenaSegni(Risoluzione& b, Tavola& t) {
-    const Passo& ps = PassoInCorso(b);
-    const bool maggiore = ps.Valore == ">";
-    std::string catene = "Catene di segni:";
-    bool prima = true;
+void EseguiCatenaSegni(const Passo& ps, Tavola& t, EffettoPasso& e) {
+    // Every cell of the paths after their first.
     for (size_t k = 0; k < ps.Elenco.size();) {
         const size_t fine = std::min(ps.Elenco.find(',', k), ps.Elenco.size());
-        catene += prima ? " " : ", ";
-        prima = false;
-        for (size_t j = k; j + 1 < fine; j += 2) {
-            const int r = ps.Elenco[j] - '0', c = ps.Elenco[j + 1] - '0';
-            if (j > k) catene += maggiore ? " > " : " < ";
-            AccodaCella(catene, r, c);
-            if (j > k) ColoraCella(b, r, c, ColoreVerde);
-        }
+        for (size_t j = k + 2; j + 1 < fine; j += 2) e.Giustifica(ps.Elenco[j] - '0', ps.Elenco[j + 1] - '0');
         k = fine + 1;
     }
-    b.log.Aggiungi(catene);
-    std::string F;
-    AccodaCella(F, ps.Riga, ps.Colonna);
-    F += maggiore ? " deve essere maggiore di" : " deve essere minore di";
-    for (size_t j = 0; j + 1 < ps.Gruppo.size(); j += 2) {
-        F += ' ';
-        AccodaCella(F, ps.Gruppo[j] - '0', ps.Gruppo[j + 1] - '0');
-    }
-    F += ps.RigaP != 0 ? ", che nella riga " + std::to_string(ps.RigaP)
-                       : ", che nella colonna " + std::to_string(ps.ColonnaP);
-    F += " hanno numeri diversi";
-    b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, t);
+    EseguiEliminazioni(ps.Eliminazioni, t, e);
 }
 
 }  // namespace kelvaro

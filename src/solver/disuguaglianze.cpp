@@ -31,25 +31,6 @@ bool VerificaSegno(Risoluzione& b, bool maggiore, int r, int c, int rp, int cp, 
     return true;
 }
 
-void AggiornaSegno(Risoluzione& b, Tavola& t, const char* relazione) {
-    const Passo& ps = PassoInCorso(b);
-    const int riga = b.log.Riserva();
-    const std::string cella = DesCella(ps.Riga, ps.Colonna);
-    std::string F;
-    if (ps.RigaP != 0) {
-        F = cella + relazione + DesCella(ps.RigaP, ps.ColonnaP);
-        ColoraCella(b, ps.RigaP, ps.ColonnaP, ColoreVerde);
-    }
-    if (ps.RigaS != 0) {
-        if (!F.empty()) F += " ";
-        F += cella + relazione + DesCella(ps.RigaS, ps.ColonnaS);
-        ColoraCella(b, ps.RigaS, ps.ColonnaS, ColoreVerde);
-    }
-    b.log.Scrivi(riga, F);
-    ScriviElimino(b, ps.Valore, ps.Riga, ps.Colonna);
-    t.Togli(ps.Riga, ps.Colonna, MascheraDi(ps.Valore));
-}
-
 }  // namespace
 
 bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
@@ -62,20 +43,13 @@ bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs
     return VerificaSegno(b, false, r, c, rp, cp, rs, cs, p, s, t);
 }
 
-void AggiornaMaggiore(Risoluzione& b, Tavola& t) {
-    AggiornaSegno(b, t, " deve essere maggiore di ");
-}
-
-void AggiornaMinore(Risoluzione& b, Tavola& t) {
-    AggiornaSegno(b, t, " deve essere minore di ");
-}
-
-bool EseguiSegno(Risoluzione& b, Tavola& t) {
-    if (PassoInCorso(b).Codice == "MAG")
-        AggiornaMaggiore(b, t);
-    else
-        AggiornaMinore(b, t);
-    return false;
+void EseguiSegno(const Passo& ps, Tavola& t, EffettoPasso& e) {
+    if (ps.RigaP != 0) e.Giustifica(ps.RigaP, ps.ColonnaP);
+    if (ps.RigaS != 0) e.Giustifica(ps.RigaS, ps.ColonnaS);
+    // The sentence strikes the digits the search found, whatever the cell holds by now.
+    const Maschera via = MascheraDi(ps.Valore);
+    e.Tolte.push_back({ps.Riga, ps.Colonna, via});
+    t.Togli(ps.Riga, ps.Colonna, via);
 }
 
 bool CercaSegni(Risoluzione& b, const Tavola& t) {

@@ -36,19 +36,4 @@ bool CercaCatenaForzataMaestro(Risoluzione& b, const Tavola& t) {
     return b.ris.TecnicheMaestro >= 3 && CercaCatenaForzata(b, t, GrigliaDa(t), SegniDi(b.schema));
 }
 
-bool EseguiNascosti(Risoluzione& b, Tavola& t) {
-    AggiornaNascosti(b, t);
-    return false;
-}
-
-bool EseguiCatenaSegni(Risoluzione& b, Tavola& t) {
-    AggiornaCatenaSegni(b, t);
-    return false;
-}
-
-bool EseguiCatenaForzata(Risoluzione& b, Tavola& t) {
-    AggiornaCatenaForzata(b, t);
-    return false;
-}
-
 }  // namespace kelvaro

@@ -58,35 +58,23 @@ bool CercaMultipli(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t) {
+void EseguiEliminazioni(const std::string& Eliminazioni, Tavola& t, EffettoPasso& e) {
     for (size_t k = 0; k + 2 < Eliminazioni.size(); k += 3) {
         const int r = Eliminazioni[k] - '0', c = Eliminazioni[k + 1] - '0';
         const char v = Eliminazioni[k + 2];
         if (r < 1 || r > 9 || c < 1 || c > 9) continue;
         const Maschera bit = BitCifra(v - '0');
-        if (t.Togli(r, c, bit)) ScriviElimino(b, std::string(1, v), r, c);
+        if (t.Togli(r, c, bit)) e.Tolte.push_back({r, c, bit});
     }
 }
 
-void AggiornaGruppo(Risoluzione& b, Tavola& t, bool riga, const char* coda) {
-    const Passo& ps = PassoInCorso(b);
-    std::string F =
-        riga ? "Nella riga " + std::to_string(ps.Riga) : "Nella colonna " + std::to_string(ps.Colonna);
-    F += " i n." + ps.Elenco + " possibili solo in";
+void EseguiGruppo(const Passo& ps, Tavola& t, EffettoPasso& e) {
+    const bool riga = ps.Codice[0] == 'M' ? ps.Codice == "MR" : ps.Codice == "NR";
     for (char ch : ps.Gruppo) {
-        const int p = ch - '0';
-        const int r = riga ? ps.Riga : p, c = riga ? p : ps.Colonna;
-        F += ' ';
-        AccodaCella(F, r, c);
-        ColoraCella(b, r, c, ColoreVerde);
+        const int q = ch - '0';
+        e.Giustifica(riga ? ps.Riga : q, riga ? q : ps.Colonna);
     }
-    F += coda;
-    b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, t);
-}
-
-void AggiornaMultiplo(Risoluzione& b, Tavola& t) {
-    AggiornaGruppo(b, t, PassoInCorso(b).Codice == "MR", "");
+    EseguiEliminazioni(ps.Eliminazioni, t, e);
 }
 
 }  // namespace kelvaro

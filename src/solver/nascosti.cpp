@@ -71,9 +71,4 @@ bool CercaNascosti(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-void AggiornaNascosti(Risoluzione& b, Tavola& t) {
-    // The naked subset's sentence, with what the cells cannot hold.
-    AggiornaGruppo(b, t, PassoInCorso(b).Codice == "NR", ", che non possono contenere altri numeri");
-}
-
 }  // namespace kelvaro

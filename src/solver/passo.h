@@ -1,11 +1,13 @@
 #pragma once
 // The step list and the solve state shared by every recursion level of one solve.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/casuale.h"
+#include "rules/regole.h"
 
 namespace kelvaro {
 
@@ -24,6 +26,35 @@ struct Passo {
     int ColonnaS = 0;
 };
 
+// Digits a step struck from one cell: one "Elimino" line of the log, one yellow cell.
+struct Tolta {
+    int Riga = 0;
+    int Colonna = 0;
+    uint16_t Cifre = 0;  // bit v - 1 = digit v
+};
+
+// What carrying out a step did, recorded as it happened: the log's sentences, the cell colours and
+// the hint are all written from it, and no technique writes a sentence or colours a cell itself.
+struct EffettoPasso {
+    bool Posa = false;            // Valore was placed in (Riga, Colonna)
+    bool Contraddizione = false;  // (Riga, Colonna) is where the position broke
+    std::vector<CellaRC> Motivo;  // the cells that justify the step, each once, in sentence order
+    std::vector<Tolta> Tolte;     // in the order they were struck
+
+    void Svuota() {
+        Posa = Contraddizione = false;
+        Motivo.clear();
+        Tolte.clear();
+    }
+    // The cell joins the reasons once.
+    void Giustifica(int r, int c) {
+        const CellaRC x{r, c};
+        for (const CellaRC& m : Motivo)
+            if (m == x) return;
+        Motivo.push_back(x);
+    }
+};
+
 // What a solve reports as it goes. The solver hands over every step it carried out with the lines
 // it wrote to the log, and the closing lines of the solve; what to keep is the receiver's choice
 // (the command line prints and forgets, the tests keep the transcript). Cell colours go to the
@@ -31,8 +62,10 @@ struct Passo {
 class Resoconto {
 public:
     virtual ~Resoconto() = default;
-    // After each step; false stops the solve there, as an interrupt from the log window does.
-    virtual bool PassoEseguito(const Passo& p, const std::vector<std::string>& righe) = 0;
+    // After each step, with what it did and the lines written from that; false stops the solve
+    // there, as an interrupt from the log window does.
+    virtual bool PassoEseguito(const Passo& p, const EffettoPasso& e,
+                               const std::vector<std::string>& righe) = 0;
     // A line that belongs to no step ("Lo schema non ha soluzione").
     virtual void Riga(const std::string& testo) = 0;
 };
@@ -40,7 +73,9 @@ public:
 // For callers that read only the result and the counters: the lines go nowhere.
 class ResocontoMuto final : public Resoconto {
 public:
-    bool PassoEseguito(const Passo&, const std::vector<std::string>&) override { return true; }
+    bool PassoEseguito(const Passo&, const EffettoPasso&, const std::vector<std::string>&) override {
+        return true;
+    }
     void Riga(const std::string&) override {}
 };
 
@@ -72,8 +107,8 @@ struct Risolutore {
     std::string GruppoTrovato;
     std::string EliminazioniTrovate;
     std::string ElencoTrovato;
-    // Where the sentence of the step being carried out is written.
-    std::string Frase;
+    // What the step being carried out did (kept for its storage from one step to the next).
+    EffettoPasso Effetto;
 
     // Where the solve reports; nullptr keeps every line in Trascrizione.
     Resoconto* resoconto = nullptr;

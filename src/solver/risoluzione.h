@@ -30,8 +30,8 @@ public:
         (void)log;
         return true;
     }
-    // A cell of the step being carried out: ColoreVerde placed or justifying, ColoreGiallo losing
-    // candidates, ColoreRosso a contradiction.
+    // A cell of the step being carried out, as its record says (ColoraPasso): ColoreVerde placed or
+    // justifying, ColoreGiallo losing candidates, ColoreRosso a contradiction.
     virtual void Colora(int r, int c, long colore) {
         (void)r;
         (void)c;
@@ -46,10 +46,5 @@ struct Risoluzione {
     int AttivaMultipli = 3;  // +1 naked subsets, +2 Swordfish
     Spettatore& spettatore;
 };
-
-// The step colours one of its cells.
-inline void ColoraCella(Risoluzione& b, int r, int c, long colore) {
-    b.spettatore.Colora(r, c, colore);
-}
 
 }  // namespace kelvaro

@@ -30,8 +30,15 @@ Passo& RegistraPasso(Risoluzione& b, const std::string& codice) {
 }
 
 bool EseguiPasso(Risoluzione& b, Tavola& t) {
-    const Tecnica* k = TecnicaDelCodice(PassoInCorso(b).Codice);
-    return k && k->Esegui(b, t);
+    const Passo& p = PassoInCorso(b);
+    EffettoPasso& e = b.ris.Effetto;
+    e.Svuota();
+    const Tecnica* k = TecnicaDelCodice(p.Codice);
+    if (!k) return false;
+    k->Esegui(p, t, e);
+    ScriviFrasi(*k, p, e, b.log);
+    ColoraPasso(p, e, b.spettatore);
+    return e.Contraddizione;
 }
 
 namespace {
@@ -42,7 +49,7 @@ bool Riferisci(Risoluzione& b) {
     Risolutore& ris = b.ris;
     const auto& righe = b.log.Righe();
     if (ris.resoconto) {
-        if (!ris.resoconto->PassoEseguito(PassoInCorso(b), righe)) {
+        if (!ris.resoconto->PassoEseguito(PassoInCorso(b), ris.Effetto, righe)) {
             ris.Interrotto = true;
             return false;
         }
@@ -94,24 +101,6 @@ Passo& RegistraTrovato(Risoluzione& b, const std::string& codice, const std::str
     if (const Tecnica* k = TecnicaDelBit(tecnica); k && k->Contatore) ris.*(k->Contatore) += 1;
     ris.TecnicheUsate |= tecnica;  // 1 subsets, 2 Swordfish, 3 both
     return p;
-}
-
-void ScriviElimino(Risoluzione& b, const std::string& v, int r, int c) {
-    std::string& riga = b.log.NuovaRiga();
-    // The commonest line of a solve, written in one append where it can be.
-    if (v.size() == 1 && r >= 0 && r <= 9 && c >= 0 && c <= 9) {
-        char testo[] = "Elimino ? da R?C?";
-        testo[8] = v[0];
-        testo[14] = static_cast<char>('0' + r);
-        testo[16] = static_cast<char>('0' + c);
-        riga.append(testo, sizeof testo - 1);
-    } else {
-        riga += "Elimino ";
-        riga += v;
-        riga += " da ";
-        AccodaCella(riga, r, c);
-    }
-    ColoraCella(b, r, c, ColoreGiallo);
 }
 
 bool ScegliCellaProva(const Tavola& t, int& rt, int& ct) {

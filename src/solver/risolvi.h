@@ -1,6 +1,7 @@
 #pragma once
 // The logical solver: the solve command, the recursive driver, and the techniques, each of which
-// records steps in b.ris.Passi and carries them out with its sentences in the log.
+// records steps in b.ris.Passi and carries them out, recording what they did; the sentences are
+// written from that record in frasi.cpp.
 #include <string>
 
 #include "solver/maschere.h"
@@ -20,14 +21,14 @@ Passo& RegistraPasso(Risoluzione& b, const std::string& codice);
 // GruppoTrovato, EliminazioniTrovate and ElencoTrovato and counted with its technique.
 Passo& RegistraTrovato(Risoluzione& b, const std::string& codice, const std::string& gruppo,
                        const std::string& eliminazioni, const std::string& elenco, int tecnica);
-// Writes "Elimino v da RrCc" and marks the cell yellow: every removal the log explains.
-void ScriviElimino(Risoluzione& b, const std::string& v, int r, int c);
 // The step being carried out.
 inline const Passo& PassoInCorso(const Risoluzione& b) {
     return b.ris.PassoN(b.ris.PassoCorrente);
 }
 
-// Carries out Passi(PassoCorrente) on the level's tables; true when it was a contradiction.
+// Carries out Passi(PassoCorrente) on the level's tables through its entry of the technique
+// table, records what it did in ris.Effetto, writes its log lines from that and colours its
+// cells; true when it was a contradiction.
 bool EseguiPasso(Risoluzione& b, Tavola& t);
 // One detection pass: the technique table's entries the settings switch on, in its order (cells,
 // columns, rows, signs, subsets, Swordfish, the master tier); true when it recorded a step.
@@ -40,15 +41,11 @@ bool CercaSwordfish(Risoluzione& b, const Tavola& t);
 bool ScegliCellaProva(const Tavola& t, int& rt, int& ct);
 
 // --- singles (singoli.cpp) ---------------------------------------------------------------------
-// Places Valore of the current step in its cell and strikes it from the cell's row and column.
-void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t);
-// Writes a contradiction's sentence and marks the step's cell red.
-void SegnalaErrE1(Risoluzione& b, const std::string& Frase);
-// Carry out the current step: a given or a trial value ("I", "T"), a cell's single or its
-// contradiction ("U", "E1"), a line's ("R", "C", "ER", "EC"). True for a contradiction.
-bool EseguiPosa(Risoluzione& b, Tavola& t);
-bool EseguiCella(Risoluzione& b, Tavola& t);
-bool EseguiLinea(Risoluzione& b, Tavola& t);
+// Places Valore of the step in its cell and strikes it from the cell's row and column: a given or
+// a trial value ("I", "T"), a single.
+void PosaValore(const Passo& p, Tavola& t, EffettoPasso& e);
+// A cell's or a line's single ("U", "R", "C"), or its contradiction ("E1", "ER", "EC").
+void EseguiSingolo(const Passo& p, Tavola& t, EffettoPasso& e);
 // Detections 1 to 3 of a pass; each records at most one step and says whether it did.
 bool CercaCelle(Risoluzione& b, const Tavola& t);
 bool CercaColonne(Risoluzione& b, const Tavola& t);
@@ -61,30 +58,32 @@ bool VerificaMaggiore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int 
                       const Tavola& t);
 bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs, int p, int s,
                     const Tavola& t);
-void AggiornaMaggiore(Risoluzione& b, Tavola& t);
-void AggiornaMinore(Risoluzione& b, Tavola& t);
-// Carries out the current "MAG" or "MIN" step.
-bool EseguiSegno(Risoluzione& b, Tavola& t);
+// Carries out the current "MAG" or "MIN" step: the cell loses the digits the search found.
+void EseguiSegno(const Passo& p, Tavola& t, EffettoPasso& e);
 // Detection 4: every cell and direction that carries a sign.
 bool CercaSegni(Risoluzione& b, const Tavola& t);
 
 // --- naked subsets (multipli.cpp) --------------------------------------------------------------
-void AggiornaMultiplo(Risoluzione& b, Tavola& t);
-// The sentence of a group of the current step ("Nella riga r i n.ddd possibili solo in ..." and
-// `coda`), its cells green, then its eliminations: naked and hidden subsets alike.
-void AggiornaGruppo(Risoluzione& b, Tavola& t, bool riga, const char* coda);
-inline bool EseguiMultiplo(Risoluzione& b, Tavola& t) {
-    AggiornaMultiplo(b, t);
-    return false;
-}
-// Carries out the triples (r, c, v) of an elimination list, logging and colouring each removal.
-void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tavola& t);
+// A group of a line, naked or hidden ("MR", "MC", "NR", "NC"): its cells justify the step, then
+// its eliminations.
+void EseguiGruppo(const Passo& p, Tavola& t, EffettoPasso& e);
+// Carries out the triples (r, c, v) of an elimination list; a digit already gone is no removal.
+void EseguiEliminazioni(const std::string& Eliminazioni, Tavola& t, EffettoPasso& e);
 
 // --- Swordfish (swordfish.cpp) -----------------------------------------------------------------
-void AggiornaSWF(Risoluzione& b, Tavola& t);
-inline bool EseguiSWF(Risoluzione& b, Tavola& t) {
-    AggiornaSWF(b, t);
-    return false;
-}
+void EseguiSWF(const Passo& p, Tavola& t, EffettoPasso& e);
+
+// --- the sentences (frasi.cpp), one per entry of the technique table ---------------------------
+void FrasePosa(const Passo& p, LogSoluzione& log);
+void FraseCella(const Passo& p, LogSoluzione& log);
+void FraseLinea(const Passo& p, LogSoluzione& log);
+void FraseSegno(const Passo& p, LogSoluzione& log);
+void FraseMultiplo(const Passo& p, LogSoluzione& log);
+void FraseSWF(const Passo& p, LogSoluzione& log);
+void FraseNascosti(const Passo& p, LogSoluzione& log);
+void FraseCatenaSegni(const Passo& p, LogSoluzione& log);
+void FraseCatenaForzata(const Passo& p, LogSoluzione& log);
+// One "Elimino v da RrCc" line.
+void ScriviElimino(LogSoluzione& log, const Tolta& x);
 
 }  // namespace kelvaro

@@ -6,17 +6,14 @@
 
 namespace kelvaro {
 
-void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t) {
-    b.log.Aggiungi(Frase);
-    const Passo& p = PassoInCorso(b);
-    const int r = p.Riga, c = p.Colonna, n = b.schema.Sizesc;
+void PosaValore(const Passo& p, Tavola& t, EffettoPasso& e) {
+    const int r = p.Riga, c = p.Colonna, n = t.n;
     const std::string& v = p.Valore;
-    ColoraCella(b, r, c, ColoreVerde);
+    e.Posa = true;
     // An empty value strikes nothing (only a broken given could carry one).
     const Maschera via = v.empty() ? Maschera{0} : BitCifra(v[0] - '0');
-    // Strikes v from one cell, with its sentence and its yellow mark.
     auto elimina = [&](int rr, int cc) {
-        if (t.Togli(rr, cc, via)) ScriviElimino(b, v, rr, cc);
+        if (t.Togli(rr, cc, via)) e.Tolte.push_back({rr, cc, via});
     };
     for (int k = 1; k <= n; ++k)
         if (k != c) elimina(r, k);
@@ -26,74 +23,11 @@ void AggiornaUnico(Risoluzione& b, const std::string& Frase, Tavola& t) {
               v.size() == 1 && v[0] >= '1' && v[0] <= '9' ? static_cast<uint8_t>(v[0] - '0') : 0);
 }
 
-void SegnalaErrE1(Risoluzione& b, const std::string& Frase) {
-    b.log.Aggiungi(Frase);
-    const Passo& p = PassoInCorso(b);
-    ColoraCella(b, p.Riga, p.Colonna, ColoreRosso);
-}
-
-bool EseguiPosa(Risoluzione& b, Tavola& t) {
-    const Passo& p = PassoInCorso(b);
-    // The placing sentences are written into one string kept for the purpose.
-    std::string& f = b.ris.Frase;
-    f.clear();
-    f += p.Codice == "I" ? "Dato iniziale " : "Provo ";
-    f += p.Valore;
-    f += " in cella ";
-    AccodaCella(f, p.Riga, p.Colonna);
-    AggiornaUnico(b, f, t);
-    return false;
-}
-
-namespace {
-
-// "v unico  possibile in cella RrCc", into the step's sentence.
-std::string& FraseUnico(Risoluzione& b, const Passo& p) {
-    std::string& f = b.ris.Frase;
-    f.clear();
-    f += p.Valore;
-    f += " unico  possibile in cella ";
-    AccodaCella(f, p.Riga, p.Colonna);
-    return f;
-}
-
-}  // namespace
-
-bool EseguiCella(Risoluzione& b, Tavola& t) {
-    const Passo& p = PassoInCorso(b);
-    if (p.Codice == "E1") {
-        std::string& f = b.ris.Frase;
-        f.clear();
-        f += "Nessun numero possbile in  cella ";
-        AccodaCella(f, p.Riga, p.Colonna);
-        SegnalaErrE1(b, f);
-        return true;
-    }
-    AggiornaUnico(b, FraseUnico(b, p), t);
-    return false;
-}
-
-bool EseguiLinea(Risoluzione& b, Tavola& t) {
-    const Passo& p = PassoInCorso(b);
-    const std::string& c = p.Codice;
-    if (c == "ER") {
-        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  riga " + std::to_string(p.Riga));
-        return true;
-    }
-    if (c == "EC") {
-        SegnalaErrE1(b, "Nessun " + p.Valore + " possbile in  colonna " + std::to_string(p.Colonna));
-        return true;
-    }
-    std::string& f = FraseUnico(b, p);
-    if (c == "R") {
-        f += " per riga ";
-        f += std::to_string(p.Riga);
-    } else {
-        f += " per colonna ";
-        f += std::to_string(p.Colonna);
-    }
-    AggiornaUnico(b, f, t);
-    return false;
+void EseguiSingolo(const Passo& p, Tavola& t, EffettoPasso& e) {
+    if (p.Codice == "E1" || p.Codice == "ER" || p.Codice == "EC")
+        e.Contraddizione = true;
+    else
+        PosaValore(p, t, e);
 }
 
 bool CercaCelle(Risoluzione& b, const Tavola& t) {

@@ -72,53 +72,6 @@ std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
     return SoluzioneSalvataValida(s);
 }
 
-// Cells the step names as its reasons, as the solver colours them green.
-std::vector<CellaRC> CelleDelMotivo(const Passo& p, const Tavola& prima) {
-    std::vector<CellaRC> celle;
-    const std::string& k = p.Codice;
-    if (k == "MAG" || k == "MIN") {
-        if (p.RigaP != 0) celle.push_back({p.RigaP, p.ColonnaP});
-        if (p.RigaS != 0) celle.push_back({p.RigaS, p.ColonnaS});
-    } else if (k == "MR" || k == "MC") {
-        for (char ch : p.Gruppo) {
-            const int q = ch - '0';
-            celle.push_back(k == "MR" ? CellaRC{p.Riga, q} : CellaRC{q, p.Colonna});
-        }
-    } else if (k == "NR" || k == "NC") {
-        for (char ch : p.Gruppo) {
-            const int q = ch - '0';
-            celle.push_back(k == "NR" ? CellaRC{p.Riga, q} : CellaRC{q, p.Colonna});
-        }
-    } else if (k == "CS" || k == "CF") {
-        // The cells the chain passes through (the sign chains' paths after their first cell, the
-        // forcing chain's decided cells), then the cell left empty.
-        auto aggiungi = [&](int r, int c) {
-            const CellaRC cella{r, c};
-            if (std::find(celle.begin(), celle.end(), cella) == celle.end()) celle.push_back(cella);
-        };
-        const std::string& e = p.Elenco;
-        if (k == "CS") {
-            for (size_t inizio = 0; inizio < e.size();) {
-                const size_t fine = std::min(e.find(',', inizio), e.size());
-                for (size_t j = inizio + 2; j + 1 < fine; j += 2) aggiungi(e[j] - '0', e[j + 1] - '0');
-                inizio = fine + 1;
-            }
-        } else {
-            for (size_t j = 0; j + 2 < e.size(); j += 3) aggiungi(e[j] - '0', e[j + 1] - '0');
-            if (p.Gruppo.size() == 3 && p.Gruppo[0] == 'X') aggiungi(p.Gruppo[1] - '0', p.Gruppo[2] - '0');
-        }
-    } else if (k == "SR" || k == "SC") {
-        const int d = p.Valore.empty() ? 0 : p.Valore[0] - '0';
-        for (char linea : p.Gruppo)
-            for (char pos : p.Elenco) {
-                const CellaRC cella =
-                    k == "SR" ? CellaRC{linea - '0', pos - '0'} : CellaRC{pos - '0', linea - '0'};
-                if (HaCifra(prima, cella.Riga, cella.Colonna, d)) celle.push_back(cella);
-            }
-    }
-    return celle;
-}
-
 // Carries out the step Rileva has just recorded and describes it.
 Suggerimento Descrivi(Risoluzione& b, Tavola& t) {
     const int n = b.schema.Sizesc;
@@ -154,7 +107,7 @@ Suggerimento Descrivi(Risoluzione& b, Tavola& t) {
             }
             if (h.Tolti.size() > tolti) h.Restano.push_back({r, c, restano});
         }
-    h.CelleMotivo = CelleDelMotivo(p, prima);
+    h.CelleMotivo = b.ris.Effetto.Motivo;
     return h;
 }
 

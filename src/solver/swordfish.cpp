@@ -54,22 +54,18 @@ bool CercaSwordfish(Risoluzione& b, const Tavola& t) {
     return false;
 }
 
-void AggiornaSWF(Risoluzione& b, Tavola& t) {
-    const Passo& ps = PassoInCorso(b);
+void EseguiSWF(const Passo& ps, Tavola& t, EffettoPasso& e) {
     const bool righe = ps.Codice == "SR";
-    const std::string F =
-        righe ? "Nella righe " + ps.Gruppo + " il n." + ps.Valore + " possibile solo in colonne " + ps.Elenco
-              : "Nelle colonne " + ps.Gruppo + " il n." + ps.Valore + " possibile solo in righe " + ps.Elenco;
     const Maschera v = ps.Valore.empty() ? Maschera{0} : BitCifra(ps.Valore[0] - '0');
+    // The corners of the pattern that still hold the digit.
     for (char lc : ps.Gruppo)
         for (char pc : ps.Elenco) {
             const int linea = lc - '0', pos = pc - '0';
             const int r = righe ? linea : pos, c = righe ? pos : linea;
             if (r < 1 || r > 9 || c < 1 || c > 9) continue;
-            if (t.S[r][c] & v) ColoraCella(b, r, c, ColoreVerde);
+            if (t.S[r][c] & v) e.Giustifica(r, c);
         }
-    b.log.Aggiungi(F);
-    EseguiEliminazioni(b, ps.Eliminazioni, t);
+    EseguiEliminazioni(ps.Eliminazioni, t, e);
 }
 
 }  // namespace kelvaro

@@ -9,17 +9,29 @@ namespace {
 
 // A constant, built before the program runs: every step and every detection pass reads it.
 constexpr std::array<Tecnica, 10> Elenco{{
-    {"dati e prove", 0, {"I", "T"}, nullptr, nullptr, EseguiPosa},
-    {"celle", 0, {"U", "E1"}, nullptr, CercaCelle, EseguiCella},
-    {"colonne", 0, {"C", "EC"}, nullptr, CercaColonne, EseguiLinea},
-    {"righe", 0, {"R", "ER"}, nullptr, CercaRighe, EseguiLinea},
-    {"segni", 0, {"MAG", "MIN"}, nullptr, CercaSegni, EseguiSegno},
-    {"sottoinsiemi", 1, {"MR", "MC"}, &Risolutore::NumMultipli, CercaMultipli, EseguiMultiplo},
-    {"Swordfish", 2, {"SR", "SC"}, &Risolutore::NumSwordfish, CercaSwordfish, EseguiSWF},
+    {"dati e prove", 0, {"I", "T"}, nullptr, nullptr, PosaValore, FrasePosa},
+    {"celle", 0, {"U", "E1"}, nullptr, CercaCelle, EseguiSingolo, FraseCella},
+    {"colonne", 0, {"C", "EC"}, nullptr, CercaColonne, EseguiSingolo, FraseLinea},
+    {"righe", 0, {"R", "ER"}, nullptr, CercaRighe, EseguiSingolo, FraseLinea},
+    {"segni", 0, {"MAG", "MIN"}, nullptr, CercaSegni, EseguiSegno, FraseSegno},
+    {"sottoinsiemi", 1, {"MR", "MC"}, &Risolutore::NumMultipli, CercaMultipli, EseguiGruppo, FraseMultiplo},
+    {"Swordfish", 2, {"SR", "SC"}, &Risolutore::NumSwordfish, CercaSwordfish, EseguiSWF, FraseSWF},
     // The master tier (+4): its steps are counted in Risolutore::NumMaestro.
-    {"sottoinsiemi nascosti", 4, {"NR", "NC"}, nullptr, CercaNascostiMaestro, EseguiNascosti},
-    {"catene di segni", 4, {"CS", nullptr}, nullptr, CercaCatenaSegniMaestro, EseguiCatenaSegni},
-    {"catene forzate", 4, {"CF", nullptr}, nullptr, CercaCatenaForzataMaestro, EseguiCatenaForzata},
+    {"sottoinsiemi nascosti", 4, {"NR", "NC"}, nullptr, CercaNascostiMaestro, EseguiGruppo, FraseNascosti},
+    {"catene di segni",
+     4,
+     {"CS", nullptr},
+     nullptr,
+     CercaCatenaSegniMaestro,
+     EseguiCatenaSegni,
+     FraseCatenaSegni},
+    {"catene forzate",
+     4,
+     {"CF", nullptr},
+     nullptr,
+     CercaCatenaForzataMaestro,
+     EseguiCatenaForzata,
+     FraseCatenaForzata},
 }};
 
 // A code's first two characters index its entry directly (the codes differ there, and the solver

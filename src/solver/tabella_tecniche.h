@@ -19,7 +19,10 @@ struct Tecnica {
     std::array<const char*, 2> Codici;
     int Risolutore::*Contatore;                  // nullptr: its steps are not counted
     bool (*Cerca)(Risoluzione&, const Tavola&);  // records at most one step; nullptr: never found
-    bool (*Esegui)(Risoluzione&, Tavola&);       // carries out the current step; true: contradiction
+    // Carries out a step on the level's table and records what it did.
+    void (*Esegui)(const Passo&, Tavola&, EffettoPasso&);
+    // The step's opening sentences (solver/frasi.cpp); the lines of what it struck follow.
+    void (*Frase)(const Passo&, LogSoluzione&);
 };
 
 // In detection order. The first entry places givens and trial values: the driver records those.
@@ -29,6 +32,13 @@ const std::array<Tecnica, 10>& Tecniche();
 const Tecnica* TecnicaDelCodice(const std::string& codice);
 // The entry switched on by `bit`; nullptr for none.
 const Tecnica* TecnicaDelBit(int bit);
+
+// The log lines of a step the entry carried out: its sentences, then an "Elimino" line for every
+// group of digits it struck, in order.
+void ScriviFrasi(const Tecnica& k, const Passo& p, const EffettoPasso& e, LogSoluzione& log);
+// The step's colours: placed and justifying cells green, then the cells that lost digits yellow,
+// the contradiction's cell red.
+void ColoraPasso(const Passo& p, const EffettoPasso& e, Spettatore& s);
 // Whether the settings' techniques switch the entry on.
 inline bool Attiva(const Tecnica& k, int AttivaMultipli) {
     return k.Bit == 0 || (AttivaMultipli & k.Bit) != 0;

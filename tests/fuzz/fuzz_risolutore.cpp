@@ -20,7 +20,8 @@ namespace {
 class Limite final : public kelvaro::Resoconto {
 public:
     Limite(kelvaro::Banco& b, bool tieni) : b_(b), tieni_(tieni) {}
-    bool PassoEseguito(const kelvaro::Passo&, const std::vector<std::string>& righe) override {
+    bool PassoEseguito(const kelvaro::Passo&, const kelvaro::EffettoPasso&,
+                       const std::vector<std::string>& righe) override {
         if (tieni_) b_.ris.Trascrizione.insert(b_.ris.Trascrizione.end(), righe.begin(), righe.end());
         return ++passi_ < 20000;
     }

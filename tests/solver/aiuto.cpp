@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "solver/tabella_tecniche.h"
+
 namespace kelvaro::test {
 
 void PreparaSchema(Banco& b, int n, const std::string& dati, const std::vector<std::string>& vincoli) {
@@ -117,7 +119,10 @@ bool VerificaMinore(Risoluzione& b, int r, int c, int rp, int cp, int rs, int cs
 
 void EseguiEliminazioni(Risoluzione& b, const std::string& Eliminazioni, Tabella& tblS) {
     Tavola t(tblS, Tabella{}, b.schema.Sizesc);
-    EseguiEliminazioni(b, Eliminazioni, t);
+    EffettoPasso e;
+    EseguiEliminazioni(Eliminazioni, t, e);
+    for (const Tolta& x : e.Tolte) ScriviElimino(b.log, x);
+    ColoraPasso(Passo{}, e, b.spettatore);
     t.ScriviCandidati(tblS);
 }
 

@@ -24,7 +24,7 @@ const char* const QuasiVuoto =
 class Conteggio final : public Resoconto {
 public:
     explicit Conteggio(int fermaDopo = 0) : fermaDopo_(fermaDopo) {}
-    bool PassoEseguito(const Passo&, const std::vector<std::string>& righe) override {
+    bool PassoEseguito(const Passo&, const EffettoPasso&, const std::vector<std::string>& righe) override {
         ++passi;
         for (const std::string& r : righe) Riga(r);
         return fermaDopo_ == 0 || passi < fermaDopo_;
