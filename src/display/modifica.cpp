@@ -1,5 +1,7 @@
 #include "display/modifica.h"
 
+#include <algorithm>
+
 #include "display/gioco.h"
 #include "display/visualizza.h"
 
@@ -213,8 +215,24 @@ void SvuotaMosse(Banco& b) {
     m.Mosse.clear();
     m.Rifatte.clear();
     m.Note = {};
+    m.SegniUsati.clear();
     m.UndoAbilitato = false;
     m.NonSalvata = false;
+}
+
+bool SegnoUsato(const Banco& b, int i, int j) {
+    const auto& u = b.modifica.SegniUsati;
+    return std::find(u.begin(), u.end(), std::pair{i, j}) != u.end();
+}
+
+bool CommutaSegnoUsato(Banco& b, int i, int j) {
+    if (!b.Gr.Contiene(i, j) || !ESegno(b.Gr.Cella(i, j))) return false;
+    auto& u = b.modifica.SegniUsati;
+    if (const auto k = std::find(u.begin(), u.end(), std::pair{i, j}); k != u.end())
+        u.erase(k);
+    else
+        u.emplace_back(i, j);
+    return true;
 }
 
 }  // namespace kelvaro

@@ -61,4 +61,8 @@ bool ApplicaMossaMultipla(Banco& b, const std::vector<CifraDaScrivere>& cifre,
 // Notes of every empty editable cell become the digits still allowed there: one move.
 bool RiempiNoteValide(Banco& b);
 
+// Marks the sign at grid position (i, j) as used, or clears its mark; false when no sign is there.
+bool CommutaSegnoUsato(Banco& b, int i, int j);
+bool SegnoUsato(const Banco& b, int i, int j);
+
 }  // namespace kelvaro

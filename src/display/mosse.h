@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvaro {
@@ -58,6 +59,9 @@ struct Modifica {
     // Keyboard cursor, cell coordinates 1..N.
     int RigaCursore = 1;
     int ColonnaCursore = 1;
+    // Signs the player marked as used up (grid positions): drawn faded, so the ones still to
+    // think about stand out. A reminder, not a move: undo leaves it, a new game clears it.
+    std::vector<std::pair<int, int>> SegniUsati;
 };
 
 }  // namespace kelvaro

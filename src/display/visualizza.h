@@ -27,5 +27,11 @@ constexpr unsigned char SegnoMagDes = 134;  // left cell greater than right
 constexpr unsigned char SegnoMinGiu = 135;  // upper cell less than lower
 constexpr unsigned char SegnoMagGiu = 136;  // upper cell greater than lower
 constexpr const char* FontSegni = "Wingdings 3";
+// Whether a grid position shows a sign.
+inline bool ESegno(const CellaGriglia& c) {
+    if (c.FontName != FontSegni || c.Testo.size() != 1) return false;
+    const auto k = static_cast<unsigned char>(c.Testo[0]);
+    return k >= SegnoMinDes && k <= SegnoMagGiu;
+}
 
 }  // namespace kelvaro

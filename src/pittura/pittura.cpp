@@ -14,12 +14,6 @@ namespace {
 const QColor ColoreBordo(128, 128, 200);       // outline of the board
 const QColor ColoreBordoCella(150, 150, 215);  // thin edge of a white cell
 
-bool ESegno(const CellaGriglia& c) {
-    if (c.FontName != FontSegni || c.Testo.size() != 1) return false;
-    const auto k = static_cast<unsigned char>(c.Testo[0]);
-    return k >= SegnoMinDes && k <= SegnoMagGiu;
-}
-
 // A chevron pointing at the smaller cell: "<" and ">" between columns, "∧" and "∨" between rows.
 void DipingiSegno(QPainter& p, const QRectF& r, const CellaGriglia& c, double pptX, double pptY) {
     const auto codice = static_cast<unsigned char>(c.Testo[0]);

@@ -517,6 +517,12 @@ void Form1::MenuInformazioni() {
 }
 
 void Form1::ClickGriglia() {
+    // A click on a sign marks it as used, or takes the mark back.
+    if (b_.modifica.InGioco && CommutaSegnoUsato(b_, b_.Gr.Row, b_.Gr.Col)) {
+        NascondiPalette();
+        gr_->update();
+        return;
+    }
     // A left click: digits again (a right click is for notes).
     b_.modifica.ModoNote = false;
     ApriPalette();

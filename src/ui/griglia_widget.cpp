@@ -104,11 +104,28 @@ void GrigliaWidget::paintEvent(QPaintEvent*) {
             if (vista.Contiene(RigaGriglia(r), ColonnaGriglia(c)))
                 vista.Cella(RigaGriglia(r), ColonnaGriglia(c)).CellBackColor = colore;
     };
+    const Modifica& m = b_.modifica;
+    if (m.InGioco) {
+        // The digit of the cursor's cell, wherever else it stands: on plain white cells only, so
+        // mistakes and a hint's colours keep theirs.
+        const int n = b_.schema.Sizesc;
+        const int scelta = CifraMostrata(b_, m.RigaCursore, m.ColonnaCursore);
+        for (int r = 1; scelta > 0 && r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                const int i = RigaGriglia(r), j = ColonnaGriglia(c);
+                if (vista.Contiene(i, j) && CifraMostrata(b_, r, c) == scelta &&
+                    vista.Cella(i, j).CellBackColor == ColoreBianco)
+                    vista.Cella(i, j).CellBackColor = ColoreStessaCifra;
+            }
+        // A broken sign stays red, marked or not.
+        for (const auto& [i, j] : m.SegniUsati)
+            if (vista.Contiene(i, j) && vista.Cella(i, j).CellForeColor != ColoreErrore)
+                vista.Cella(i, j).CellForeColor = ColoreSegnoUsato;
+    }
     colora(evidenza_.Gialle, ColoreDaRgb(255, 240, 150));
     colora(evidenza_.Verdi, ColoreDaRgb(170, 235, 170));
     colora(evidenza_.Rosse, ColoreDaRgb(255, 190, 190));
     DipingiGriglia(p, vista, Ppx(), Ppy());
-    const Modifica& m = b_.modifica;
     if (m.InGioco) {
         const int n = b_.schema.Sizesc;
         for (int r = 1; r <= n; ++r)
@@ -181,7 +198,10 @@ void GrigliaWidget::mouseMoveEvent(QMouseEvent* e) {
     if (riga == rigaSopra_ && colonna == colonnaSopra_) return;
     rigaSopra_ = riga;
     colonnaSopra_ = colonna;
-    setCursor(PosizioneModificabile(riga, colonna) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Signs take a click too while playing: it marks them as used.
+    const bool segno =
+        b_.modifica.InGioco && b_.Gr.Contiene(riga, colonna) && ESegno(b_.Gr.Cella(riga, colonna));
+    setCursor(PosizioneModificabile(riga, colonna) || segno ? Qt::PointingHandCursor : Qt::ArrowCursor);
     update();
 }
 

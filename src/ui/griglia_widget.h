@@ -13,6 +13,11 @@ namespace kelvaro::ui {
 // The smallest scale of the grid: a 670-twip cell is still about 25 pixels, its digit legible.
 constexpr double ScalaMinimaGriglia = 0.55;
 
+// While playing: the background of the cells showing the cursor's digit, and the colour of a
+// sign marked as used.
+inline const long ColoreStessaCifra = ColoreDaRgb(214, 228, 255);
+inline const long ColoreSegnoUsato = ColoreDaRgb(140, 140, 210);
+
 // Screen conversion: twips to pixels at the screen's resolution.
 double PixelPerTwipX(const QWidget* w);
 double PixelPerTwipY(const QWidget* w);
