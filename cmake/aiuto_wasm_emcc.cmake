@@ -7,7 +7,7 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
           ${EMCC} -std=c++20 -Oz -fno-exceptions -fno-rtti -DNDEBUG -I${INC} ${sorgenti} -o ${OUT}
           -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=KelvaroAiuto -sENVIRONMENT=web,node
-          -sEXPORTED_FUNCTIONS=_kelvaro_aiuto -sEXPORTED_RUNTIME_METHODS=ccall
+          -sEXPORTED_FUNCTIONS=_kelvaro_aiuto,_kelvaro_regole,_kelvaro_soluzione -sEXPORTED_RUNTIME_METHODS=ccall
           -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sINCOMING_MODULE_JS_API=[] -sMALLOC=emmalloc
           --closure 0
   RESULT_VARIABLE esito

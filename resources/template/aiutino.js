@@ -2,7 +2,10 @@
 // program's own core compiled to WebAssembly (kelvaro_aiuto.js, beside the page). The first press
 // shows the step and marks its cells, the second carries it out as a move of the game. Also: the
 // replay of the solver's steps shows the sentences the solver wrote for each step.
-// The game is reached only through kelvaroGriglia and kelvaroMuovi of the page script.
+// The same module is the page's rule book: once loaded it is handed to the page script
+// (kelvaroMotore) for the live marks, the solved grid, the palette and a missing solution.
+// The game is reached only through kelvaroGriglia, kelvaroMuovi and kelvaroMotore of the page script.
+window.kelvaroMotoreInArrivo = true;
 (function () {
   'use strict';
 
@@ -72,11 +75,11 @@
 
   // --- the request and the answer ----------------------------------------------------------------
 
-  function richiesta(g) {
+  // "N|givens|signs|entries": the position as every function of the module reads it.
+  function quadro(g) {
     var n = g.n;
     var dati = '';
     var voci = '';
-    var note = [];
     var segni = '';
     var i;
     for (i = 0; i < n * n; i++) {
@@ -84,7 +87,6 @@
       var c = i % n + 1;
       dati += g.dati[i] || '0';
       voci += g.voci[i] || '0';
-      note.push(g.voci[i] ? '' : String(g.note[i] || ''));
       if (g.destra[i] === 1) {
         segni += '' + r + c + r + (c + 1);
       } else if (g.destra[i] === -1) {
@@ -96,7 +98,16 @@
         segni += '' + (r + 1) + c + r + c;
       }
     }
-    return n + '|' + dati + '|' + segni + '|' + voci + '|' + note.join(',') + '|7';
+    return n + '|' + dati + '|' + segni + '|' + voci;
+  }
+
+  function richiesta(g) {
+    var note = [];
+    var i;
+    for (i = 0; i < g.n * g.n; i++) {
+      note.push(g.voci[i] ? '' : String(g.note[i] || ''));
+    }
+    return quadro(g) + '|' + note.join(',') + '|7';
   }
 
   function leggiRisposta(t, n) {
@@ -343,7 +354,81 @@
     }
   }
 
-  function guasto() {
+  // --- the rules for the page script ---------------------------------------------------------------
+
+  var nessunaRegola = { sbagliate: [], frasi: [], risolta: false, ammesse: null };
+
+  function leggiRegole(t, n) {
+    var a = { sbagliate: [], frasi: [], risolta: false, ammesse: null };
+    var righe = String(t).split('\n');
+    var k;
+    for (k = 0; k < righe.length; k++) {
+      var p = righe[k].indexOf(': ');
+      var chiave = p < 0 ? '' : righe[k].slice(0, p);
+      var valore = righe[k].slice(p + 2);
+      if (chiave === 'sbagliate') {
+        a.sbagliate = valore.split(' ').filter(Boolean).map(function (x) {
+          return indice(x, n);
+        });
+      } else if (chiave === 'violazione') {
+        a.frasi.push(valore);
+      } else if (chiave === 'risolta') {
+        a.risolta = valore === 'si';
+      } else if (chiave === 'ammesse') {
+        a.ammesse = valore.slice(valore.indexOf(':') + 1);
+      } else if (chiave === 'errore') {
+        return nessunaRegola;
+      }
+    }
+    return a;
+  }
+
+  // What the page script calls: answers of the module, or nothing once the module has failed.
+  var regoleDelModulo = {
+    regole: function (g, cella) {
+      if (!modulo) {
+        return nessunaRegola;
+      }
+      try {
+        return leggiRegole(modulo.ccall('kelvaro_regole', 'string', ['string'], [quadro(g) + '|' + (cella >= 0 ? cella : '')]), g.n);
+      } catch (e) {
+        guasto(true);
+        return nessunaRegola;
+      }
+    },
+    soluzione: function (g) {
+      if (!modulo) {
+        return '';
+      }
+      try {
+        var t = String(modulo.ccall('kelvaro_soluzione', 'string', ['string'], [quadro(g)]));
+        var m = /^soluzione: (\d+)$/m.exec(t);
+        return m && m[1].length === g.n * g.n ? m[1] : '';
+      } catch (e) {
+        guasto(true);
+        return '';
+      }
+    }
+  };
+
+  function avvisaPagina(m) {
+    if (typeof window.kelvaroMotore === 'function') {
+      window.kelvaroMotore(m);
+    }
+  }
+
+  // dopo: the failure came up inside one of the page script's own calls, which learns of it after.
+  function guasto(dopo) {
+    if (modulo || window.kelvaroMotoreInArrivo) {
+      if (dopo === true) {
+        window.setTimeout(function () {
+          avvisaPagina(null);
+        }, 0);
+      } else {
+        avvisaPagina(null);
+      }
+    }
+    window.kelvaroMotoreInArrivo = false;
     modulo = null;
     var b = el('bAiutino');
     if (b) {
@@ -355,6 +440,7 @@
 
   function pronto(m) {
     modulo = m;
+    window.kelvaroMotoreInArrivo = false;
     var b = el('bAiutino');
     if (b) {
       b.disabled = false;
@@ -362,6 +448,7 @@
       b.title = 'Il prossimo passo del risolutore dalla tua griglia (H)';
       b.setAttribute('data-pronto', '1');
     }
+    avvisaPagina(regoleDelModulo);
   }
 
   function caricaModulo() {
