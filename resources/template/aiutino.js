@@ -2,9 +2,8 @@
 // program's own core compiled to WebAssembly (kelvaro_aiuto.js, beside the page). The first press
 // shows the step and marks its cells, the second carries it out as a move of the game. Also: the
 // replay of the solver's steps shows the sentences the solver wrote for each step.
-// The same module is the page's rule book: once loaded it is handed to the page script
-// (kelvaroMotore) for the live marks, the solved grid, the palette and a missing solution.
-// The game is reached only through kelvaroGriglia, kelvaroMuovi and kelvaroMotore of the page script.
+// The module also gives the page script its rules (kelvaroMotore). The game is reached only
+// through kelvaroGriglia, kelvaroMuovi and kelvaroMotore of the page script.
 window.kelvaroMotoreInArrivo = true;
 (function () {
   'use strict';
@@ -75,7 +74,7 @@ window.kelvaroMotoreInArrivo = true;
 
   // --- the request and the answer ----------------------------------------------------------------
 
-  // "N|givens|signs|entries": the position as every function of the module reads it.
+  // "N|givens|signs|entries", as every function of the module reads it.
   function quadro(g) {
     var n = g.n;
     var dati = '';
@@ -354,60 +353,39 @@ window.kelvaroMotoreInArrivo = true;
     }
   }
 
-  // --- the rules for the page script ---------------------------------------------------------------
+  // --- the rules, for the page script ---------------------------------------------------------
 
-  var nessunaRegola = { sbagliate: [], frasi: [], risolta: false, ammesse: null };
+  var nessunaRegola = { sbagliate: [], risolta: false, ammesse: null };
 
-  function leggiRegole(t, n) {
-    var a = { sbagliate: [], frasi: [], risolta: false, ammesse: null };
-    var righe = String(t).split('\n');
-    var k;
-    for (k = 0; k < righe.length; k++) {
-      var p = righe[k].indexOf(': ');
-      var chiave = p < 0 ? '' : righe[k].slice(0, p);
-      var valore = righe[k].slice(p + 2);
-      if (chiave === 'sbagliate') {
-        a.sbagliate = valore.split(' ').filter(Boolean).map(function (x) {
-          return indice(x, n);
-        });
-      } else if (chiave === 'violazione') {
-        a.frasi.push(valore);
-      } else if (chiave === 'risolta') {
-        a.risolta = valore === 'si';
-      } else if (chiave === 'ammesse') {
-        a.ammesse = valore.slice(valore.indexOf(':') + 1);
-      } else if (chiave === 'errore') {
-        return nessunaRegola;
-      }
+  function chiedi(f, req) {
+    try {
+      return modulo ? String(modulo.ccall(f, 'string', ['string'], [req])) : '';
+    } catch (e) {
+      guasto(true);
+      return '';
     }
-    return a;
   }
 
-  // What the page script calls: answers of the module, or nothing once the module has failed.
+  function campo(t, k) {
+    var m = new RegExp('^' + k + ': (.*)$', 'm').exec(t);
+    return m ? m[1] : null;
+  }
+
   var regoleDelModulo = {
     regole: function (g, cella) {
-      if (!modulo) {
-        return nessunaRegola;
-      }
-      try {
-        return leggiRegole(modulo.ccall('kelvaro_regole', 'string', ['string'], [quadro(g) + '|' + (cella >= 0 ? cella : '')]), g.n);
-      } catch (e) {
-        guasto(true);
-        return nessunaRegola;
-      }
+      var t = chiedi('kelvaro_regole', quadro(g) + '|' + (cella >= 0 ? cella : ''));
+      var a = campo(t, 'ammesse');
+      return !campo(t, 'risolta') ? nessunaRegola : {
+        sbagliate: (campo(t, 'sbagliate') || '').split(' ').filter(Boolean).map(function (x) {
+          return indice(x, g.n);
+        }),
+        risolta: campo(t, 'risolta') === 'si',
+        ammesse: a === null ? null : a.slice(a.indexOf(':') + 1)
+      };
     },
     soluzione: function (g) {
-      if (!modulo) {
-        return '';
-      }
-      try {
-        var t = String(modulo.ccall('kelvaro_soluzione', 'string', ['string'], [quadro(g)]));
-        var m = /^soluzione: (\d+)$/m.exec(t);
-        return m && m[1].length === g.n * g.n ? m[1] : '';
-      } catch (e) {
-        guasto(true);
-        return '';
-      }
+      var s = campo(chiedi('kelvaro_soluzione', quadro(g)), 'soluzione') || '';
+      return s.length === g.n * g.n ? s : '';
     }
   };
 
@@ -417,7 +395,7 @@ window.kelvaroMotoreInArrivo = true;
     }
   }
 
-  // dopo: the failure came up inside one of the page script's own calls, which learns of it after.
+  // dopo: inside a call of the page script, which learns of it afterwards.
   function guasto(dopo) {
     if (modulo || window.kelvaroMotoreInArrivo) {
       if (dopo === true) {

@@ -17,8 +17,11 @@ let sito;
 let browser;
 let p;
 
+// A 9 x 9 of Tatham's Unequal at Extreme: its hints reach the master tier.
+const ESTREMO9 = 'Estremo9_Unequal.txt';
+
 before(async () => {
-  ({ sito, browser, p } = await apriSito());
+  ({ sito, browser, p } = await apriSito({ [ESTREMO9]: readFileSync(join(SORGENTI, 'bench', 'unequal', '9x_1.txt'), 'latin1') }));
 });
 after(() => chiudiSito({ sito, browser }));
 
@@ -273,21 +276,30 @@ test('la tabella delle posizioni: la pagina stessa dà la risposta del nucleo', 
   assert.deepEqual(browser.errori.slice(errori), []);
 });
 
-test('un aiuto su una pagina 9 x 9 resta sotto i 50 ms', async (t) => {
+test('quanto tarda un aiuto nella pagina, su un 9 x 9 Extreme dai dati alla fine', async (t) => {
   if (manca()) return t.skip(manca());
   // Measured, not judged: the figures go to the log; speed goals live in bench/.
-  await apri(paginaSchema('6_Nove_Difficile.txt'));
+  await apri(paginaSchema(ESTREMO9));
   const tempi = [];
-  for (let k = 0; k < 20; k++) {
-    const ms = await p.evaluate(async () => {
+  for (let k = 0; k < 400; k++) {
+    // From the press to the panel written: the request, the module and the page's drawing.
+    const ms = await p.evaluate(() => {
       const t0 = performance.now();
       document.getElementById('bAiutino').click();
       return performance.now() - t0;
     });
-    tempi.push({ clic: ms, modulo: Number(await p.getAttribute('#aiutinoPannello', 'data-ms')) });
+    const passo = await p.getAttribute('#aiutinoPannello', 'data-passo');
+    if (passo === 'nessuno' || passo === 'errore') break;
+    tempi.push({ ms, modulo: Number(await p.getAttribute('#aiutinoPannello', 'data-ms')), passo });
+    // The second press carries the step out.
+    await p.evaluate(() => document.getElementById('bAiutino').click());
   }
-  const peggiore = (k) => Math.max(...tempi.map((x) => x[k]));
-  const media = (k) => tempi.reduce((a, x) => a + x[k], 0) / tempi.length;
-  t.diagnostic(`9 x 9, 20 aiuti (uno sì, uno no applicato): dal clic al pannello media ${media('clic').toFixed(2)} ms, al massimo ${peggiore('clic').toFixed(2)} ms; il solo modulo al massimo ${peggiore('modulo').toFixed(2)} ms`);
-  console.log(`aiuto 9 x 9 nella pagina: clic->pannello media ${media('clic').toFixed(2)} ms, max ${peggiore('clic').toFixed(2)} ms; modulo max ${peggiore('modulo').toFixed(2)} ms`);
+  assert.ok(tempi.length > 20, `aiuti: ${tempi.length}`);
+  const max = (l, k) => Math.max(...l.map((x) => x[k]));
+  const media = (l, k) => l.reduce((a, x) => a + x[k], 0) / l.length;
+  const maestro = tempi.filter((x) => /^(NR|NC|CS|CF)$/.test(x.passo));
+  const riga = `${ESTREMO9}: ${tempi.length} aiuti dai dati alla fine, dal clic al pannello media ${media(tempi, 'ms').toFixed(2)} ms, al massimo ${max(tempi, 'ms').toFixed(2)} ms (il modulo al massimo ${max(tempi, 'modulo').toFixed(2)} ms); del livello maestro ${maestro.length}` +
+    (maestro.length ? `, al massimo ${max(maestro, 'ms').toFixed(2)} ms` : '');
+  t.diagnostic(riga);
+  console.log(riga);
 });
