@@ -1,6 +1,5 @@
 #include "rules/richiesta_regole.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -83,18 +82,17 @@ std::string RispondiRegole(const std::string& richiesta) {
     const std::string cella = Campo(richiesta, pos);
 
     const std::vector<Violazione> rotte = ControllaRegole(s, p->cifre);
-    std::vector<int> sbagliate;
+    bool sbagliata[10][10] = {};
     for (const Violazione& v : rotte) {
-        sbagliate.push_back((v.A.Riga - 1) * n + v.A.Colonna - 1);
-        sbagliate.push_back((v.B.Riga - 1) * n + v.B.Colonna - 1);
+        sbagliata[v.A.Riga][v.A.Colonna] = true;
+        sbagliata[v.B.Riga][v.B.Colonna] = true;
     }
-    std::sort(sbagliate.begin(), sbagliate.end());
-    sbagliate.erase(std::unique(sbagliate.begin(), sbagliate.end()), sbagliate.end());
-
     std::string out;
-    if (!sbagliate.empty()) {
+    if (!rotte.empty()) {
         out += "sbagliate:";
-        for (int k : sbagliate) out += " " + DesCella(k / n + 1, k % n + 1);
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (sbagliata[r][c]) out += " " + DesCella(r, c);
         out += "\n";
     }
     for (const Violazione& v : rotte) out += "violazione: " + FraseViolazione(v) + "\n";
