@@ -2,7 +2,9 @@
 // program's own core compiled to WebAssembly (kelvaro_aiuto.js, beside the page). The first press
 // shows the step and marks its cells, the second carries it out as a move of the game. Also: the
 // replay of the solver's steps shows the sentences the solver wrote for each step.
-// The game is reached only through kelvaroGriglia and kelvaroMuovi of the page script.
+// The module also gives the page script its rules (kelvaroMotore). The game is reached only
+// through kelvaroGriglia, kelvaroMuovi and kelvaroMotore of the page script.
+window.kelvaroMotoreInArrivo = true;
 (function () {
   'use strict';
 
@@ -72,11 +74,11 @@
 
   // --- the request and the answer ----------------------------------------------------------------
 
-  function richiesta(g) {
+  // "N|givens|signs|entries", as every function of the module reads it.
+  function quadro(g) {
     var n = g.n;
     var dati = '';
     var voci = '';
-    var note = [];
     var segni = '';
     var i;
     for (i = 0; i < n * n; i++) {
@@ -84,7 +86,6 @@
       var c = i % n + 1;
       dati += g.dati[i] || '0';
       voci += g.voci[i] || '0';
-      note.push(g.voci[i] ? '' : String(g.note[i] || ''));
       if (g.destra[i] === 1) {
         segni += '' + r + c + r + (c + 1);
       } else if (g.destra[i] === -1) {
@@ -96,7 +97,16 @@
         segni += '' + (r + 1) + c + r + c;
       }
     }
-    return n + '|' + dati + '|' + segni + '|' + voci + '|' + note.join(',') + '|7';
+    return n + '|' + dati + '|' + segni + '|' + voci;
+  }
+
+  function richiesta(g) {
+    var note = [];
+    var i;
+    for (i = 0; i < g.n * g.n; i++) {
+      note.push(g.voci[i] ? '' : String(g.note[i] || ''));
+    }
+    return quadro(g) + '|' + note.join(',') + '|7';
   }
 
   function leggiRisposta(t, n) {
@@ -343,7 +353,60 @@
     }
   }
 
-  function guasto() {
+  // --- the rules, for the page script ---------------------------------------------------------
+
+  var nessunaRegola = { sbagliate: [], risolta: false, ammesse: null };
+
+  function chiedi(f, req) {
+    try {
+      return modulo ? String(modulo.ccall(f, 'string', ['string'], [req])) : '';
+    } catch (e) {
+      guasto(true);
+      return '';
+    }
+  }
+
+  function campo(t, k) {
+    var m = new RegExp('^' + k + ': (.*)$', 'm').exec(t);
+    return m ? m[1] : null;
+  }
+
+  var regoleDelModulo = {
+    regole: function (g, cella) {
+      var t = chiedi('kelvaro_regole', quadro(g) + '|' + (cella >= 0 ? cella : ''));
+      var a = campo(t, 'ammesse');
+      return !campo(t, 'risolta') ? nessunaRegola : {
+        sbagliate: (campo(t, 'sbagliate') || '').split(' ').filter(Boolean).map(function (x) {
+          return indice(x, g.n);
+        }),
+        risolta: campo(t, 'risolta') === 'si',
+        ammesse: a === null ? null : a.slice(a.indexOf(':') + 1)
+      };
+    },
+    soluzione: function (g) {
+      var s = campo(chiedi('kelvaro_soluzione', quadro(g)), 'soluzione') || '';
+      return s.length === g.n * g.n ? s : '';
+    }
+  };
+
+  function avvisaPagina(m) {
+    if (typeof window.kelvaroMotore === 'function') {
+      window.kelvaroMotore(m);
+    }
+  }
+
+  // dopo: inside a call of the page script, which learns of it afterwards.
+  function guasto(dopo) {
+    if (modulo || window.kelvaroMotoreInArrivo) {
+      if (dopo === true) {
+        window.setTimeout(function () {
+          avvisaPagina(null);
+        }, 0);
+      } else {
+        avvisaPagina(null);
+      }
+    }
+    window.kelvaroMotoreInArrivo = false;
     modulo = null;
     var b = el('bAiutino');
     if (b) {
@@ -355,6 +418,7 @@
 
   function pronto(m) {
     modulo = m;
+    window.kelvaroMotoreInArrivo = false;
     var b = el('bAiutino');
     if (b) {
       b.disabled = false;
@@ -362,6 +426,7 @@
       b.title = 'Il prossimo passo del risolutore dalla tua griglia (H)';
       b.setAttribute('data-pronto', '1');
     }
+    avvisaPagina(regoleDelModulo);
   }
 
   function caricaModulo() {

@@ -237,225 +237,55 @@ function cellaConFuoco(ev) {
   }
 }
 
-// True when digit v can stand in cell i next to the digits of g (strings, '' = empty).
-function compatibile(g, i, v) {
-  var n = dimensione;
-  var r = Math.floor(i / n);
-  var c = i % n;
-  var k, x;
-  for (k = 0; k < n; k++) {
-    if (k !== c && g[r * n + k] === v) {
-      return false;
-    }
-    if (k !== r && g[k * n + c] === v) {
-      return false;
-    }
-  }
-  var d = parseInt(v, 10);
-  if (c < n - 1 && segniRiga[i] && g[i + 1]) {
-    x = parseInt(g[i + 1], 10);
-    if ((segniRiga[i] > 0 && !(d > x)) || (segniRiga[i] < 0 && !(d < x))) {
-      return false;
-    }
-  }
-  if (c > 0 && segniRiga[i - 1] && g[i - 1]) {
-    x = parseInt(g[i - 1], 10);
-    if ((segniRiga[i - 1] > 0 && !(x > d)) || (segniRiga[i - 1] < 0 && !(x < d))) {
-      return false;
-    }
-  }
-  if (r < n - 1 && segniColonna[i] && g[i + n]) {
-    x = parseInt(g[i + n], 10);
-    if ((segniColonna[i] > 0 && !(d > x)) || (segniColonna[i] < 0 && !(d < x))) {
-      return false;
-    }
-  }
-  if (r > 0 && segniColonna[i - n] && g[i - n]) {
-    x = parseInt(g[i - n], 10);
-    if ((segniColonna[i - n] > 0 && !(x > d)) || (segniColonna[i - n] < 0 && !(x < d))) {
-      return false;
-    }
-  }
-  return true;
-}
+// The rules are the program's own core, compiled to WebAssembly and handed over by aiutino.js
+// once it has loaded (kelvaroMotore): the live marks, the solved grid and the palette ask it.
+// Until it comes, or where it cannot load, the page judges the digits against the solution the
+// publisher wrote; with neither of the two it marks nothing rather than guess.
+var motore = null;
+var attesaMotore = false;
+var verificaChiesta = false;
 
-// The page brings the solution; when it is missing or malformed, search it here
-// (candidates narrowed by rows, columns and signs, then a bounded trial search, so that
-// a broken page never hangs the browser).
-function calcolasoluzione() {
+// The published solution when it is one for this page: N x N digits 1..N that keep the givens.
+// Pages of a schema the solver left unfinished carry candidate lists instead: then ''.
+function soluzionePubblicata() {
   var n = dimensione;
   var s = typeof solution === 'string' ? solution : '';
   var i;
-  var buona = s.length === n * n;
-  for (i = 0; buona && i < n * n; i++) {
-    var ch = s.charAt(i);
-    if (!(ch >= '1' && ch <= String(n)) || (dati[i] && dati[i] !== ch)) {
-      buona = false;
-    }
-  }
-  if (buona) {
-    return s;
-  }
-  var tutti = 0;
-  var v;
-  for (v = 1; v <= n; v++) {
-    tutti |= 1 << v;
-  }
-  var maggiori = [];
-  for (i = 0; i < n * n; i++) {
-    if (i % n < n - 1 && segniRiga[i]) {
-      maggiori.push(segniRiga[i] > 0 ? [i, i + 1] : [i + 1, i]);
-    }
-    if (i < n * (n - 1) && segniColonna[i]) {
-      maggiori.push(segniColonna[i] > 0 ? [i, i + n] : [i + n, i]);
-    }
-  }
-  var gruppi = [];
-  var r, c;
-  for (r = 0; r < n; r++) {
-    var riga = [];
-    var colonna = [];
-    for (c = 0; c < n; c++) {
-      riga.push(r * n + c);
-      colonna.push(c * n + r);
-    }
-    gruppi.push(riga, colonna);
-  }
-  var nodi = 0;
-  function uno(m) {
-    return m !== 0 && (m & (m - 1)) === 0;
-  }
-  function contaBit(m) {
-    var x = 0;
-    while (m) {
-      m &= m - 1;
-      x++;
-    }
-    return x;
-  }
-  function minimo(m) {
-    var x;
-    for (x = 1; x <= n; x++) {
-      if (m & (1 << x)) {
-        return x;
-      }
-    }
-    return n + 1;
-  }
-  function massimo(m) {
-    var x;
-    for (x = n; x >= 1; x--) {
-      if (m & (1 << x)) {
-        return x;
-      }
-    }
-    return 0;
-  }
-  function riduci(t) {
-    var cambiato = true;
-    var k, j, q, e, m;
-    while (cambiato) {
-      cambiato = false;
-      for (k = 0; k < gruppi.length; k++) {
-        var gr = gruppi[k];
-        for (j = 0; j < n; j++) {
-          if (!uno(t[gr[j]])) {
-            continue;
-          }
-          for (q = 0; q < n; q++) {
-            if (q !== j && (t[gr[q]] & t[gr[j]])) {
-              t[gr[q]] &= ~t[gr[j]];
-              if (!t[gr[q]]) {
-                return false;
-              }
-              cambiato = true;
-            }
-          }
-        }
-        for (v = 1; v <= n; v++) {
-          var dove = -1;
-          var quante = 0;
-          for (j = 0; j < n; j++) {
-            if (t[gr[j]] & (1 << v)) {
-              dove = gr[j];
-              quante++;
-            }
-          }
-          if (quante === 0) {
-            return false;
-          }
-          if (quante === 1 && t[dove] !== (1 << v)) {
-            t[dove] = 1 << v;
-            cambiato = true;
-          }
-        }
-      }
-      for (k = 0; k < maggiori.length; k++) {
-        e = maggiori[k];
-        var basso = minimo(t[e[1]]);
-        var alto = massimo(t[e[0]]);
-        m = t[e[0]];
-        for (v = 1; v <= basso; v++) {
-          m &= ~(1 << v);
-        }
-        if (m !== t[e[0]]) {
-          t[e[0]] = m;
-          cambiato = true;
-        }
-        m = t[e[1]];
-        for (v = alto; v <= n; v++) {
-          m &= ~(1 << v);
-        }
-        if (m !== t[e[1]]) {
-          t[e[1]] = m;
-          cambiato = true;
-        }
-        if (!t[e[0]] || !t[e[1]]) {
-          return false;
-        }
-      }
-    }
-    return true;
-  }
-  function cerca(t) {
-    if (++nodi > 50000 || !riduci(t)) {
-      return null;
-    }
-    var scelta = -1;
-    var k, x;
-    for (k = 0; k < n * n; k++) {
-      if (!uno(t[k]) && (scelta < 0 || contaBit(t[k]) < contaBit(t[scelta]))) {
-        scelta = k;
-      }
-    }
-    if (scelta < 0) {
-      return t;
-    }
-    for (x = 1; x <= n; x++) {
-      if (t[scelta] & (1 << x)) {
-        var copia = t.slice(0);
-        copia[scelta] = 1 << x;
-        var esito = cerca(copia);
-        if (esito) {
-          return esito;
-        }
-      }
-    }
-    return null;
-  }
-  var iniziale = [];
-  for (i = 0; i < n * n; i++) {
-    iniziale.push(dati[i] ? 1 << parseInt(dati[i], 10) : tutti);
-  }
-  var fine = cerca(iniziale);
-  if (!fine) {
+  if (s.length !== n * n) {
     return '';
   }
-  var risposta = '';
   for (i = 0; i < n * n; i++) {
-    risposta += String(minimo(fine[i]));
+    var ch = s.charAt(i);
+    if (!(ch >= '1' && ch <= String(n)) || (dati[i] && dati[i] !== ch)) {
+      return '';
+    }
   }
-  return risposta;
+  return s;
+}
+
+// The cells to mark red now: those of a broken rule (the core's check), or without the core the
+// digits written by hand that are not the solution's.
+function caselleSbagliate() {
+  var fuori = {};
+  var i;
+  if (motore) {
+    var l = motore.regole(kelvaroGriglia(), -1).sbagliate;
+    for (i = 0; i < l.length; i++) {
+      fuori[l[i]] = true;
+    }
+  } else if (esatta && !attesaMotore) {
+    for (i = 0; i < celle.length; i++) {
+      if (!dati[i] && stato[i] && stato[i] !== esatta.charAt(i)) {
+        fuori[i] = true;
+      }
+    }
+  }
+  return fuori;
+}
+
+// True when something can tell a full grid right from wrong.
+function giudicabile() {
+  return !!motore || !!esatta;
 }
 
 function colora(i, classe, acceso) {
@@ -520,9 +350,10 @@ function coloricelle() {
   var i;
   // The digit of the chosen cell is picked out wherever else it stands.
   var uguale = stadio === 'gioco' && cellascelta >= 0 ? stato[cellascelta] : '';
+  var rosse = stadio === 'gioco' ? caselleSbagliate() : {};
   for (i = 0; i < celle.length; i++) {
     var v = stato[i];
-    var sbagliata = stadio === 'gioco' && v && !compatibile(stato, i, v);
+    var sbagliata = !!v && !!rosse[i];
     colora(i, 'conflitto', sbagliata);
     colora(i, 'errata', stadio === 'gioco' && errate[i]);
     colora(i, 'scelta', stadio === 'gioco' && i === cellascelta);
@@ -616,7 +447,7 @@ function eseguimxossa(i, valoreatt) {
   coloricelle();
   if (risolto && !prima) {
     testo('Complimenti! Schema risolto in ' + orario(secondi) + '.', 'festa');
-  } else if (pieno && !risolto) {
+  } else if (pieno && !risolto && giudicabile()) {
     testo('La griglia \u00e8 piena, ma qualcosa non torna: prova Verifica.', 'ko');
     avviso = 'piena';
   } else if (avviso === 'verifica') {
@@ -650,14 +481,18 @@ function scriviErrori() {
   avviso = 'verifica';
 }
 
+// Every cell filled and right: by the core's rules, or else equal to the published solution.
 function controllaGriglia() {
   var i;
   for (i = 0; i < celle.length; i++) {
-    if (!stato[i] || !compatibile(stato, i, stato[i])) {
+    if (!stato[i]) {
       return false;
     }
   }
-  return true;
+  if (motore) {
+    return motore.regole(kelvaroGriglia(), -1).risolta;
+  }
+  return !!esatta && stato.join('') === esatta;
 }
 
 function setta(i, v) {
@@ -987,6 +822,13 @@ function verifica() {
   if (stadio !== 'gioco') {
     return;
   }
+  if (!giudicabile()) {
+    // Without the solution the check needs the core: it runs as soon as the core is there.
+    verificaChiesta = attesaMotore;
+    testo(attesaMotore ? 'Un momento: la pagina sta caricando il controllo delle regole.' : 'Verifica non disponibile: la pagina non ha la soluzione e il modulo delle regole non si carica.', '');
+    return;
+  }
+  var regole = esatta ? {} : caselleSbagliate();
   var i;
   var sbagli = 0;
   var scritti = 0;
@@ -996,7 +838,7 @@ function verifica() {
       continue;
     }
     scritti++;
-    var giusto = esatta ? esatta.charAt(i) === stato[i] : compatibile(stato, i, stato[i]);
+    var giusto = esatta ? esatta.charAt(i) === stato[i] : !regole[i];
     if (!giusto) {
       errate[i] = true;
       sbagli++;
@@ -1100,6 +942,7 @@ function aggiornaTavolozza() {
     return;
   }
   var bottoni = tasti.getElementsByTagName('button');
+  var ammesse = motore ? motore.regole(kelvaroGriglia(), cellascelta).ammesse : null;
   var k;
   for (k = 0; k < bottoni.length; k++) {
     var v = bottoni[k].getAttribute('data-v');
@@ -1107,9 +950,7 @@ function aggiornaTavolozza() {
       bottoni[k].classList.toggle('attivo', modosetta);
       bottoni[k].setAttribute('aria-pressed', modosetta ? 'true' : 'false');
     } else if (v && v !== 'chiudi') {
-      var g = stato.slice(0);
-      g[cellascelta] = '';
-      bottoni[k].classList.toggle('usato', !compatibile(g, cellascelta, v));
+      bottoni[k].classList.toggle('usato', ammesse !== null && ammesse.indexOf(v) < 0);
       bottoni[k].classList.toggle('preso', modosetta ? appunti[cellascelta].indexOf(v) >= 0 : stato[cellascelta] === v);
     }
   }
@@ -1521,7 +1362,9 @@ function inizializzaschema() {
   leggiSegni();
   caricaschema();
   preparaGriglia();
-  esatta = calcolasoluzione();
+  esatta = soluzionePubblicata();
+  attesaMotore = !!window.kelvaroMotoreInArrivo;
+  risolto = somma() && controllaGriglia();
   costruisciTavolozza();
   inizializzavislog();
   var collega = function (id, azione) {
@@ -1561,11 +1404,47 @@ function inizializzaschema() {
   } else if (foto && imosse.length) {
     testo('Bentornato! Riprendi da dove eri rimasto.', '');
   }
-  if (!esatta) {
-    testo('Soluzione non disponibile: Verifica controlla solo le regole.', '');
+  if (!esatta && !attesaMotore) {
+    senzaSoluzione();
   }
   orologio();
   window.setInterval(orologio, 1000);
+}
+
+function senzaSoluzione() {
+  testo(motore ? 'Soluzione non disponibile: Verifica controlla solo le regole.' : 'Soluzione non disponibile: senza il modulo delle regole la pagina non controlla i numeri.', '');
+}
+
+// aiutino.js hands over the core once its module has loaded, or null when it cannot load.
+// m.regole(griglia, cella) gives { sbagliate: [cells of broken rules], risolta, ammesse: the
+// digits cella may hold }, m.soluzione(griglia) the one solution or ''.
+function kelvaroMotore(m) {
+  if (!celle.length || (!m && !motore && !attesaMotore)) {
+    return;
+  }
+  attesaMotore = false;
+  motore = m || null;
+  var senza = !esatta;
+  if (senza && motore) {
+    esatta = motore.soluzione(kelvaroGriglia());
+  }
+  var prima = risolto;
+  risolto = somma() && controllaGriglia();
+  coloricelle();
+  aggiornalista();
+  aggiornaTavolozza();
+  if (stadio !== 'gioco') {
+    return;
+  }
+  if (risolto && !prima) {
+    testo('Schema risolto. Complimenti!', 'festa');
+  } else if (senza && !esatta) {
+    senzaSoluzione();
+  }
+  if (verificaChiesta) {
+    verificaChiesta = false;
+    verifica();
+  }
 }
 
 // The hint (aiutino.js) reads the game and moves only through these two functions.

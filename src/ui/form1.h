@@ -83,6 +83,8 @@ public slots:
     // "Aiutino": the first press shows the next step, the second carries it out.
     void ComandoAiutino();
     QLabel* PannelloAiutino() const { return aiutino_; }
+    // The step the panel shows now (after the first press).
+    const Suggerimento& AiutinoMostrato() const { return suggerimento_; }
     // A right click on a cell: the cursor goes there with notes on (again on it: notes switch).
     void ClickDestroGriglia();
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "supporto/posizioni.h"
 #include "supporto/supporto.h"
 
 namespace kelvaro {
@@ -87,6 +88,29 @@ TEST_F(CliAiuto, FileOGrigliaInutilizzabili) {
     EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "manca.txt") + " 2>/dev/null").stato, 2);
     EXPECT_EQ(test::EseguiCli("aiuto " + (tmp / "s.txt") + " --griglia 123 2>/dev/null").stato, 2);
     EXPECT_EQ(test::EseguiCli("aiuto 2>/dev/null").stato, 2);
+}
+
+// The shared table of positions, answered by the binary: the schema written as a file without a
+// stored solution, the entries as --griglia, the techniques as --tecniche. The command line takes
+// no notes and reads only well-formed files, so the cases with notes and those of malformed
+// requests belong to the core and the page alone.
+TEST_F(CliAiuto, TabellaDellePosizioni) {
+    const auto casi = test::LeggiPosizioni(std::string(KELVARO_FIXTURES) + "/aiutino/posizioni.txt");
+    ASSERT_GE(casi.size(), 18u);
+    int provati = 0;
+    for (const test::CasoPosizione& c : casi) {
+        if (!c.leggibile || c.conNote) continue;
+        const std::string file = tmp / ("caso" + std::to_string(provati) + ".txt");
+        test::ScriviFile(file, c.FileSchema());
+        const test::EsitoCli e =
+            test::EseguiCli("aiuto " + file + " --griglia " + c.voci + " --tecniche " + c.tecniche + " 2>&1");
+        EXPECT_EQ(e.uscita, c.atteso) << c.nome;
+        EXPECT_EQ(e.stato,
+                  c.atteso.rfind("passo: errore", 0) == 0 || c.atteso.rfind("passo: nessuno", 0) == 0 ? 1 : 0)
+            << c.nome;
+        ++provati;
+    }
+    EXPECT_GE(provati, 11);
 }
 
 }  // namespace

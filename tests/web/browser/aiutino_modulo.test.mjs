@@ -17,11 +17,15 @@ const SCHEMI = join(SORGENTI, 'bench', 'schemi');
 const manca = !existsSync(MODULO) && process.env.KELVARO_AIUTO_ATTESO !== '1' && `modulo non costruito: ${MODULO}`;
 
 let aiuto;
+let regole;
+let soluzione;
 before(async () => {
   if (manca) return;
   const fabbrica = createRequire(import.meta.url)(MODULO);
   const m = await fabbrica();
   aiuto = (richiesta) => m.ccall('kelvaro_aiuto', 'string', ['string'], [richiesta]);
+  regole = (richiesta) => m.ccall('kelvaro_regole', 'string', ['string'], [richiesta]);
+  soluzione = (richiesta) => m.ccall('kelvaro_soluzione', 'string', ['string'], [richiesta]);
 });
 
 function casi() {
@@ -79,4 +83,23 @@ test('il modulo e kelvaro-cli aiuto danno lo stesso passo sugli schemi di prova'
   }
   const media = tempi.reduce((a, b) => a + b, 0) / tempi.length;
   console.log(`modulo: ${tempi.length} aiuti 9 x 9, in media ${media.toFixed(2)} ms, al massimo ${Math.max(...tempi).toFixed(2)} ms`);
+});
+
+// The rules and the solution the pages ask of the same module: the cells of a broken rule with
+// why, the solved grid, the palette's digits, and the exact counter's one solution.
+test('il modulo dà alle pagine le regole e la soluzione', { skip: manca }, () => {
+  const q = '4|0000300000000020|1211344433341424';
+  assert.equal(regole(`${q}|0000030000000000`), 'sbagliate: R2C1 R2C2\nviolazione: Due 3 nella riga 2\nrisolta: no\n');
+  assert.equal(regole(`${q}|1234341221434321`), 'risolta: si\n');
+  assert.equal(regole(`${q}|0200000000000000|0`), 'risolta: no\nammesse: R1C1:1\n');
+  assert.equal(regole('4|123'), 'errore: Richiesta non valida\n');
+  assert.equal(soluzione(q), 'soluzione: 1234341221434321\n');
+  assert.equal(soluzione('4|0000000000000000|'), 'soluzioni: 2+\n');
+  assert.equal(soluzione('4|1100000000000000|'), 'soluzioni: 0\n');
+  // Every bench schema has one solution: the counter's is the file's.
+  for (const nome of readdirSync(SCHEMI).filter((f) => f.endsWith('.txt')).sort()) {
+    const s = leggi(join(SCHEMI, nome));
+    assert.equal(soluzione(`${s.n}|${s.dati}|${s.vincoli.join('')}`), `soluzione: ${s.soluzione}\n`, nome);
+    assert.equal(regole(`${s.n}|${s.dati}|${s.vincoli.join('')}|${s.soluzione}`), 'risolta: si\n', nome);
+  }
 });

@@ -276,8 +276,9 @@ test('gli appunti restano piccoli candidati e non contano come numeri', async ()
   assert.deepEqual((await p.locator(`#LL${a} .appunti span`).allTextContents()).filter((x) => x), ['1']);
 });
 
-test('senza soluzione nella pagina lo script la ricava da solo', async () => {
-  // A schema the solver left unfinished carries candidate lists instead of the solution.
+test('senza soluzione nella pagina la ricava il modulo del nucleo', async () => {
+  // A schema the solver left unfinished carries candidate lists instead of the solution: the
+  // page asks the core's exact counter for it once the module has loaded.
   const html = readFileSync(join(sito.prove, paginaSchema(FILE7)), 'utf8');
   const variabile = codice('solution');
   const rotta = html.replace(new RegExp(`${variabile}='[^']*'`), `${variabile}='1234567123'`);
@@ -287,6 +288,7 @@ test('senza soluzione nella pagina lo script la ricava da solo', async () => {
   await p.evaluate(() => localStorage.clear());
   await p.goto(sito.url('perwebsiteprove', 'Futoshiki_senza_soluzione.html'));
   await p.waitForSelector('#LL0');
+  await p.waitForSelector('#bAiutino[data-pronto="1"]', { timeout: 20000 });
   const a = vuote[2];
   await scrivi(a, sbagliato(a));
   await p.click('#bVerifica');
