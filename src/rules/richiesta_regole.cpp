@@ -7,25 +7,25 @@ namespace kelvaro {
 
 namespace {
 
-std::string Campo(const std::string& s, size_t& pos) {
-    const size_t fine = s.find('|', pos);
-    std::string t = s.substr(pos, fine == std::string::npos ? std::string::npos : fine - pos);
-    pos = fine == std::string::npos ? s.size() : fine + 1;
-    return t;
-}
-
 bool CifraValida(char ch, int n) {
     return ch >= '0' && ch <= '0' + n;
 }
 
 }  // namespace
 
+std::string CampoRichiesta(const std::string& s, size_t& pos) {
+    const size_t fine = s.find('|', pos);
+    std::string t = s.substr(pos, fine == std::string::npos ? std::string::npos : fine - pos);
+    pos = fine == std::string::npos ? s.size() : fine + 1;
+    return t;
+}
+
 std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& richiesta) {
     size_t pos = 0;
-    const std::string dim = Campo(richiesta, pos);
-    const std::string dati = Campo(richiesta, pos);
-    const std::string segni = Campo(richiesta, pos);
-    const std::string voci = Campo(richiesta, pos);
+    const std::string dim = CampoRichiesta(richiesta, pos);
+    const std::string dati = CampoRichiesta(richiesta, pos);
+    const std::string segni = CampoRichiesta(richiesta, pos);
+    const std::string voci = CampoRichiesta(richiesta, pos);
     const int n = dim.size() == 1 && dim[0] >= '1' && dim[0] <= '9' ? dim[0] - '0' : 0;
     const size_t celle = static_cast<size_t>(n * n);
     if (n == 0 || dati.size() != celle || (!voci.empty() && voci.size() != celle) || segni.size() % 4 != 0)
@@ -78,8 +78,8 @@ std::string RispondiRegole(const std::string& richiesta) {
     const Schema& s = p->schema;
     const int n = s.Sizesc;
     size_t pos = 0;
-    for (int k = 0; k < 4; ++k) Campo(richiesta, pos);
-    const std::string cella = Campo(richiesta, pos);
+    for (int k = 0; k < 4; ++k) CampoRichiesta(richiesta, pos);
+    const std::string cella = CampoRichiesta(richiesta, pos);
 
     const std::vector<Violazione> rotte = ControllaRegole(s, p->cifre);
     bool sbagliata[10][10] = {};

@@ -19,6 +19,8 @@ struct PosizioneRichiesta {
     Cifre cifre{};
 };
 std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& richiesta);
+// The field of a request that starts at pos, up to "|" or the end; pos moves past it.
+std::string CampoRichiesta(const std::string& s, size_t& pos);
 
 // The digits cell (r, c) can hold beside the other filled cells of `cifre` (its own digit left
 // out): bit d set for digit d.

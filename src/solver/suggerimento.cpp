@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "rules/richiesta_regole.h"
 #include "solver/contatore.h"
 #include "solver/risolvi.h"
 
@@ -233,18 +234,6 @@ std::string TestoSuggerimento(const Suggerimento& h) {
     return out;
 }
 
-namespace {
-
-// The next field of a request, up to "|".
-std::string Campo(const std::string& s, size_t& pos) {
-    const size_t fine = s.find('|', pos);
-    std::string t = s.substr(pos, fine == std::string::npos ? std::string::npos : fine - pos);
-    pos = fine == std::string::npos ? s.size() : fine + 1;
-    return t;
-}
-
-}  // namespace
-
 uint16_t NoteDaCifre(const std::string& cifre) {
     uint16_t m = 0;
     for (char ch : cifre)
@@ -263,12 +252,12 @@ void ApplicaSuggerimento(const Suggerimento& h, Tabella& voci, NoteGriglia& note
 
 std::string RispondiRichiesta(const std::string& richiesta) {
     size_t pos = 0;
-    const std::string dim = Campo(richiesta, pos);
-    const std::string dati = Campo(richiesta, pos);
-    const std::string segni = Campo(richiesta, pos);
-    const std::string voci = Campo(richiesta, pos);
-    const std::string note = Campo(richiesta, pos);
-    const std::string tecniche = Campo(richiesta, pos);
+    const std::string dim = CampoRichiesta(richiesta, pos);
+    const std::string dati = CampoRichiesta(richiesta, pos);
+    const std::string segni = CampoRichiesta(richiesta, pos);
+    const std::string voci = CampoRichiesta(richiesta, pos);
+    const std::string note = CampoRichiesta(richiesta, pos);
+    const std::string tecniche = CampoRichiesta(richiesta, pos);
     const int n = dim.size() == 1 ? dim[0] - '0' : 0;
     if (n < 1 || n > DimMax || dati.size() != static_cast<size_t>(n * n) ||
         (!voci.empty() && voci.size() != static_cast<size_t>(n * n)) || segni.size() % 4 != 0)

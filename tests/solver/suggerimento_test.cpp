@@ -14,38 +14,16 @@
 #include "model/casuale.h"
 #include "solver/aiuto.h"
 #include "solver/risolvi.h"
+#include "supporto/posizioni.h"
 
 namespace kelvaro {
 namespace {
 
-struct Caso {
-    std::string nome;
-    std::string richiesta;
-    std::string atteso;
-};
-
-std::vector<Caso> LeggiCasi() {
-    std::ifstream f(std::string(KELVARO_FIXTURES) + "/aiutino/posizioni.txt");
-    std::vector<Caso> casi;
-    std::string riga;
-    while (std::getline(f, riga)) {
-        if (riga.rfind("caso: ", 0) == 0) {
-            casi.push_back({riga.substr(6), "", ""});
-        } else if (riga.rfind("richiesta: ", 0) == 0 && !casi.empty()) {
-            casi.back().richiesta = riga.substr(11);
-        } else if (riga == "fine" || riga.empty() || riga[0] == '#' || casi.empty()) {
-            continue;
-        } else {
-            casi.back().atteso += riga + "\n";
-        }
-    }
-    return casi;
-}
-
 TEST(Suggerimento, TabellaDellePosizioni) {
-    const std::vector<Caso> casi = LeggiCasi();
+    const std::vector<test::CasoPosizione> casi =
+        test::LeggiPosizioni(std::string(KELVARO_FIXTURES) + "/aiutino/posizioni.txt");
     ASSERT_GE(casi.size(), 18u);
-    for (const Caso& c : casi) EXPECT_EQ(RispondiRichiesta(c.richiesta), c.atteso) << c.nome;
+    for (const test::CasoPosizione& c : casi) EXPECT_EQ(RispondiRichiesta(c.richiesta), c.atteso) << c.nome;
 }
 
 Schema SchemaDa(int n, const std::string& dati, const std::vector<std::string>& vincoli = {}) {
