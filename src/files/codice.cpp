@@ -62,8 +62,10 @@ bool LeggiParametri(const std::string& p, int& n, std::string& motivo) {
         return false;
     }
     if (dim < DimMinCodice || dim > DimMax) {
-        motivo = "dimensione " + std::to_string(dim) + " non gestita (da " + std::to_string(DimMinCodice) +
-                 " a " + std::to_string(DimMax) + ")";
+        // As written: a long run of digits is cut short rather than read as a number.
+        const std::string scritta = p.substr(0, std::min<size_t>(k, 12)) + (k > 12 ? "..." : "");
+        motivo = "dimensione " + scritta + " non gestita (da " + std::to_string(DimMinCodice) + " a " +
+                 std::to_string(DimMax) + ")";
         return false;
     }
     n = static_cast<int>(dim);

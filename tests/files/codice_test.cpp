@@ -78,6 +78,8 @@ TEST(Codice, CodiciRifiutati) {
              Caso{"3x:" + nove, "parametri '3x' non riconosciuti prima di ':'"},
              Caso{"2:0,0,0,0,", "dimensione 2 non gestita (da 3 a 9)"},
              Caso{"10:" + nove, "dimensione 10 non gestita (da 3 a 9)"},
+             Caso{"123456789012345:" + nove, "dimensione 123456789012... non gestita (da 3 a 9)"},
+             Caso{"0:", "dimensione 0 non gestita (da 3 a 9)"},
              Caso{"3:0,0,0,0,0,0,0,0,", "celle attese 9 (3 x 3), trovate 8"},
              Caso{"3:" + nove + "0,", "celle attese 9 (3 x 3), trovate 10"},
              Caso{"3:0,0,0,0,0,0,0,0,0,,", "celle attese 9 (3 x 3), trovate 10"},
