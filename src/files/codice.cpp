@@ -144,9 +144,13 @@ std::optional<Schema> LeggiCodice(const std::string& codice, std::string& motivo
                     return std::nullopt;
                 }
                 lettere[r][c] |= static_cast<uint8_t>(1 << d);
-                s.Vincoli.push_back(std::to_string(r) + std::to_string(c) + std::to_string(r2) +
-                                    std::to_string(c2));
             }
+            // In Unequal's order U R D L whatever the order written: one code, one schema.
+            for (size_t d = 0; d < Direzioni.size(); ++d)
+                if (lettere[r][c] & (1 << d))
+                    s.Vincoli.push_back(std::to_string(r) + std::to_string(c) +
+                                        std::to_string(r + Direzioni[d].dr) +
+                                        std::to_string(c + Direzioni[d].dc));
         }
     // A pair marked greater on both sides has no solution: Adjacent-variant cells pasted without
     // their "a", most likely.

@@ -38,6 +38,8 @@ TEST(Codice, LetturaDiCodiciBuoni) {
              Caso{"3:0R,0,0,0D,0,0U,0,0,0L,", "000000000", "1112|2131|2313|3332"},
              // A given in every corner, two letters on one cell, no comma at the end.
              Caso{"3:1,0,3,0,0UL,0,2,0,1", "103000201", "2212|2221"},
+             // Letters in any order give the lines in the order U R D L.
+             Caso{"3:1,0,3,0,0LDRU,0,2,0,1,", "103000201", "2212|2223|2232|2221"},
              // The parameters Unequal may show, blanks and a line end around the code, a given
              // written with a leading zero.
              Caso{"  4de:0,0,02,0,0,0,0,0,0,0,0,0,0,0,0,0U,\n", "0020000000000000", "4434"},
