@@ -9,7 +9,7 @@ _kelvaro_cli() {
     local cur prev words cword
     _init_completion || return
 
-    local comandi="verifica risolvi pubblica stringi genera libretto aiuto"
+    local comandi="verifica risolvi pubblica stringi genera libretto aiuto importa esporta"
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$comandi --help --version" -- "$cur"))
         return
@@ -65,6 +65,7 @@ _kelvaro_cli() {
                          --profondita --cartella --avanzamento --richiede --difficolta
                          --senza-riepilogo --help" ;;
         libretto) opzioni="--per-pagina --soluzioni --formato --help" ;;
+        importa | esporta) opzioni="--help" ;;
         *) return ;;
     esac
     if [[ $cur == -* ]]; then
@@ -72,7 +73,11 @@ _kelvaro_cli() {
         return
     fi
     case $comando in
-        verifica | risolvi | aiuto) _kelvaro_cli_schemi ;;
+        verifica | risolvi | aiuto | esporta) _kelvaro_cli_schemi ;;
+        importa)
+            # CODICE first (pasted, nothing to complete), then the schema file to write.
+            ((cword >= 3)) && _kelvaro_cli_schemi
+            ;;
         libretto)
             # CARTELLA first, then the PDF to write.
             local posizionali=0 i

@@ -102,6 +102,7 @@ completa() {
 }
 controlla "completamento dei comandi" test "$(completa kelvaro-cli ge)" = genera
 controlla "completamento di --richiede" test "$(completa kelvaro-cli genera --richiede s)" = "sottoinsiemi swordfish"
+controlla "completamento di importa ed esporta" test "$(completa kelvaro-cli e)" = esporta -a "$(completa kelvaro-cli im)" = importa
 
 # The package.
 if bash scripts/package.sh "$BUILD" > "$tmp/pacchetto.txt" 2>&1; then

@@ -18,5 +18,8 @@ int CompattaScript(const Argomenti& args);
 int Genera(const Argomenti& args);
 int Libretto(const Argomenti& args);
 int Aiuto(const Argomenti& args);
+// Puzzle codes (Unequal's game IDs): a code into a schema file, a schema file into its code.
+int Importa(const Argomenti& args);
+int Esporta(const Argomenti& args);
 
 }  // namespace kelvaro::cli

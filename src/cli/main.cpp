@@ -30,6 +30,8 @@ const char* Uso =
     "  aiuto FILE [--griglia CIFRE] [--tecniche K]\n"
     "                       il prossimo passo del risolutore dai dati dello schema, o dalla\n"
     "                       posizione CIFRE (N x N cifre riga per riga, 0 = vuota)\n"
+    "  importa CODICE FILE  scrive in FILE lo schema di un codice di Unequal (5:0,0D,...)\n"
+    "  esporta FILE         stampa il codice di Unequal dello schema di FILE\n"
     "\n"
     "  --help               questo aiuto; COMANDO --help: l'aiuto del comando\n"
     "  --version            la versione\n";
@@ -75,6 +77,29 @@ std::string AiutoComando(const std::string& comando, const kelvaro::CartelleProg
                "\n"
                "Stato d'uscita: 0 per un passo, 1 per \"errore\" o \"nessuno\", 2 se il file non si\n"
                "carica o CIFRE non è una posizione.\n";
+    if (comando == "importa")
+        return "Uso: kelvaro-cli importa CODICE FILE\n"
+               "\n"
+               "Scrive in FILE lo schema descritto da CODICE, un codice di gioco di Unequal\n"
+               "(la raccolta di Simon Tatham): \"N:C,C,...\", la dimensione N da 3 a 9, poi le\n"
+               "N x N celle riga per riga, ognuna la sua cifra (0 = vuota) seguita dalle lettere\n"
+               "dei segni di cui è il lato maggiore: U sopra, R a destra, D sotto, L a sinistra.\n"
+               "Il file ha la soluzione e il CHECK, come lo scrive \"Salva\".\n"
+               "\n"
+               "Rifiuta, senza scrivere nulla, un codice malformato, uno della variante Adjacent\n"
+               "(\"Na:...\") e uno con nessuna o più di una soluzione; non sovrascrive una\n"
+               "cartella, un collegamento o un dispositivo.\n"
+               "\n"
+               "Stato d'uscita: 0 se il file è stato scritto, 1 se il codice è rifiutato o il\n"
+               "file non si può scrivere, 2 per argomenti sbagliati.\n";
+    if (comando == "esporta")
+        return "Uso: kelvaro-cli esporta FILE\n"
+               "\n"
+               "Stampa il codice di gioco di Unequal dello schema di FILE (i dati e i segni),\n"
+               "da incollare in Unequal o in \"kelvaro-cli importa\".\n"
+               "\n"
+               "Stato d'uscita: 0 se il codice è stato stampato, 1 se il file non si carica o\n"
+               "la sua dimensione è fuori da 3..9, 2 per argomenti sbagliati.\n";
     if (comando == "pubblica")
         return "Uso: kelvaro-cli pubblica [--cartella DIR] [--principale] [--stringi]\n"
                "\n"
@@ -115,7 +140,8 @@ int main(int argc, char** argv) {
     using namespace kelvaro::cli;
     const std::map<std::string, std::function<int(const Argomenti&)>> comandi = {
         {"verifica", Verifica}, {"risolvi", Risolvi},   {"pubblica", Pubblica}, {"stringi", CompattaScript},
-        {"genera", Genera},     {"libretto", Libretto}, {"aiuto", Aiuto},
+        {"genera", Genera},     {"libretto", Libretto}, {"aiuto", Aiuto},       {"importa", Importa},
+        {"esporta", Esporta},
     };
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(Uso, argc < 2 ? stderr : stdout);

@@ -25,6 +25,7 @@
 #include "files/scrittura.h"
 #include "pittura/pittura.h"
 #include "solver/risolvi.h"
+#include "ui/codice.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
 #include "ui/form3z.h"
@@ -131,6 +132,7 @@ Form1::Form1(Banco& b, QWidget* parent) : QMainWindow(parent), b_(b) {
     FissaMinimo();
     AggiornaUndo();
     new ComandiAutore(this);  // "Nuovo", batch production and the booklet
+    new ComandiCodice(this);  // puzzle codes in the File menu
 }
 
 Form1::~Form1() {

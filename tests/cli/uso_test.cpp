@@ -17,7 +17,8 @@ TEST(CliUso, ElencoDeiComandi) {
     const auto e = EseguiCli("--help");
     EXPECT_EQ(e.stato, 0);
     EXPECT_EQ(e.uscita.rfind("Uso: kelvaro-cli COMANDO [OPZIONI] ...\n", 0), 0u) << e.uscita;
-    for (const char* comando : {"verifica", "risolvi", "pubblica", "stringi", "genera", "libretto", "aiuto"})
+    for (const char* comando :
+         {"verifica", "risolvi", "pubblica", "stringi", "genera", "libretto", "aiuto", "importa", "esporta"})
         EXPECT_NE(e.uscita.find(std::string("\n  ") + comando + " "), std::string::npos) << comando;
     EXPECT_NE(e.uscita.find("--version"), std::string::npos);
     // Without a command it is a mistake: the same list, on standard error, status 2.
@@ -49,6 +50,9 @@ TEST(CliUso, AiutoDiOgniComando) {
              Caso{"stringi --help", "Uso: kelvaro-cli stringi [--cartella DIR]\n"},
              Caso{"genera --help", "Uso: kelvaro-cli genera [OPZIONI]\n"},
              Caso{"libretto --help", "Uso: kelvaro-cli libretto "},
+             Caso{"importa --help", "Uso: kelvaro-cli importa CODICE FILE\n"},
+             Caso{"importa '3:0,0,0,0,0,0,0,0,0,' f.txt -h", "Uso: kelvaro-cli importa CODICE FILE\n"},
+             Caso{"esporta --help", "Uso: kelvaro-cli esporta FILE\n"},
          }) {
         const auto e = EseguiCli(c.argomenti);
         EXPECT_EQ(e.stato, 0) << c.argomenti;
