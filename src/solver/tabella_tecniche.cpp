@@ -40,14 +40,15 @@ constexpr unsigned Chiave(unsigned char primo, unsigned char secondo) {
     return primo << 8 | secondo;
 }
 
-constexpr std::array<int8_t, 1 << 16> Indice = [] {
-    std::array<int8_t, 1 << 16> voce{};
-    for (auto& v : voce) v = -1;
+// Entry + 1 for a code's key, 0 for none: a table of zeros but for a handful of entries, which the
+// linker keeps as zero-filled memory instead of 64 KB of data in the program and the page module.
+constexpr std::array<uint8_t, 1 << 16> Indice = [] {
+    std::array<uint8_t, 1 << 16> voce{};
     for (size_t k = 0; k < Elenco.size(); ++k)
         for (const char* c : Elenco[k].Codici)
             if (c)
                 voce[Chiave(static_cast<unsigned char>(c[0]), static_cast<unsigned char>(c[1] ? c[1] : 0))] =
-                    static_cast<int8_t>(k);
+                    static_cast<uint8_t>(k + 1);
     return voce;
 }();
 
@@ -61,7 +62,7 @@ const Tecnica* TecnicaDelCodice(const std::string& codice) {
     const auto primo = static_cast<unsigned char>(codice.size() > 0 ? codice[0] : 0);
     const auto secondo = static_cast<unsigned char>(codice.size() > 1 ? codice[1] : 0);
     const int k = Indice[Chiave(primo, secondo)];
-    return k < 0 ? nullptr : &Elenco[static_cast<size_t>(k)];
+    return k == 0 ? nullptr : &Elenco[static_cast<size_t>(k - 1)];
 }
 
 const Tecnica* TecnicaDelBit(int bit) {
