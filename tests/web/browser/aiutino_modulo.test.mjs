@@ -103,3 +103,19 @@ test('il modulo dà alle pagine le regole e la soluzione', { skip: manca }, () =
     assert.equal(regole(`${s.n}|${s.dati}|${s.vincoli.join('')}|${s.soluzione}`), 'risolta: si\n', nome);
   }
 });
+
+// The module travels packed inside the script. A browser that cannot unpack it gets a refused
+// promise (the page then says the hint is not available), never one left waiting; and the
+// script stays within what a 9 x 9 page can afford to load.
+test('il modulo senza DecompressionStream rifiuta la promessa', { skip: manca }, async () => {
+  const fabbrica = createRequire(import.meta.url)(MODULO);
+  const originale = globalThis.DecompressionStream;
+  delete globalThis.DecompressionStream;
+  try {
+    const attesa = new Promise((_, no) => setTimeout(() => no(new Error('promessa mai chiusa')), 5000));
+    await assert.rejects(Promise.race([fabbrica(), attesa]), (e) => e.message !== 'promessa mai chiusa');
+  } finally {
+    globalThis.DecompressionStream = originale;
+  }
+  assert.ok(readFileSync(MODULO).length < 100 * 1024, 'kelvaro_aiuto.js oltre 100 KB');
+});
