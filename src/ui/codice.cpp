@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QStatusBar>
 
-#include "display/visualizza.h"
 #include "files/codice.h"
 #include "files/progresso.h"
 #include "ui/form1.h"
@@ -56,19 +55,7 @@ bool ComandiCodice::ApriCodice(const QString& codice) {
     // Only a code that opens puts the hand work on the grid at stake.
     if (!ConfermaAbbandono(b_)) return false;
     // As after "Nuovo": the schema shown with its givens, no moves, no file yet.
-    b_.schema = *s;
-    b_.file.NomeFileAperto.clear();
-    b_.file.NomeFile.clear();
-    b_.file.Salvato = false;
-    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
-    b_.Gr.Redraw = true;
-    b_.modifica.Mosse.clear();
-    b_.modifica.UndoAbilitato = false;
-    ColoraSchema(b_);
-    for (const char* k : {"Undo", "UndoAll"})
-        if (QAction* a = form_->Pulsante(QString::fromLatin1(k))) a->setEnabled(false);
-    form_->IniziaPartita("");
-    form_->AggiornaGriglia();
+    form_->MostraSchemaNonSalvato(*s, "");
     form_->statusBar()->showMessage(QStringLiteral("Schema aperto dal codice (non salvato)"), 8000);
     return true;
 }

@@ -439,6 +439,22 @@ void Form1::ComandoMostra() {
     AggiornaStatoGioco();
 }
 
+void Form1::MostraSchemaNonSalvato(const Schema& s, const std::string& nomeFile) {
+    b_.schema = s;
+    b_.file.NomeFileAperto.clear();
+    b_.file.NomeFile = nomeFile;
+    b_.file.Salvato = false;
+    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
+    b_.Gr.Redraw = true;
+    b_.modifica.Mosse.clear();
+    b_.modifica.UndoAbilitato = false;
+    ColoraSchema(b_);
+    for (const char* k : {"Undo", "UndoAll"})
+        if (QAction* a = Pulsante(QString::fromLatin1(k))) a->setEnabled(false);
+    IniziaPartita("");
+    AggiornaGriglia();
+}
+
 void Form1::PartitaDaiDati() {
     VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
     SvuotaMosse(b_);

@@ -47,6 +47,10 @@ public:
     // A schema has just been shown with its givens: a fresh game on it, with the progress saved
     // beside its file restored ("" for a schema without a file, e.g. a new one).
     void IniziaPartita(const std::string& percorso);
+    // A schema that has no file yet (made by "Nuovo", read from a code) takes the grid: shown
+    // with its givens, no moves, nothing saved, and a fresh game on it. nomeFile is what the
+    // save dialog will propose ("" for none).
+    void MostraSchemaNonSalvato(const Schema& s, const std::string& nomeFile);
     // The size the levels dialog last chose (the open schema keeps its own).
     int SizescImpostato() const { return b_.schema.Caricato ? sizescImpostato_ : b_.schema.Sizesc; }
 

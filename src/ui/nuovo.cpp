@@ -15,13 +15,12 @@
 #include <filesystem>
 
 #include "app/ini.h"
-#include "display/visualizza.h"
 #include "files/progresso.h"
+#include "pittura/libretto.h"
 #include "production/produzione.h"
 #include "ui/form1.h"
 #include "ui/frmprod.h"
 #include "ui/icone.h"
-#include "pittura/libretto.h"
 
 namespace kelvaro::ui {
 
@@ -159,19 +158,7 @@ void ComandiAutore::Ricevi(int turno) {
         return;
     }
     // As after an open: the new schema shown with its givens, no moves, nothing saved yet.
-    b_.schema = r->schema;
-    b_.file.NomeFileAperto.clear();
-    b_.file.NomeFile = r->NomeFile;
-    b_.file.Salvato = false;
-    VisualizzaGrid(b_, b_.schema.tblSchema, b_.schema.tblSchema);
-    b_.Gr.Redraw = true;
-    b_.modifica.Mosse.clear();
-    b_.modifica.UndoAbilitato = false;
-    ColoraSchema(b_);
-    for (const char* k : {"Undo", "UndoAll"})
-        if (QAction* a = form_->Pulsante(QString::fromLatin1(k))) a->setEnabled(false);
-    form_->IniziaPartita("");
-    form_->AggiornaGriglia();
+    form_->MostraSchemaNonSalvato(r->schema, r->NomeFile);
     form_->statusBar()->showMessage(
         QStringLiteral("Nuovo schema: %1 (non salvato)").arg(QString::fromStdString(r->NomeFile)));
     emit NuovoFinito(true);
