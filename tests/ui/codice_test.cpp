@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "solver/contatore.h"
+#include "ui/finestra_principale.h"
 #include "ui/finestre_qt.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
@@ -68,16 +69,7 @@ class CodiceTest : public QObject {
     }
 
 private slots:
-    void init() {
-        b = std::make_unique<Banco>();
-        b->CartellaProgramma = KELVARO_BIN;
-        form = std::make_unique<Form1>(*b);
-        auto f = std::make_unique<FinestreProva>(*form);
-        fin = f.get();
-        form->ImpostaFinestre(std::move(f));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(test::ApriFinestraPrincipale(b, form, fin)); }
     void cleanup() {
         form.reset();
         b.reset();

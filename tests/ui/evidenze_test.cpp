@@ -6,6 +6,7 @@
 #include "display/gioco.h"
 #include "display/modifica.h"
 #include "display/visualizza.h"
+#include "ui/finestra_principale.h"
 #include "ui/finestre_qt.h"
 #include "ui/form1.h"
 #include "ui/griglia_widget.h"
@@ -68,16 +69,7 @@ class EvidenzeTest : public QObject {
     }
 
 private slots:
-    void init() {
-        b = std::make_unique<Banco>();
-        b->CartellaProgramma = KELVARO_BIN;
-        form = std::make_unique<Form1>(*b);
-        auto f = std::make_unique<FinestreEvidenze>(*form);
-        fin = f.get();
-        form->ImpostaFinestre(std::move(f));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(test::ApriFinestraPrincipale(b, form, fin)); }
     void cleanup() {
         form.reset();
         b.reset();

@@ -26,6 +26,7 @@
 
 #include "display/visualizza.h"
 #include "files/caricamento.h"
+#include "ui/finestra_principale.h"
 #include "ui/finestre_qt.h"
 #include "ui/form2.h"
 #include "ui/griglia_widget.h"
@@ -133,16 +134,7 @@ class Form1Test : public QObject {
     }
 
 private slots:
-    void init() {
-        b = std::make_unique<Banco>();
-        b->CartellaProgramma = KELVARO_BIN;
-        form = std::make_unique<Form1>(*b);
-        auto f = std::make_unique<FinestreProva>(*form);
-        fin = f.get();
-        form->ImpostaFinestre(std::move(f));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(test::ApriFinestraPrincipale(b, form, fin)); }
     void cleanup() {
         form.reset();
         b.reset();

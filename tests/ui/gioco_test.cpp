@@ -24,6 +24,7 @@
 #include "app/aiutino.h"
 #include "display/visualizza.h"
 #include "files/progresso.h"
+#include "ui/finestra_principale.h"
 #include "ui/finestre_qt.h"
 #include "ui/form1.h"
 #include "ui/formhtml.h"
@@ -140,14 +141,7 @@ class GiocoTest : public QObject {
 private slots:
     void init() {
         QVERIFY(dir.isValid());
-        b = std::make_unique<Banco>();
-        b->CartellaProgramma = KELVARO_BIN;
-        form = std::make_unique<Form1>(*b);
-        auto f = std::make_unique<FinestreGioco>(*form);
-        fin = f.get();
-        form->ImpostaFinestre(std::move(f));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(test::ApriFinestraPrincipale(b, form, fin));
     }
     void cleanup() {
         form.reset();
