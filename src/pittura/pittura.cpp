@@ -84,6 +84,16 @@ void DipingiTesto(QPainter& p, const QRectF& r, const CellaGriglia& c, double pp
     p.drawText(r, allinea | Qt::TextSingleLine, testo);
 }
 
+// A frame drawn just inside r, `spessore` device pixels wide.
+void RiquadroInterno(QPainter& p, const QRectF& r, const QColor& colore, double spessore) {
+    QPen pen(colore);
+    pen.setWidthF(spessore);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const double m = spessore / 2;
+    p.drawRect(r.adjusted(m, m, -m, -m));
+}
+
 }  // namespace
 
 QColor ColoreQt(long colore) {
@@ -123,14 +133,8 @@ void DipingiGriglia(QPainter& p, const Griglia& gr, double pptX, double pptY) {
             const QColor sfondo = ColoreQt(c.CellBackColor);
             p.fillRect(r, sfondo);
             // Cells (the white positions and the solver's coloured ones) get a fine edge.
-            if (c.CellBackColor != ColoreLavanda) {
-                QPen bordo(ColoreBordoCella);
-                bordo.setWidthF(std::max(1.0, 12 * pptX));
-                p.setPen(bordo);
-                p.setBrush(Qt::NoBrush);
-                const double m = bordo.widthF() / 2;
-                p.drawRect(r.adjusted(m, m, -m, -m));
-            }
+            if (c.CellBackColor != ColoreLavanda)
+                RiquadroInterno(p, r, ColoreBordoCella, std::max(1.0, 12 * pptX));
             if (c.Testo.empty()) continue;
             MascheraCifre candidati = 0;
             if (ESegno(c))
@@ -143,12 +147,7 @@ void DipingiGriglia(QPainter& p, const Griglia& gr, double pptX, double pptY) {
         }
     }
 
-    QPen contorno(ColoreBordo);
-    contorno.setWidthF(std::max(1.0, 15 * pptX));
-    p.setPen(contorno);
-    p.setBrush(Qt::NoBrush);
-    const double m = contorno.widthF() / 2;
-    p.drawRect(esterno.adjusted(m, m, -m, -m));
+    RiquadroInterno(p, esterno, ColoreBordo, std::max(1.0, 15 * pptX));
     p.restore();
 }
 
