@@ -20,28 +20,15 @@ std::string CampoRichiesta(const std::string& s, size_t& pos) {
     return t;
 }
 
-std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& richiesta) {
-    size_t pos = 0;
-    const std::string dim = CampoRichiesta(richiesta, pos);
-    const std::string dati = CampoRichiesta(richiesta, pos);
-    const std::string segni = CampoRichiesta(richiesta, pos);
-    const std::string voci = CampoRichiesta(richiesta, pos);
-    const int n = dim.size() == 1 && dim[0] >= '1' && dim[0] <= '9' ? dim[0] - '0' : 0;
-    const size_t celle = static_cast<size_t>(n * n);
-    if (n == 0 || dati.size() != celle || (!voci.empty() && voci.size() != celle) || segni.size() % 4 != 0)
-        return std::nullopt;
-    PosizioneRichiesta p;
-    Schema& s = p.schema;
+std::optional<Schema> SchemaDaRichiesta(const std::string& dim, const std::string& dati,
+                                        const std::string& segni) {
+    const int n = dim.size() == 1 && dim[0] >= '1' && dim[0] <= '0' + DimMax ? dim[0] - '0' : 0;
+    if (n == 0 || dati.size() != static_cast<size_t>(n * n) || segni.size() % 4 != 0) return std::nullopt;
+    Schema s;
     s.Sizesc = n;
     s.Caricato = true;
-    for (size_t k = 0; k < celle; ++k) {
-        if (!CifraValida(dati[k], n) || (!voci.empty() && !CifraValida(voci[k], n))) return std::nullopt;
-        const int r = static_cast<int>(k) / n + 1;
-        const int c = static_cast<int>(k) % n + 1;
-        s.tblSchema[r][c] = std::string(1, dati[k]);
-        const char v = voci.empty() || voci[k] == '0' ? dati[k] : voci[k];
-        p.cifre[r][c] = v - '0';
-    }
+    for (int k = 0; k < n * n; ++k)
+        s.tblSchema[k / n + 1][k % n + 1] = std::string(1, dati[static_cast<size_t>(k)]);
     for (size_t k = 0; k < segni.size(); k += 4) {
         const std::string v = segni.substr(k, 4);
         for (char ch : v)
@@ -51,6 +38,27 @@ std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& ric
         s.Vincoli.push_back(v);
     }
     CostruisciSegni(s);
+    return s;
+}
+
+std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& richiesta) {
+    size_t pos = 0;
+    const std::string dim = CampoRichiesta(richiesta, pos);
+    const std::string dati = CampoRichiesta(richiesta, pos);
+    const std::string segni = CampoRichiesta(richiesta, pos);
+    const std::string voci = CampoRichiesta(richiesta, pos);
+    std::optional<Schema> s = SchemaDaRichiesta(dim, dati, segni);
+    if (!s) return std::nullopt;
+    const int n = s->Sizesc;
+    const size_t celle = static_cast<size_t>(n * n);
+    if (!voci.empty() && voci.size() != celle) return std::nullopt;
+    PosizioneRichiesta p;
+    p.schema = std::move(*s);
+    for (size_t k = 0; k < celle; ++k) {
+        if (!CifraValida(dati[k], n) || (!voci.empty() && !CifraValida(voci[k], n))) return std::nullopt;
+        const char v = voci.empty() || voci[k] == '0' ? dati[k] : voci[k];
+        p.cifre[k / n + 1][k % n + 1] = v - '0';
+    }
     return p;
 }
 

@@ -19,6 +19,11 @@ struct PosizioneRichiesta {
     Cifre cifre{};
 };
 std::optional<PosizioneRichiesta> LeggiPosizioneRichiesta(const std::string& richiesta);
+// The schema of a request's first three fields, for the rule check and the hint alike: size 1..9,
+// N x N givens taken as written (the caller judges their digits), signs between neighbouring cells
+// of the grid. nullopt for anything else.
+std::optional<Schema> SchemaDaRichiesta(const std::string& dim, const std::string& dati,
+                                        const std::string& segni);
 // The field of a request that starts at pos, up to "|" or the end; pos moves past it.
 std::string CampoRichiesta(const std::string& s, size_t& pos);
 

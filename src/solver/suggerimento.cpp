@@ -60,16 +60,8 @@ Suggerimento Errore(std::vector<CellaRC> celle, std::string motivo) {
 // The one solution of the schema: the counter's when it finds exactly one, else the stored one
 // when it really is a solution (complete, keeping the givens, breaking no rule).
 std::optional<Cifre> SoluzioneDiRiferimento(const Schema& s) {
-    const int n = s.Sizesc;
     Cifre sol{};
-    if (auto letto = SchemaBitDa(s); letto && letto->DatiValidi) {
-        std::array<uint8_t, CelleMax> celle{};
-        if (ContaSoluzioni(letto->schema, 2, &celle) == 1) {
-            for (int r = 1; r <= n; ++r)
-                for (int c = 1; c <= n; ++c) sol[r][c] = celle[(r - 1) * n + c - 1];
-            return sol;
-        }
-    }
+    if (SoluzioneUnica(s, sol) == 1) return sol;
     return SoluzioneSalvataValida(s);
 }
 
@@ -234,6 +226,18 @@ std::string TestoSuggerimento(const Suggerimento& h) {
     return out;
 }
 
+int SoluzioneUnica(const Schema& s, Cifre& sol) {
+    const auto letto = SchemaBitDa(s);
+    if (!letto || !letto->DatiValidi) return 0;
+    std::array<uint8_t, CelleMax> celle{};
+    const int trovate = ContaSoluzioni(letto->schema, 2, &celle);
+    if (trovate == 1) {
+        const int n = s.Sizesc;
+        for (int k = 0; k < n * n; ++k) sol[k / n + 1][k % n + 1] = celle[static_cast<size_t>(k)];
+    }
+    return trovate;
+}
+
 uint16_t NoteDaCifre(const std::string& cifre) {
     uint16_t m = 0;
     for (char ch : cifre)
@@ -258,28 +262,14 @@ std::string RispondiRichiesta(const std::string& richiesta) {
     const std::string voci = CampoRichiesta(richiesta, pos);
     const std::string note = CampoRichiesta(richiesta, pos);
     const std::string tecniche = CampoRichiesta(richiesta, pos);
-    const int n = dim.size() == 1 ? dim[0] - '0' : 0;
-    if (n < 1 || n > DimMax || dati.size() != static_cast<size_t>(n * n) ||
-        (!voci.empty() && voci.size() != static_cast<size_t>(n * n)) || segni.size() % 4 != 0)
+    const std::optional<Schema> letto = SchemaDaRichiesta(dim, dati, segni);
+    const int n = letto ? letto->Sizesc : 0;
+    if (!letto || (!voci.empty() && voci.size() != static_cast<size_t>(n * n)))
         return "passo: errore\nmotivo: Richiesta non valida\n";
-
-    Schema s;
-    s.Sizesc = n;
-    s.Caricato = true;
+    const Schema& s = *letto;
     Tabella voce{};
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const size_t k = static_cast<size_t>((r - 1) * n + c - 1);
-            s.tblSchema[r][c] = std::string(1, dati[k]);
-            voce[r][c] = voci.empty() ? "0" : std::string(1, voci[k]);
-        }
-    for (size_t k = 0; k < segni.size(); k += 4) {
-        const std::string v = segni.substr(k, 4);
-        for (char ch : v)
-            if (ch < '1' || ch > '0' + n) return "passo: errore\nmotivo: Richiesta non valida\n";
-        s.Vincoli.push_back(v);
-    }
-    CostruisciSegni(s);
+    for (int k = 0; k < n * n; ++k)
+        voce[k / n + 1][k % n + 1] = voci.empty() ? "0" : std::string(1, voci[static_cast<size_t>(k)]);
 
     NoteGriglia appunti{};
     bool conNote = false;

@@ -58,6 +58,10 @@ struct Suggerimento {
 Suggerimento CalcolaSuggerimento(const Schema& s, const Tabella& voci, const NoteGriglia* note,
                                  int AttivaMultipli = 3);
 
+// The schema's solutions counted up to 2 by the exact counter; with exactly one, sol receives it.
+// 0 when the givens or the signs break a rule already.
+int SoluzioneUnica(const Schema& s, Cifre& sol);
+
 // The notes a digit list stands for ("235": bits 2, 3 and 5), as the Restano and NoteCorrette
 // lists give them; characters other than 1..9 count for nothing.
 uint16_t NoteDaCifre(const std::string& cifre);

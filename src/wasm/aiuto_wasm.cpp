@@ -3,12 +3,9 @@
 // as one text and reads back lines; it holds no solver and no rule of its own.
 #include <emscripten/emscripten.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "rules/richiesta_regole.h"
-#include "solver/contatore.h"
 #include "solver/suggerimento.h"
 
 namespace {
@@ -18,14 +15,13 @@ namespace {
 std::string RispondiSoluzione(const std::string& richiesta) {
     const auto p = kelvaro::LeggiPosizioneRichiesta(richiesta);
     if (!p) return "errore: Richiesta non valida\n";
-    const auto letto = kelvaro::SchemaBitDa(p->schema);
-    if (!letto || !letto->DatiValidi) return "soluzioni: 0\n";
-    std::array<uint8_t, kelvaro::CelleMax> celle{};
-    const int trovate = kelvaro::ContaSoluzioni(letto->schema, 2, &celle);
+    kelvaro::Cifre sol{};
+    const int trovate = kelvaro::SoluzioneUnica(p->schema, sol);
     if (trovate != 1) return trovate == 0 ? "soluzioni: 0\n" : "soluzioni: 2+\n";
     std::string out = "soluzione: ";
     const int n = p->schema.Sizesc;
-    for (int k = 0; k < n * n; ++k) out += static_cast<char>('0' + celle[k]);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) out += static_cast<char>('0' + sol[r][c]);
     return out + "\n";
 }
 
