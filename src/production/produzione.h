@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "banco.h"
+#include "production/generazione.h"
 #include "solver/difficolta.h"
 
 namespace kelvaro {
@@ -27,42 +28,11 @@ std::string NomeRichiesta(Richiesta r);
 Richiesta TecnicheNecessarie(int M, int S);
 bool Soddisfa(Richiesta chiesta, int M, int S);
 
-// Generation steps tried for one schema of a rule that asks for a difficulty (or when a schema
-// repeats one already written in the run) before the rule is given up with a message.
-inline constexpr int TentativiPerSchema = 40;
-
-// Generator settings under which schemas of difficulty d are common at size n: the techniques
-// the generator's check may use (AttivaMultipli) and how many givens it starts from. The
-// generator removes clues while its techniques still finish the schema, so fewer techniques and
-// more givens give easier schemas. Diabolico has none: the generator keeps only schemas its
-// check solves without a trial.
-struct AssettoGeneratore {
-    int Tecniche = 3;
-    int CelleIniziali = 2;
-};
-std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n);
-
 // Takes clues away from a schema the generator made (signs and givens, in an order drawn from the
 // schema itself) while it keeps one solution and the step solver with every technique still
 // finishes it without a trial. True when the result needs the master tier: with the techniques
 // `tecniche` alone (0..3) a trial would be needed. s keeps its solution.
 bool IndurisciPerMaestro(Schema& s, int tecniche);
-
-// One schema made in memory, as the window's "Nuovo" makes it: the schema, its automatic name and
-// its step counts.
-struct SchemaGenerato {
-    Schema schema;
-    std::string NomeFile;
-    int NumMultipli = 0;
-    int NumSwordfish = 0;
-};
-// The generation step with the settings imp at size n; nothing is written. Safe on any thread: it
-// shares nothing but the random draw.
-// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
-// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
-// nothing when none does.
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
-                                              std::optional<Difficolta> difficolta = std::nullopt);
 
 // One schema written by the run.
 struct SchemaScritto {
