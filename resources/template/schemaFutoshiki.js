@@ -1540,6 +1540,9 @@ function riempiValidi() {
 // click on the same cell goes back to digits.
 var pressione = null;
 var ultimaPressione = 0;
+// The chosen cell before the press: pressing a cell gives it the focus, and so the choice, before
+// the right click arrives. -2: no press seen (the menu key).
+var sceltaPrima = -2;
 
 function cellaSotto(t) {
   while (t && t !== document) {
@@ -1561,7 +1564,9 @@ function appuntiSullaCella(i) {
   if (stadio !== 'gioco') {
     return;
   }
-  var accendi = i === cellascelta ? !modosetta : true;
+  var prima = sceltaPrima === -2 ? cellascelta : sceltaPrima;
+  sceltaPrima = -2;
+  var accendi = i === prima ? !modosetta : true;
   scegliCella(i, !dati[i]);
   if (accendi !== modosetta) {
     alternaAppunti();
@@ -1573,6 +1578,10 @@ function cliccoDestro(ev) {
   // After a long press some browsers send the menu request as well: already handled.
   if (Date.now() - ultimaPressione < 1000) {
     return;
+  }
+  if (pressione) {
+    fermaPressione();
+    ultimaPressione = Date.now();
   }
   appuntiSullaCella(cellaSotto(ev.target));
 }
@@ -1586,6 +1595,7 @@ function fermaPressione() {
 
 function inizioPressione(ev) {
   fermaPressione();
+  sceltaPrima = cellascelta;
   var i = cellaSotto(ev.target);
   if (i < 0 || !ev.touches || ev.touches.length !== 1) {
     return;
@@ -1729,6 +1739,8 @@ function fileScelto() {
   if (!f) {
     return;
   }
+  // The same file chosen again is news too.
+  campo.value = '';
   var intatta = ': la partita in corso resta com\'\u00e8.';
   if (f.size > 262144) {
     testo('Il file ' + f.name + ' \u00e8 troppo grande per essere una partita salvata' + intatta, 'ko');
@@ -1823,6 +1835,9 @@ function preparaGiocatore() {
   if (tab) {
     tab.addEventListener('contextmenu', cliccoDestro);
     // The right button is the notes' own: the cells' click handler does not see it.
+    tab.addEventListener('mousedown', function () {
+      sceltaPrima = cellascelta;
+    }, true);
     tab.addEventListener('mouseup', function (ev) {
       if (ev.button !== 0) {
         ev.stopPropagation();
