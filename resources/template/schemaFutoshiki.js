@@ -414,6 +414,12 @@ function aggiornalista() {
   if ((b = elemento('bPassi'))) {
     b.disabled = stadio === 'soluzione' || !passiPronti;
   }
+  if ((b = elemento('bValidi'))) {
+    b.disabled = !gioca;
+  }
+  if ((b = elemento('bCaricaFile'))) {
+    b.disabled = !gioca;
+  }
 }
 
 function salvaval(i, v, a) {
