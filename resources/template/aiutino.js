@@ -383,6 +383,19 @@ window.kelvaroMotoreInArrivo = true;
         ammesse: a === null ? null : a.slice(a.indexOf(':') + 1)
       };
     },
+    // The valid notes of every empty cell, by cell index; null when the module cannot tell.
+    valide: function (g) {
+      var t = campo(chiedi('kelvaro_valide', quadro(g)), 'valide');
+      if (t === null) {
+        return null;
+      }
+      var v = {};
+      t.split(' ').filter(Boolean).forEach(function (x) {
+        var k = x.indexOf(':');
+        v[indice(x.slice(0, k), g.n)] = x.slice(k + 1);
+      });
+      return v;
+    },
     soluzione: function (g) {
       var s = campo(chiedi('kelvaro_soluzione', quadro(g)), 'soluzione') || '';
       return s.length === g.n * g.n ? s : '';

@@ -1430,7 +1430,8 @@ function senzaSoluzione() {
 
 // aiutino.js hands over the core once its module has loaded, or null when it cannot load.
 // m.regole(griglia, cella) gives { sbagliate: [cells of broken rules], risolta, ammesse: the
-// digits cella may hold }, m.soluzione(griglia) the one solution or ''.
+// digits cella may hold }, m.valide(griglia) every empty cell's valid notes by index (the window's
+// Validi), m.soluzione(griglia) the one solution or ''.
 function kelvaroMotore(m) {
   if (!celle.length || (!m && !motore && !attesaMotore)) {
     return;
@@ -1476,8 +1477,9 @@ function kelvaroMuovi(i, v, a) {
 // --- what players of the best puzzle sites expect ------------------------------------------------
 
 // "Validi": every empty cell's notes become the digits the rules still allow there, as one move.
-// The core answers which digits a cell may take; without it (a browser that cannot load the
-// module) only the digits of the cell's row and column are left out.
+// The core answers with the notes the window's Validi gives (rows, columns, and the bounds the
+// signs set, carried along chains of signs); without it (a browser that cannot load the module)
+// only the digits of the cell's row and column are left out.
 function ammesseSenzaMotore(i) {
   var n = dimensione;
   var r = Math.floor(i / n);
@@ -1510,13 +1512,14 @@ function riempiValidi() {
     return;
   }
   var g = kelvaroGriglia();
+  var valide = motore && motore.valide ? motore.valide(g) : null;
   var cambi = [];
   var i;
   for (i = 0; i < celle.length; i++) {
     if (dati[i] || stato[i]) {
       continue;
     }
-    var a = motore ? motore.regole(g, i).ammesse : null;
+    var a = valide ? valide[i] : null;
     a = noteValide(a === null || a === undefined ? ammesseSenzaMotore(i) : a);
     if (a !== appunti[i]) {
       cambi.push({ i: i, p: appunti[i], n: a });

@@ -6,28 +6,6 @@
 
 namespace kelvaro {
 
-namespace {
-
-struct Vincolo {
-    int r1, c1, r2, c2;  // cell 1 greater than cell 2
-};
-
-std::vector<Vincolo> LeggiVincoli(const Banco& b) {
-    std::vector<Vincolo> v;
-    const int n = b.schema.Sizesc;
-    for (const std::string& s : b.schema.Vincoli) {
-        if (s.size() != 4) continue;
-        Vincolo x{s[0] - '0', s[1] - '0', s[2] - '0', s[3] - '0'};
-        auto dentro = [n](int k) { return k >= 1 && k <= n; };
-        if (!dentro(x.r1) || !dentro(x.c1) || !dentro(x.r2) || !dentro(x.c2)) continue;
-        if (std::abs(x.r1 - x.r2) + std::abs(x.c1 - x.c2) != 1) continue;
-        v.push_back(x);
-    }
-    return v;
-}
-
-}  // namespace
-
 int CifraMostrata(const Banco& b, int r, int c) {
     const int n = b.schema.Sizesc;
     if (r < 1 || c < 1 || r > n || c > n) return 0;
@@ -79,35 +57,7 @@ Segnalazioni CercaErrori(const Banco& b) {
 }
 
 uint16_t CifreAmmesse(const Banco& b, int r, int c) {
-    const int n = b.schema.Sizesc;
-    if (r < 1 || c < 1 || r > n || c > n || CifraMostrata(b, r, c) != 0) return 0;
-    // Bounds through the signs: a cell greater than another is at least one more, repeated until
-    // nothing moves (a chain of k signs needs k rounds at most).
-    int minimo[10][10], massimo[10][10];
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) {
-            const int d = CifraMostrata(b, i, j);
-            minimo[i][j] = d ? d : 1;
-            massimo[i][j] = d ? d : n;
-        }
-    const std::vector<Vincolo> vincoli = LeggiVincoli(b);
-    for (int giro = 0; giro <= n * n; ++giro) {
-        bool cambiato = false;
-        for (const Vincolo& v : vincoli) {
-            int& minA = minimo[v.r1][v.c1];
-            int& maxZ = massimo[v.r2][v.c2];
-            if (minA < minimo[v.r2][v.c2] + 1) minA = minimo[v.r2][v.c2] + 1, cambiato = true;
-            if (maxZ > massimo[v.r1][v.c1] - 1) maxZ = massimo[v.r1][v.c1] - 1, cambiato = true;
-        }
-        if (!cambiato) break;
-    }
-    uint16_t m = 0;
-    for (int d = minimo[r][c]; d <= massimo[r][c] && d <= n; ++d) m |= uint16_t(1u << d);
-    for (int k = 1; k <= n; ++k) {
-        if (k != c) m &= uint16_t(~(1u << CifraMostrata(b, r, k)));
-        if (k != r) m &= uint16_t(~(1u << CifraMostrata(b, k, c)));
-    }
-    return uint16_t(m & ~1u);
+    return CifreValide(b.schema, CifreMostrate(b), r, c);
 }
 
 bool GrigliaRisolta(const Banco& b) {

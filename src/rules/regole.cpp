@@ -1,5 +1,7 @@
 #include "rules/regole.h"
 
+#include <cstdlib>
+
 namespace kelvaro {
 
 std::vector<Violazione> ControllaRegole(const Schema& s, const Cifre& cifre) {
@@ -77,6 +79,48 @@ bool HaSoluzioneSalvata(const Schema& s) {
         for (int c = 1; c <= n; ++c)
             if (!s.tblSoluzione[r][c].empty() && s.tblSoluzione[r][c] != "0") return true;
     return false;
+}
+
+uint16_t CifreValide(const Schema& s, const Cifre& cifre, int r, int c) {
+    const int n = s.Sizesc;
+    if (n < 1 || n > DimMax || r < 1 || c < 1 || r > n || c > n || cifre[r][c] != 0) return 0;
+    struct Vincolo {
+        int r1, c1, r2, c2;  // cell 1 greater than cell 2
+    };
+    std::vector<Vincolo> vincoli;
+    auto dentro = [n](int k) { return k >= 1 && k <= n; };
+    for (const std::string& v : s.Vincoli) {
+        if (v.size() != 4) continue;
+        const Vincolo x{v[0] - '0', v[1] - '0', v[2] - '0', v[3] - '0'};
+        if (!dentro(x.r1) || !dentro(x.c1) || !dentro(x.r2) || !dentro(x.c2)) continue;
+        if (std::abs(x.r1 - x.r2) + std::abs(x.c1 - x.c2) != 1) continue;
+        vincoli.push_back(x);
+    }
+    // Bounds through the signs, repeated until nothing moves (a chain of k signs needs k rounds).
+    int minimo[10][10], massimo[10][10];
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) {
+            const int d = cifre[i][j] >= 1 && cifre[i][j] <= n ? cifre[i][j] : 0;
+            minimo[i][j] = d ? d : 1;
+            massimo[i][j] = d ? d : n;
+        }
+    for (int giro = 0; giro <= n * n; ++giro) {
+        bool cambiato = false;
+        for (const Vincolo& v : vincoli) {
+            int& minA = minimo[v.r1][v.c1];
+            int& maxZ = massimo[v.r2][v.c2];
+            if (minA < minimo[v.r2][v.c2] + 1) minA = minimo[v.r2][v.c2] + 1, cambiato = true;
+            if (maxZ > massimo[v.r1][v.c1] - 1) maxZ = massimo[v.r1][v.c1] - 1, cambiato = true;
+        }
+        if (!cambiato) break;
+    }
+    uint16_t m = 0;
+    for (int d = minimo[r][c]; d <= massimo[r][c] && d <= n; ++d) m |= uint16_t(1u << d);
+    for (int k = 1; k <= n; ++k) {
+        if (k != c && cifre[r][k] >= 1 && cifre[r][k] <= 9) m &= uint16_t(~(1u << cifre[r][k]));
+        if (k != r && cifre[k][c] >= 1 && cifre[k][c] <= 9) m &= uint16_t(~(1u << cifre[k][c]));
+    }
+    return uint16_t(m & ~1u);
 }
 
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 // the grid recognised as solved. Each break says why: which cell repeats which digit, which sign
 // two filled cells break.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,12 @@ std::vector<Violazione> ControllaRegole(const Schema& s, const Cifre& cifre);
 
 // "Due 4 nella riga 3", "R1C2 deve essere maggiore di R1C3".
 std::string FraseViolazione(const Violazione& v);
+
+// The digits empty cell (r, c) can still take, the player's valid notes: none another cell of its
+// row or column holds, and within the bounds the signs set, carried along chains of signs through
+// empty cells (a cell greater than another is at least one more). Bit d = digit d; 0 for a filled
+// cell or a cell outside the grid.
+uint16_t CifreValide(const Schema& s, const Cifre& cifre, int r, int c);
 
 // Every cell filled and no rule broken.
 bool PosizioneRisolta(const Schema& s, const Cifre& cifre);

@@ -123,4 +123,20 @@ std::string RispondiRegole(const std::string& richiesta) {
     return out;
 }
 
+std::string RispondiValide(const std::string& richiesta) {
+    const auto p = LeggiPosizioneRichiesta(richiesta);
+    if (!p) return "errore: Richiesta non valida\n";
+    const int n = p->schema.Sizesc;
+    std::string out = "valide:";
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (p->cifre[r][c] != 0) continue;
+            const uint16_t m = CifreValide(p->schema, p->cifre, r, c);
+            out += " " + DesCella(r, c) + ":";
+            for (int d = 1; d <= n; ++d)
+                if (m & (1u << d)) out += static_cast<char>('0' + d);
+        }
+    return out + "\n";
+}
+
 }  // namespace kelvaro

@@ -39,4 +39,9 @@ int CifreAmmesse(const Schema& s, const Cifre& cifre, int r, int c);
 // or "errore: Richiesta non valida".
 std::string RispondiRegole(const std::string& richiesta);
 
+// Answers "N|givens|signs|entries" with the valid notes of every empty cell, row-major, as one
+// line: "valide: R1C2:345 R1C3:" (CifreValide; a cell with none ends at its colon), or
+// "errore: Richiesta non valida".
+std::string RispondiValide(const std::string& richiesta);
+
 }  // namespace kelvaro

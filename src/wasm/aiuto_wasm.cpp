@@ -1,6 +1,6 @@
-// The published pages' side of the core: the hint, the rule check and the solution behind three
-// C functions for the WebAssembly module. The page hands over the schema and the player's grid
-// as one text and reads back lines; it holds no solver and no rule of its own.
+// The published pages' side of the core: the hint, the rule check, the valid notes and the solution behind
+// four C functions for the WebAssembly module. The page hands over the schema and the player's grid as one
+// text and reads back lines; it holds no solver and no rule of its own.
 #include <emscripten/emscripten.h>
 
 #include <string>
@@ -39,6 +39,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_aiuto(const char* richiesta)
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_regole(const char* richiesta) {
     return Rispondi(kelvaro::RispondiRegole(richiesta ? richiesta : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_valide(const char* richiesta) {
+    return Rispondi(kelvaro::RispondiValide(richiesta ? richiesta : ""));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_soluzione(const char* richiesta) {

@@ -39,6 +39,19 @@ TEST(RichiestaRegole, OgniRispostaRigaPerRiga) {
     for (const Caso& c : casi) EXPECT_EQ(RispondiRegole(c.richiesta), c.atteso) << c.richiesta;
 }
 
+// Validi's notes, the window's and the page's: rows and columns, and the bounds of the signs
+// carried along the chain R3C3 > R3C4 > R4C4 (R4C4 below R3C4, itself at most 3, so R4C4 <= 2).
+TEST(RichiestaRegole, NoteValideDiOgniCellaVuota) {
+    EXPECT_EQ(RispondiValide(std::string(Schema4) + "|"),
+              "valide: R1C1:12 R1C2:234 R1C3:134 R1C4:234 R2C2:124 R2C3:14 R2C4:12 R3C1:124 R3C2:1234 "
+              "R3C3:34 R3C4:23 R4C1:14 R4C2:134 R4C4:1\n");
+    // A hand 2 in R1C2 leaves R1C1 only 1, and takes 2 from its row and column.
+    EXPECT_EQ(RispondiValide(std::string(Schema4) + "|0200000000000000"),
+              "valide: R1C1:1 R1C3:134 R1C4:34 R2C2:14 R2C3:14 R2C4:12 R3C1:124 R3C2:134 "
+              "R3C3:34 R3C4:23 R4C1:14 R4C2:134 R4C4:1\n");
+    EXPECT_EQ(RispondiValide("4|123"), "errore: Richiesta non valida\n");
+}
+
 TEST(RichiestaRegole, RichiesteNonValide) {
     for (const char* r :
          {"", "4|123", "0|", "x|0000000000000000", "4|000000000000000a",

@@ -61,25 +61,30 @@ async function scriviNote(i, cifre) {
   await p.keyboard.press('Escape');
 }
 
-// The digits a cell may hold beside the filled ones, worked out here from the schema file:
-// none repeated in its row or column, every sign to a filled neighbour kept. Without the
-// rules' module the page leaves out the row and column only.
+// The notes Validi gives a cell, worked out here from the schema file as the window gives them:
+// no digit of its row or column, and within the bounds the signs set, carried along chains of
+// signs through empty cells. Without the rules' module the page leaves out the row and column only.
 function ammesse(cifre, i, conSegni = true) {
   const r = Math.floor(i / N);
   const c = i % N;
-  let a = '';
-  for (let d = 1; d <= N; d++) {
-    let ok = true;
-    for (let k = 0; k < N; k++) {
-      if ((k !== c && cifre[r * N + k] === d) || (k !== r && cifre[k * N + c] === d)) ok = false;
-    }
-    if (conSegni) {
+  const min = cifre.map((d) => d || 1);
+  const max = cifre.map((d) => d || N);
+  if (conSegni) {
+    for (let cambiato = true; cambiato; ) {
+      cambiato = false;
       for (const v of s.vincoli) {
         const a1 = (Number(v[0]) - 1) * N + Number(v[1]) - 1;
         const b1 = (Number(v[2]) - 1) * N + Number(v[3]) - 1;
-        if (a1 === i && cifre[b1] && !(d > cifre[b1])) ok = false;
-        if (b1 === i && cifre[a1] && !(cifre[a1] > d)) ok = false;
+        if (min[a1] < min[b1] + 1) { min[a1] = min[b1] + 1; cambiato = true; }
+        if (max[b1] > max[a1] - 1) { max[b1] = max[a1] - 1; cambiato = true; }
       }
+    }
+  }
+  let a = '';
+  for (let d = min[i]; d <= Math.min(max[i], N); d++) {
+    let ok = true;
+    for (let k = 0; k < N; k++) {
+      if ((k !== c && cifre[r * N + k] === d) || (k !== r && cifre[k * N + c] === d)) ok = false;
     }
     if (ok) a += d;
   }
