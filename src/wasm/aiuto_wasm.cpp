@@ -1,10 +1,11 @@
-// The published pages' side of the core: the hint, the rule check and the solution behind three
-// C functions for the WebAssembly module. The page hands over the schema and the player's grid
+// The published pages' side of the core: the hint, the rule check, the solution and the puzzle
+// codes behind C functions for the WebAssembly module. The page hands over the schema and the player's grid
 // as one text and reads back lines; it holds no solver and no rule of its own.
 #include <emscripten/emscripten.h>
 
 #include <string>
 
+#include "files/codice_pagina.h"
 #include "rules/richiesta_regole.h"
 #include "solver/suggerimento.h"
 
@@ -43,4 +44,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_regole(const char* richiesta
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_soluzione(const char* richiesta) {
     return Rispondi(RispondiSoluzione(richiesta ? richiesta : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_leggi_codice(const char* codice) {
+    return Rispondi(kelvaro::RispondiLeggiCodice(codice ? codice : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_scrivi_codice(const char* richiesta) {
+    return Rispondi(kelvaro::RispondiScriviCodice(richiesta ? richiesta : ""));
 }
