@@ -307,6 +307,10 @@ window.kelvaroMotoreInArrivo = true;
       return;
     }
     var g = window.kelvaroGriglia();
+    if (!g.n) {
+      scrivi('Aiutino', [], 'Non c\'\u00e8 ancora uno schema: premi Genera.');
+      return;
+    }
     if (!g.gioco) {
       scrivi('Aiutino', [], 'Torna al gioco per chiedere un aiuto.');
       return;
@@ -391,6 +395,17 @@ window.kelvaroMotoreInArrivo = true;
     // as the core writes it, or { errore: why not } in Italian.
     leggiCodice: function (codice) {
       return schemaRisposto(chiedi('kelvaro_leggi_codice', String(codice)));
+    },
+    // A new schema of size n and difficulty `livello` (its name) made by the core's generator,
+    // as leggiCodice gives a schema. The draws start from a seed of the browser's own.
+    genera: function (n, livello) {
+      var seme = Math.floor(Math.random() * 16777216);
+      try {
+        seme = window.crypto.getRandomValues(new Uint32Array(1))[0] & 16777215;
+      } catch (e) {
+        seme = Math.floor(Math.random() * 16777216);
+      }
+      return schemaRisposto(chiedi('kelvaro_genera', n + '|' + livello + '|' + seme));
     },
     // The code of the page's schema, or ''.
     scriviCodice: function (g) {

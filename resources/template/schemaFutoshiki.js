@@ -1547,6 +1547,9 @@ function codiceRicevuto(m) {
     schemaDalCodice(letto);
   }
   inizializzaschema();
+  if (letto && elemento('codice')) {
+    elemento('codice').textContent = 'dal codice del link';
+  }
   kelvaroMotore(m);
   if (codiceAvviso) {
     testo(codiceAvviso, 'ko');
@@ -1574,6 +1577,7 @@ function schemaDalCodice(r) {
   window.gradoParola = r.difficolta;
   window.gradoLivello = undefined;
   window.gradoCome = '';
+  window.geid = '';
   var titolo = 'Futoshiki ' + n + 'x' + n + ' \u00b7 ' + r.difficolta;
   document.title = titolo;
   if (elemento('titolo')) {
@@ -1720,6 +1724,23 @@ function copiaLink(link) {
 // "Nuovo schema": the sizes and the difficulties the generator makes, and the button.
 function sceltaNuovo() {
   var b = elemento('bGenera');
+  var lato = elemento('nuovoLato');
+  var livello = elemento('nuovoLivello');
+  // Each difficulty lists, in data-lati, the sizes the generator makes it at.
+  var adatta = function () {
+    var k;
+    var prima = -1;
+    for (k = 0; k < livello.options.length; k++) {
+      var o = livello.options[k];
+      o.disabled = String(o.getAttribute('data-lati') || lato.value).indexOf(lato.value) < 0;
+      prima = prima < 0 && !o.disabled ? k : prima;
+    }
+    if (livello.selectedIndex < 0 || livello.options[livello.selectedIndex].disabled) {
+      livello.selectedIndex = prima;
+    }
+  };
+  lato.onchange = adatta;
+  adatta();
   b.disabled = true;
   b.onclick = generaNuovo;
 }
@@ -1731,10 +1752,23 @@ function generaNuovo() {
   if (!codiceMotore || b.disabled) {
     return;
   }
-  b.disabled = true;
   var inizio = window.performance ? performance.now() : 0;
+  b.disabled = true;
+  scriviAvviso('Preparazione dello schema ' + n + '\u00d7' + n + ' ' + livello + '\u2026', '');
+  // The generator holds the page while it works: the message is painted first.
+  var dopo = window.requestAnimationFrame || function (f) {
+    window.setTimeout(f, 16);
+  };
+  dopo(function () {
+    window.setTimeout(function () {
+      creaNuovo(n, livello, inizio);
+    }, 0);
+  });
+}
+
+function creaNuovo(n, livello, inizio) {
   var r = codiceMotore.genera(n, livello);
-  b.disabled = false;
+  elemento('bGenera').disabled = false;
   if (r.errore) {
     testo('Nessuno schema ' + n + '\u00d7' + n + ' ' + livello + ' trovato (' + r.errore + '): riprova o scegli un\'altra difficolt\u00e0.', 'ko');
     return;
@@ -1753,6 +1787,9 @@ function generaNuovo() {
   }
   schemaDalCodice(r);
   inizializzaschema();
+  if (elemento('codice')) {
+    elemento('codice').textContent = 'creato nel browser';
+  }
   kelvaroMotore(codiceMotore);
   window.kelvaroTempoNuovo = window.performance ? performance.now() - inizio : 0;
   testo('Nuovo schema ' + n + '\u00d7' + n + ' ' + r.difficolta + ' pronto. Il suo link lo riapre ovunque.', '');

@@ -116,6 +116,18 @@ std::string FrammentoSchema(const Banco& b, const std::string& datiPagina) {
     return out;
 }
 
+namespace {
+
+// Whether the generator makes schemas of difficulty d at size n often enough for a visitor who
+// waits. Measured with kelvaro-cli genera --difficolta: a 4 x 4 leaves too little room for naked
+// subsets and Swordfish, and its attempts at Difficile and Esperto run out.
+bool DifficoltaGenerabile(Difficolta d, int n) {
+    if (!AssettoPerDifficolta(d, n)) return false;
+    return n >= 5 || d == Difficolta::Facile || d == Difficolta::Medio;
+}
+
+}  // namespace
+
 std::string FrammentoNuovoSchema() {
     std::string out =
         "<style>.scelta-nuovo{display:flex;flex-wrap:wrap;align-items:center;justify-content:center;gap:10px;"
@@ -138,12 +150,13 @@ std::string FrammentoNuovoSchema() {
     out += "<label for='nuovoLivello'>Difficolt&agrave;</label><select id='nuovoLivello'>";
     for (const Difficolta d : {Difficolta::Facile, Difficolta::Medio, Difficolta::Difficile,
                                Difficolta::Esperto, Difficolta::Diabolico}) {
-        bool ogniLato = true;
-        for (int n = 4; n <= DimMax; ++n) ogniLato = ogniLato && AssettoPerDifficolta(d, n).has_value();
-        if (!ogniLato) continue;
+        std::string lati;
+        for (int n = 4; n <= DimMax; ++n)
+            if (DifficoltaGenerabile(d, n)) lati += std::to_string(n);
+        if (lati.empty()) continue;
         const std::string nome = NomeDifficolta(d);
-        out += "<option value='" + nome + "'" + (d == Difficolta::Medio ? " selected" : "") + ">" + nome +
-               "</option>";
+        out += "<option value='" + nome + "' data-lati='" + lati + "'" +
+               (d == Difficolta::Medio ? " selected" : "") + ">" + nome + "</option>";
     }
     out += "</select>";
     out += Crlf;
