@@ -12,7 +12,7 @@
 
 #include "files/caricamento.h"
 #include "model/casuale.h"
-#include "production/generazione.h"
+#include "production/genera_banco.h"
 #include "production/logica.h"
 #include "production/produzione.h"
 #include "solver/contatore.h"
@@ -60,7 +60,7 @@ void BM_GeneraPerDifficolta9(benchmark::State& state) {
     RiportaCasualeAllInizio();
     const Impostazioni imp;
     for (auto _ : state) {
-        const auto s = GeneraInMemoria(imp, 9, fs::temp_directory_path().string(), d);
+        const auto s = GeneraInMemoria(imp, 9, d);
         if (!s) {
             state.SkipWithError("nessuno schema della difficoltà chiesta");
             break;

@@ -4,13 +4,11 @@
 // line and the unattended modes, and by scripted variants in the tests.
 #include <string>
 
+#include "model/risposte.h"
+
 namespace kelvaro {
 
 class LogSoluzione;
-
-constexpr int RispostaSi = 6;
-constexpr int RispostaNo = 7;
-constexpr int RispostaAnnulla = 2;
 
 class Finestre {
 public:

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "files/caricamento.h"
-#include "files/scrittura.h"
 #include "model/casuale.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
@@ -13,30 +11,24 @@
 
 namespace kelvaro {
 
-int RipetiCiclo1(Banco& b) {
-    Cicli& k = b.cicli;
-    if (k.MisuraCiclo <= b.imp.Soglia) return RispostaNo;
-    if (b.imp.GenCont) {
-        if (k.ContaCiclo1 == 255) return RispostaNo;  // a Byte cannot count further
-        ++k.ContaCiclo1;
-        if (k.ContaCiclo1 <= b.imp.MaxCiclo1) {
-            k.ContaCiclo2 = 0;
-            return RispostaSi;
-        }
-        return RispostaNo;
+int RispostaCiclo1(Cicli& k, const Impostazioni& imp) {
+    if (k.MisuraCiclo <= imp.Soglia) return RispostaNo;
+    if (!imp.GenCont) return 0;
+    if (k.ContaCiclo1 == 255) return RispostaNo;  // a Byte cannot count further
+    ++k.ContaCiclo1;
+    if (k.ContaCiclo1 <= imp.MaxCiclo1) {
+        k.ContaCiclo2 = 0;
+        return RispostaSi;
     }
-    return b.finestre().ChiediSiNo("ripeti 1") == RispostaSi ? RispostaSi : RispostaNo;
+    return RispostaNo;
 }
 
-int RipetiCiclo2(Banco& b) {
-    Cicli& k = b.cicli;
-    if (k.MisuraCiclo <= b.imp.Soglia) return RispostaNo;
-    if (b.imp.GenCont) {
-        if (k.ContaCiclo2 == 255) return RispostaNo;
-        ++k.ContaCiclo2;
-        return k.ContaCiclo2 < b.imp.MaxCiclo2 ? RispostaSi : RispostaNo;
-    }
-    return b.finestre().ChiediSiNo("ripeti 2") == RispostaSi ? RispostaSi : RispostaNo;
+int RispostaCiclo2(Cicli& k, const Impostazioni& imp) {
+    if (k.MisuraCiclo <= imp.Soglia) return RispostaNo;
+    if (!imp.GenCont) return 0;
+    if (k.ContaCiclo2 == 255) return RispostaNo;
+    ++k.ContaCiclo2;
+    return k.ContaCiclo2 < imp.MaxCiclo2 ? RispostaSi : RispostaNo;
 }
 
 namespace {
@@ -158,14 +150,10 @@ void ImpostaSegno(SchemaBit& s, const SegnoGrid& g, bool presente) {
     }
 }
 
-void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
+Schema SchemaDaProdotto(const SchemaProdotto& p) {
     const int n = p.schema.n;
-    Schema& s = b.schema;
+    Schema s;
     s.Sizesc = n;
-    s.tblSchema = Tabella{};
-    s.tblSoluzione = Tabella{};
-    s.tblRisolto = Tabella{};
-    s.Vincoli.clear();
     for (int i = 0; i < n * n; ++i) {
         const int r = i / n + 1, c = i % n + 1;
         s.tblSchema[r][c] = std::string(1, static_cast<char>('0' + p.schema.dato[i]));
@@ -183,18 +171,19 @@ void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p) {
     }
     CostruisciSegni(s);
     s.Caricato = true;
+    return s;
 }
 
-bool RisoltoSenzaTentativi(Banco& b) {
+bool RisoltoSenzaTentativi(Schema& s, Risolutore& ris, int tecniche, LogSoluzione* log) {
     // Only the count of trials is read; the draws are the process-wide sequence's.
-    RisolviPiano(b.schema, b.ris, b.imp.AttivaMultipli, nullptr, &b.log);
-    b.ris.MaxLivello = 99;
-    b.ris.MostraLog = false;
-    if (!b.ris.Risolto || b.ris.NumProve > 0) return false;
-    const int n = b.schema.Sizesc;
+    RisolviPiano(s, ris, tecniche, nullptr, log);
+    ris.MaxLivello = 99;
+    ris.MostraLog = false;
+    if (!ris.Risolto || ris.NumProve > 0) return false;
+    const int n = s.Sizesc;
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c)
-            if (b.schema.tblRisolto[r][c] != b.schema.tblSoluzione[r][c]) return false;
+            if (s.tblRisolto[r][c] != s.tblSoluzione[r][c]) return false;
     return true;
 }
 
@@ -333,73 +322,71 @@ bool Migliore(const SchemaProdotto& a, const SchemaProdotto& b) {
     return a.segni < b.segni;
 }
 
-// Confirms a schema with the counter and the step solver, names it and saves it.
-bool ConfermaESalva(Banco& b, const SchemaProdotto& p) {
-    if (ContaSoluzioni(p.schema, 2) != 1) return false;
-    ImpostaSchemaCorrente(b, p);
-    if (!RisoltoSenzaTentativi(b)) return false;
-    GeneraNomeAut(b);
-    if (b.ConsegnaSchema)
-        b.ConsegnaSchema(b);
-    else
-        CmdSalvaxml_Click(b);
-    return true;
+// Confirms a schema with the counter and the step solver; the solved schema, or nothing.
+std::optional<Schema> Conferma(const SchemaProdotto& p, Risolutore& ris, int tecniche, LogSoluzione* log) {
+    if (ContaSoluzioni(p.schema, 2) != 1) return std::nullopt;
+    Schema s = SchemaDaProdotto(p);
+    if (!RisoltoSenzaTentativi(s, ris, tecniche, log)) return std::nullopt;
+    return s;
 }
 
 }  // namespace
 
-void DoGeneraAutoF1(Banco& b) {
-    b.file.Salvato = false;
-    const int n = b.schema.Sizesc;
+EsitoGenerazione GeneraSchema(const Impostazioni& impostazioni, int n, Risolutore& ris, LogSoluzione* log,
+                              const ConsegnaGenerato& consegna) {
+    EsitoGenerazione esito;
     if (n < SizescMinimaGenerabile || n > DimMax) {
-        b.finestre().Messaggio("Dimensione dello schema non generabile (ammesse da 2 a 9): " +
-                               std::to_string(n));
-        return;
+        esito.DimensioneNonValida = true;
+        return esito;
     }
-    const bool genContPrima = b.imp.GenCont;
-    b.imp.GenCont = true;  // saves go into the rule's DIR, the questions answer from the counters
+    Impostazioni imp = impostazioni;
+    imp.GenCont = true;  // the questions answer from the counters
     // Every schema starts its cycles from zero, so every schema of a rule gets the same cycles
     // and no counter can pass 255.
-    b.cicli = Cicli{};
-    const int tecniche = b.imp.AttivaMultipli & 3;
-    Generatore gen(n, b.imp.CelleIniziali, b.imp.MaxCercaVincoli, tecniche);
+    Cicli& cicli = esito.cicli;
+    const int tecniche = imp.AttivaMultipli & 3;
+    Generatore gen(n, imp.CelleIniziali, imp.MaxCercaVincoli, tecniche);
 
     std::vector<SchemaProdotto> raggiunti;
-    bool salvatoUno = false;
-    bool fermo = false;  // the folder refused a file: nothing more to do
+    // Confirms a schema and hands it over; false when it is not confirmed. `preso` is what the
+    // taker said.
+    auto consegnaSe = [&](const SchemaProdotto& p, bool& preso) {
+        const auto s = Conferma(p, ris, imp.AttivaMultipli, log);
+        if (!s) return false;
+        preso = consegna(*s, ris);
+        esito.Preso = esito.Preso || preso;
+        return true;
+    };
     auto fineCiclo = [&] {
         const SchemaProdotto& p = gen.Corrente();
-        b.cicli.MisuraCiclo = static_cast<uint8_t>(std::min(p.segni, 255));
+        cicli.MisuraCiclo = static_cast<uint8_t>(std::min(p.segni, 255));
         raggiunti.push_back(p);
-        if (b.imp.OutputSchema && ConfermaESalva(b, p)) {
-            salvatoUno = salvatoUno || b.file.Salvato;
-            fermo = !b.file.Salvato;
-        }
+        bool preso = false;
+        if (imp.OutputSchema && consegnaSe(p, preso)) esito.Fermato = !preso;
     };
     do {
         gen.NuovaGriglia();
         fineCiclo();
-        while (!fermo && RipetiCiclo2(b) == RispostaSi) {
+        while (!esito.Fermato && RispostaCiclo2(cicli, imp) == RispostaSi) {
             gen.Riduci();
             fineCiclo();
         }
-    } while (!fermo && RipetiCiclo1(b) == RispostaSi);
+    } while (!esito.Fermato && RispostaCiclo1(cicli, imp) == RispostaSi);
 
-    if (!fermo && !salvatoUno) {
+    if (!esito.Fermato && !esito.Preso) {
         // The hardest schema reached is the one kept; should the step solver disagree with the
         // bit-mask check on it, the next best is taken, then fresh grids.
         std::stable_sort(raggiunti.begin(), raggiunti.end(), Migliore);
-        bool fatto = false;
+        bool fatto = false, preso = false;
         for (const SchemaProdotto& p : raggiunti)
-            if ((fatto = ConfermaESalva(b, p))) break;
+            if ((fatto = consegnaSe(p, preso))) break;
         for (int tentativo = 0; !fatto && tentativo < 100; ++tentativo) {
             gen.NuovaGriglia();
-            fatto = ConfermaESalva(b, gen.Corrente());
+            fatto = consegnaSe(gen.Corrente(), preso);
         }
-        if (!fatto)
-            b.finestre().Messaggio("Nessuno schema generato: il risolutore non conferma gli schemi trovati");
+        esito.NessunoConfermato = !fatto;
     }
-    b.imp.GenCont = genContPrima;
+    return esito;
 }
 
 }  // namespace kelvaro

@@ -21,25 +21,48 @@
 //   fewest signs). OutputSchema saves every schema reached at the end of a cycle as well.
 // - AttivaMultipli: the techniques the schema may need; signs are removed only while the schema
 //   stays solvable with them, which steers it towards needing them.
-// Every saved schema has exactly one solution (checked by the counter) and is solved by the step
-// solver without a trial; it is saved in the current rule's DIR under the automatic name.
+// Every schema given out has exactly one solution (checked by the counter) and is solved by the
+// step solver without a trial.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-#include "banco.h"
+#include "model/risposte.h"
+#include "model/tabelle.h"
+#include "production/impostazioni.h"
 #include "solver/contatore.h"
+#include "solver/log_soluzione.h"
+#include "solver/passo.h"
 
 namespace kelvaro {
 
-// 6: run another primary cycle, 7: stop.
-int RipetiCiclo1(Banco& b);
-// 6: run another secondary cycle, 7: stop.
-int RipetiCiclo2(Banco& b);
+// What the cycle counters answer to "another primary (secondary) cycle?": 6 yes, 7 no, and 0
+// when the settings leave the question to the user (GenCont off and the schema still above
+// Soglia).
+int RispostaCiclo1(Cicli& k, const Impostazioni& imp);
+int RispostaCiclo2(Cicli& k, const Impostazioni& imp);
 
-// Produces one schema with the current settings and saves it (GenCont on) in the DIR of
-// b.conf.Regole[b.conf.RegolaCorrente]. b.file.Salvato tells whether a file was written.
-void DoGeneraAutoF1(Banco& b);
+// Takes a schema the generation step confirmed (one solution, solved by the step solver without
+// a trial, `ris` holding that solve's counts); false when it could not take it (a folder refused
+// the file), which ends the step.
+using ConsegnaGenerato = std::function<bool(const Schema&, const Risolutore&)>;
+
+struct EsitoGenerazione {
+    bool DimensioneNonValida = false;  // n outside 2..9: nothing was tried
+    bool Preso = false;                // the taker took a schema
+    bool Fermato = false;              // the taker refused one (OutputSchema): the step ended there
+    bool NessunoConfermato = false;    // no schema reached was confirmed by the step solver
+    Cicli cicli;                       // the cycle counters at the end
+};
+
+// One generation step with the settings imp at size n, as continuous generation runs it (the
+// cycle questions answered by the counters). Confirmed schemas go to `consegna`: every one
+// reached at the end of a cycle with OutputSchema, and the hardest reached when none was taken.
+// The step solver runs in `ris` (its draws are the process-wide sequence's unless ris has its
+// own) and writes to `log` when given. Touches nothing else but the random draw.
+EsitoGenerazione GeneraSchema(const Impostazioni& imp, int n, Risolutore& ris, LogSoluzione* log,
+                              const ConsegnaGenerato& consegna);
 
 inline constexpr int SizescMinimaGenerabile = 2;
 
@@ -66,10 +89,10 @@ struct SchemaProdotto {
     int segni = 0;
 };
 
-// Makes a produced schema the current one of the workbench (tables, constraint lines, flags).
-void ImpostaSchemaCorrente(Banco& b, const SchemaProdotto& p);
-// Solves the current schema with the step solver in plain mode; true when it is solved without a
-// trial and the result is the stored solution.
-bool RisoltoSenzaTentativi(Banco& b);
+// A produced schema as the schema tables hold it (givens, stored solution, constraint lines, flags).
+Schema SchemaDaProdotto(const SchemaProdotto& p);
+// Solves s with the step solver in plain mode with the techniques `tecniche`; true when it is
+// solved without a trial and the result is the stored solution.
+bool RisoltoSenzaTentativi(Schema& s, Risolutore& ris, int tecniche, LogSoluzione* log = nullptr);
 
 }  // namespace kelvaro

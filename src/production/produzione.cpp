@@ -17,7 +17,7 @@
 #include "model/casuale.h"
 #include "model/disco.h"
 #include "model/testo.h"
-#include "production/generazione.h"
+#include "production/genera_banco.h"
 #include "solver/contatore.h"
 #include "solver/livello.h"
 #include "solver/valutazione.h"
@@ -125,33 +125,31 @@ bool IndurisciPerMaestro(Schema& s, int tecniche) {
 
 namespace {
 
-std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n,
-                                                 const std::string& cartella) {
-    Banco w;
-    w.CartellaProgramma = cartella;
-    w.imp = imp;
-    w.imp.OutputSchema = false;  // one schema, nothing written
-    w.schema.Sizesc = n;
+std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n) {
+    Impostazioni una = imp;
+    una.OutputSchema = false;  // one schema
+    Risolutore ris;
     std::optional<SchemaGenerato> fatto;
-    w.ConsegnaSchema = [&fatto](Banco& b) {
-        fatto = SchemaGenerato{b.schema, b.file.NomeFile, b.ris.NumMultipli, b.ris.NumSwordfish};
-    };
-    DoGeneraAutoF1(w);
+    GeneraSchema(una, n, ris, nullptr, [&fatto, n](const Schema& s, const Risolutore& r) {
+        fatto = SchemaGenerato{s, NomeAutomatico(n, r.NumSwordfish, r.NumMultipli, OraLocale()),
+                               r.NumMultipli, r.NumSwordfish};
+        return true;
+    });
     return fatto;
 }
 
 }  // namespace
 
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n, const std::string& cartella,
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
                                               std::optional<Difficolta> difficolta) {
-    if (!difficolta) return GeneraUnoInMemoria(imp, n, cartella);
+    if (!difficolta) return GeneraUnoInMemoria(imp, n);
     const auto assetto = AssettoPerDifficolta(*difficolta, n);
     if (!assetto) return std::nullopt;
     Impostazioni adatte = imp;
     adatte.AttivaMultipli = assetto->Tecniche;
     adatte.CelleIniziali = assetto->CelleIniziali;
     for (int k = 0; k < TentativiPerSchema; ++k) {
-        auto fatto = GeneraUnoInMemoria(adatte, n, cartella);
+        auto fatto = GeneraUnoInMemoria(adatte, n);
         if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
     }
     return std::nullopt;

@@ -56,12 +56,12 @@ struct SchemaGenerato {
     int NumMultipli = 0;
     int NumSwordfish = 0;
 };
-// The generation step on a workbench of its own, with the settings imp at size n; nothing is
-// written. Safe on any thread: it shares nothing with other workbenches but the random draw.
+// The generation step with the settings imp at size n; nothing is written. Safe on any thread: it
+// shares nothing but the random draw.
 // With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
 // the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
 // nothing when none does.
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n, const std::string& cartella,
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
                                               std::optional<Difficolta> difficolta = std::nullopt);
 
 // One schema written by the run.

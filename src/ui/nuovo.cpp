@@ -124,12 +124,11 @@ void ComandiAutore::Nuovo() {
     const Impostazioni imp = b_.imp;
     // The size the levels dialog chose (an open schema keeps its own).
     const int n = form_->SizescImpostato();
-    const std::string cartella = b_.CartellaProgramma;
     const int scelta = difficolta_->currentData().toInt();
     const std::optional<Difficolta> difficolta =
         scelta < 0 ? std::nullopt : std::optional<Difficolta>(static_cast<Difficolta>(scelta));
-    osservatore_.setFuture(QtConcurrent::run(
-        [imp, n, cartella, difficolta] { return GeneraInMemoria(imp, n, cartella, difficolta); }));
+    osservatore_.setFuture(
+        QtConcurrent::run([imp, n, difficolta] { return GeneraInMemoria(imp, n, difficolta); }));
 }
 
 void ComandiAutore::Ferma() {

@@ -1,7 +1,7 @@
 // The cycle questions of the generation step: thresholds, counters, the questions asked.
 #include <gtest/gtest.h>
 
-#include "production/generazione.h"
+#include "production/genera_banco.h"
 #include "supporto/finestre_finte.h"
 
 namespace kelvaro {

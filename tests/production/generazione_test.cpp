@@ -1,7 +1,5 @@
 // The generation step: every schema it saves has one solution, the step solver solves it without a
 // trial, its name carries the level the step solver counts, and the settings do what they say.
-#include "production/generazione.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include "files/caricamento.h"
 #include "files/scrittura.h"
 #include "model/casuale.h"
+#include "production/genera_banco.h"
 #include "production/logica.h"
 #include "solver/risolvi.h"
 #include "supporto/finestre_finte.h"
@@ -309,6 +308,50 @@ TEST(Generazione, DimensioniNonGenerabili) {
         ASSERT_EQ(o.f.messaggi.size(), 1u);
         EXPECT_NE(o.f.messaggi[0].find(std::to_string(n)), std::string::npos) << o.f.messaggi[0];
     }
+}
+
+// The step on plain values: what it hands over is what the workbench's step saves, and a taker
+// that refuses a schema ends the step there.
+TEST(GeneraSchema, SenzaBancoGliStessiSchemiEIlRifiutoFerma) {
+    RiportaCasualeAllInizio();
+    Officina o({.n = 5, .max1 = 1, .max2 = 2, .soglia = 0, .tutti = true});
+    DoGeneraAutoF1(o.b);
+    std::vector<std::string> salvati;  // in the order they were made
+    for (const auto& p : o.File()) salvati.push_back(TestoFileSchema(LeggiSchemaFile(p.string())->schema));
+    ASSERT_EQ(salvati.size(), 4u);
+
+    RiportaCasualeAllInizio();
+    Impostazioni imp = o.b.imp;
+    Risolutore ris;
+    std::vector<std::string> dati;
+    const EsitoGenerazione e = GeneraSchema(imp, 5, ris, nullptr, [&](const Schema& s, const Risolutore& r) {
+        EXPECT_EQ(ContaSoluzioni(s, 2), 1);
+        EXPECT_TRUE(r.Risolto);
+        EXPECT_EQ(r.NumProve, 0);
+        dati.push_back(TestoFileSchema(s));
+        return true;
+    });
+    EXPECT_TRUE(e.Preso);
+    EXPECT_FALSE(e.Fermato);
+    EXPECT_EQ(dati, salvati);
+    EXPECT_EQ(e.cicli.ContaCiclo1, 2);
+
+    int chiamate = 0;
+    const EsitoGenerazione rifiuto =
+        GeneraSchema(imp, 5, ris, nullptr, [&](const Schema&, const Risolutore&) {
+            ++chiamate;
+            return false;
+        });
+    EXPECT_EQ(chiamate, 1);
+    EXPECT_TRUE(rifiuto.Fermato);
+    EXPECT_FALSE(rifiuto.Preso);
+
+    int nessuna = 0;
+    EXPECT_TRUE(GeneraSchema(imp, 10, ris, nullptr, [&](const Schema&, const Risolutore&) {
+                    ++nessuna;
+                    return true;
+                }).DimensioneNonValida);
+    EXPECT_EQ(nessuna, 0);
 }
 
 TEST(Generazione, DueSchemiNelloStessoSecondoNonSiSovrascrivono) {

@@ -9,7 +9,7 @@
 #include "display/soluzione_banco.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
-#include "production/generazione.h"
+#include "production/genera_banco.h"
 #include "solver/risolvi.h"
 
 namespace kelvaro {

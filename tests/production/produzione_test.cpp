@@ -8,7 +8,7 @@
 #include "app/ini.h"
 #include "files/caricamento.h"
 #include "model/casuale.h"
-#include "production/generazione.h"
+#include "production/genera_banco.h"
 #include "solver/contatore.h"
 #include "solver/livello.h"
 #include "supporto/finestre_finte.h"

@@ -166,7 +166,7 @@ private slots:
     void IlLavoroNonToccaLaFinestra() {
         Impostazioni imp;
         imp.AttivaMultipli = 3;
-        const auto s = GeneraInMemoria(imp, 6, ".");
+        const auto s = GeneraInMemoria(imp, 6);
         QVERIFY(s);
         QCOMPARE(s->schema.Sizesc, 6);
         QCOMPARE(ContaSoluzioni(s->schema, 2), 1);
