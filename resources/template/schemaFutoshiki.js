@@ -1767,7 +1767,12 @@ function generaNuovo() {
 }
 
 function creaNuovo(n, livello, inizio) {
+  // A seed now and then gives the generator nothing of that difficulty: a few more seeds.
   var r = codiceMotore.genera(n, livello);
+  var volte;
+  for (volte = 1; r.errore && volte < 5; volte++) {
+    r = codiceMotore.genera(n, livello);
+  }
   elemento('bGenera').disabled = false;
   if (r.errore) {
     testo('Nessuno schema ' + n + '\u00d7' + n + ' ' + livello + ' trovato (' + r.errore + '): riprova o scegli un\'altra difficolt\u00e0.', 'ko');

@@ -63,25 +63,6 @@ Richiesta TecnicheNecessarie(int M, int S) {
     return M > 0 ? Richiesta::Sottoinsiemi : Richiesta::Nessuna;
 }
 
-std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n) {
-    // Measured with kelvaro-cli genera and verifica, 10 schemas per size 5 and 9: with singles
-    // and signs only, 60% of the cells given makes nearly every schema Facile and 20% mostly
-    // Medio; naked subsets make Difficile; Swordfish too, mostly Esperto.
-    switch (d) {
-        case Difficolta::Facile:
-            return AssettoGeneratore{0, n * n * 3 / 5};
-        case Difficolta::Medio:
-            return AssettoGeneratore{0, n * n / 5};
-        case Difficolta::Difficile:
-            return AssettoGeneratore{1, 2};
-        case Difficolta::Esperto:
-            return AssettoGeneratore{3, 2};
-        case Difficolta::Diabolico:
-            break;
-    }
-    return std::nullopt;
-}
-
 bool IndurisciPerMaestro(Schema& s, int tecniche) {
     const int n = s.Sizesc;
     // The clues: every sign, then every given, as (sign index) or (-1 - cell index).
