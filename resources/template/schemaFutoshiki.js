@@ -1578,6 +1578,9 @@ function schemaDalCodice(r) {
   window.gradoLivello = undefined;
   window.gradoCome = '';
   window.geid = '';
+  if (elemento('livello')) {
+    elemento('livello').style.display = '';
+  }
   var titolo = 'Futoshiki ' + n + 'x' + n + ' \u00b7 ' + r.difficolta;
   document.title = titolo;
   if (elemento('titolo')) {
@@ -1741,6 +1744,9 @@ function sceltaNuovo() {
   };
   lato.onchange = adatta;
   adatta();
+  if (elemento('livello')) {
+    elemento('livello').style.display = 'none';
+  }
   b.disabled = true;
   b.onclick = generaNuovo;
 }
