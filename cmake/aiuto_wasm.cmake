@@ -19,7 +19,7 @@ if(KELVARO_EMCC AND KELVARO_NODE)
   # keeps only what the hint reaches.
   set(KELVARO_AIUTO_SRC ${CMAKE_SOURCE_DIR}/src/wasm/aiuto_wasm.cpp)
   foreach(f solver/*.cpp rules/*.cpp model/tabelle.cpp model/casuale.cpp model/testo_semplice.cpp files/codice.cpp
-            files/codice_pagina.cpp production/generazione.cpp production/logica.cpp production/assetto.cpp
+            files/codice_pagina.cpp production/generazione.cpp production/logica.cpp
             web/genera_pagina.cpp)
     file(GLOB trovati CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${f})
     list(APPEND KELVARO_AIUTO_SRC ${trovati})

@@ -13,6 +13,7 @@
 #include "display/mosse.h"
 #include "display/storia.h"
 #include "model/tabelle.h"
+#include "model/testo.h"
 #include "production/impostazioni.h"
 #include "solver/log_soluzione.h"
 #include "solver/passo.h"
@@ -75,8 +76,5 @@ private:
     FinestreSenzaSchermo senzaSchermo_;
     Finestre* finestre_ = &senzaSchermo_;
 };
-
-// Local time now.
-std::tm OraLocale();
 
 }  // namespace kelvaro

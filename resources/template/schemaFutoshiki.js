@@ -414,6 +414,12 @@ function aggiornalista() {
   if ((b = elemento('bPassi'))) {
     b.disabled = stadio === 'soluzione' || !passiPronti;
   }
+  if ((b = elemento('bValidi'))) {
+    b.disabled = !gioca;
+  }
+  if ((b = elemento('bCaricaFile'))) {
+    b.disabled = !gioca;
+  }
 }
 
 function salvaval(i, v, a) {
@@ -598,7 +604,7 @@ function salvafoto() {
       dentro += stato[i] ? 1 : 0;
     }
   }
-  scriviMemoria(ifoto, { g: schema, v: stato, a: appunti, m: imosse, r: rifare, t: secondi, ok: risolto });
+  scriviMemoria(ifoto, { g: schema, v: stato, a: appunti, m: imosse, r: rifare, t: secondi, ok: risolto, u: elencoSegniSpenti() });
   var pagina = decodifica(location.pathname.split('/').pop());
   if (pagina && !codiceInUso) {
     scriviMemoria('kelvaro-futoshiki-pagina:' + pagina, { p: liberi ? Math.round(100 * dentro / liberi) : 0, ok: risolto });
@@ -809,6 +815,7 @@ function ancora() {
     secondi = 0;
     risolto = false;
     cellascelta = -1;
+    impostaSegniSpenti([]);
     chiudiTavolozza();
     somma();
     coloricelle();
@@ -1106,6 +1113,11 @@ function premuto(ev) {
     ev.preventDefault();
     return;
   }
+  if (ev.key === 'm' || ev.key === 'M') {
+    riempiValidi();
+    ev.preventDefault();
+    return;
+  }
   if (cellascelta < 0) {
     if (/^Arrow/.test(ev.key)) {
       scegliCella(Math.max(0, dati.indexOf('')), false);
@@ -1383,6 +1395,7 @@ function inizializzaschema() {
   collega('bDaCapo', ancora);
   collega('bPassi', nuovolog);
   collega('bAppunti', alternaAppunti);
+  preparaGiocatore();
   collega('bAiuto', function () {
     var h = elemento('divhelp');
     h.hidden = !h.hidden;
@@ -1817,6 +1830,401 @@ function kelvaroMuovi(i, v, a) {
     return false;
   }
   return faiMossa(i, { v: stato[i], a: appunti[i] }, { v: v, a: a });
+}
+
+// --- what players of the best puzzle sites expect ------------------------------------------------
+
+// "Validi": every empty cell's notes become the digits the rules still allow there, as one move.
+// The core answers which digits a cell may take; without it (a browser that cannot load the
+// module) only the digits of the cell's row and column are left out.
+function ammesseSenzaMotore(i) {
+  var n = dimensione;
+  var r = Math.floor(i / n);
+  var c = i % n;
+  var presi = '';
+  var k;
+  for (k = 0; k < n; k++) {
+    if (k !== c) {
+      presi += stato[r * n + k] || '';
+    }
+    if (k !== r) {
+      presi += stato[k * n + c] || '';
+    }
+  }
+  var a = '';
+  for (k = 1; k <= n; k++) {
+    if (presi.indexOf(String(k)) < 0) {
+      a += String(k);
+    }
+  }
+  return a;
+}
+
+function riempiValidi() {
+  if (stadio !== 'gioco' || !celle.length) {
+    return;
+  }
+  if (!motore && attesaMotore) {
+    testo('Un momento: la pagina sta caricando il controllo delle regole.', '');
+    return;
+  }
+  var g = kelvaroGriglia();
+  var cambi = [];
+  var i;
+  for (i = 0; i < celle.length; i++) {
+    if (dati[i] || stato[i]) {
+      continue;
+    }
+    var a = motore ? motore.regole(g, i).ammesse : null;
+    a = noteValide(a === null || a === undefined ? ammesseSenzaMotore(i) : a);
+    if (a !== appunti[i]) {
+      cambi.push({ i: i, p: appunti[i], n: a });
+    }
+  }
+  if (!cambi.length) {
+    testo('Gli appunti hanno gi\u00e0 tutti i numeri ammessi: niente da cambiare.', '');
+    return;
+  }
+  // The move is filed under the chosen cell when it changes, so that undo goes back there.
+  var k = 0;
+  for (i = 0; i < cambi.length; i++) {
+    if (cambi[i].i === cellascelta) {
+      k = i;
+    }
+  }
+  var prima = cambi.splice(k, 1)[0];
+  var mossa = { i: prima.i, p: { v: '', a: prima.p }, n: { v: '', a: prima.n }, x: cambi };
+  imosse.push(mossa);
+  rifare = [];
+  notePeerDellaMossa(mossa, 'n');
+  eseguimxossa(mossa.i, mossa.n);
+  testo('Validi: appunti aggiornati in ' + (cambi.length + 1) + (cambi.length ? ' caselle' : ' casella') + '. Annulla li riporta com\'erano.', '');
+}
+
+// Right click on a cell (a long press on a touch screen): notes for that cell. A second right
+// click on the same cell goes back to digits.
+var pressione = null;
+var ultimaPressione = 0;
+// The chosen cell before the press: pressing a cell gives it the focus, and so the choice, before
+// the right click arrives. -2: no press seen (the menu key).
+var sceltaPrima = -2;
+
+function cellaSotto(t) {
+  while (t && t !== document) {
+    if (t.id && /^LL\d+$/.test(t.id)) {
+      return parseInt(t.id.slice(2), 10);
+    }
+    t = t.parentNode;
+  }
+  return -1;
+}
+
+function appuntiSullaCella(i) {
+  if (i < 0 || i >= celle.length) {
+    return;
+  }
+  if (stadio === 'soluzione') {
+    nascondi();
+  }
+  if (stadio !== 'gioco') {
+    return;
+  }
+  var prima = sceltaPrima === -2 ? cellascelta : sceltaPrima;
+  sceltaPrima = -2;
+  var accendi = i === prima ? !modosetta : true;
+  scegliCella(i, !dati[i]);
+  if (accendi !== modosetta) {
+    alternaAppunti();
+  }
+}
+
+function cliccoDestro(ev) {
+  ev.preventDefault();
+  // After a long press some browsers send the menu request as well: already handled.
+  if (Date.now() - ultimaPressione < 1000) {
+    return;
+  }
+  if (pressione) {
+    fermaPressione();
+    ultimaPressione = Date.now();
+  }
+  appuntiSullaCella(cellaSotto(ev.target));
+}
+
+function fermaPressione() {
+  if (pressione) {
+    window.clearTimeout(pressione.timer);
+    pressione = null;
+  }
+}
+
+function inizioPressione(ev) {
+  fermaPressione();
+  sceltaPrima = cellascelta;
+  var i = cellaSotto(ev.target);
+  if (i < 0 || !ev.touches || ev.touches.length !== 1) {
+    return;
+  }
+  var x = ev.touches[0].clientX;
+  var y = ev.touches[0].clientY;
+  pressione = { x: x, y: y, timer: window.setTimeout(function () {
+    pressione = null;
+    ultimaPressione = Date.now();
+    appuntiSullaCella(i);
+  }, 500) };
+}
+
+function spostaPressione(ev) {
+  if (pressione && ev.touches && ev.touches.length === 1 &&
+      Math.abs(ev.touches[0].clientX - pressione.x) + Math.abs(ev.touches[0].clientY - pressione.y) > 10) {
+    fermaPressione();
+  }
+}
+
+function finePressione(ev) {
+  fermaPressione();
+  // The tap the browser would make of the long press must not reopen the cell with digits.
+  if (Date.now() - ultimaPressione < 1000 && ev.cancelable) {
+    ev.preventDefault();
+  }
+}
+
+// A sign clicked is marked used and drawn faded; a second click takes the mark back. A reminder,
+// not a move: undo leaves it, the saved progress keeps it, Ricomincia clears it.
+var segniSpenti = {};
+
+function cellaSegno(t) {
+  while (t && t !== document) {
+    if (t.id && /^(LP|PL)\d+$/.test(t.id)) {
+      return t.getElementsByTagName('img').length ? t : null;
+    }
+    t = t.parentNode;
+  }
+  return null;
+}
+
+function disegnaSegnoSpento(td) {
+  var spento = !!segniSpenti[td.id];
+  td.classList.toggle('spento', spento);
+  var img = td.getElementsByTagName('img')[0];
+  if (img) {
+    img.title = spento ? 'Segno gi\u00e0 usato: clic per riprenderlo' : 'Clic per segnarlo come gi\u00e0 usato';
+  }
+}
+
+function alternaSegno(ev) {
+  var td = cellaSegno(ev.target);
+  if (!td || stadio !== 'gioco') {
+    return;
+  }
+  if (segniSpenti[td.id]) {
+    delete segniSpenti[td.id];
+  } else {
+    segniSpenti[td.id] = true;
+  }
+  disegnaSegnoSpento(td);
+  salvafoto();
+}
+
+function elencoSegniSpenti() {
+  var l = [];
+  var k;
+  for (k in segniSpenti) {
+    if (segniSpenti.hasOwnProperty(k)) {
+      l.push(k);
+    }
+  }
+  return l.sort();
+}
+
+// Marks as saved: ids of sign cells of this table that hold a sign; anything else is left out.
+function impostaSegniSpenti(lista) {
+  var k;
+  for (k in segniSpenti) {
+    if (segniSpenti.hasOwnProperty(k) && elemento(k)) {
+      delete segniSpenti[k];
+      disegnaSegnoSpento(elemento(k));
+    }
+  }
+  segniSpenti = {};
+  if (!(lista instanceof Array)) {
+    return;
+  }
+  for (k = 0; k < lista.length; k++) {
+    var td = typeof lista[k] === 'string' && /^(LP|PL)\d+$/.test(lista[k]) ? elemento(lista[k]) : null;
+    if (td && td.getElementsByTagName('img').length) {
+      segniSpenti[td.id] = true;
+      disegnaSegnoSpento(td);
+    }
+  }
+}
+
+// The game to a small file and back, to carry it to another browser. The file names the schema
+// by its content (chiaveSchema): a game of another schema is refused, as is a malformed file, and
+// the game on the page stays as it is.
+function fileDellaPartita() {
+  var pagina = decodifica(location.pathname.split('/').pop()).replace(/\.html?$/i, '').replace(/^Futoshiki_/, '');
+  if (!pagina) {
+    pagina = typeof geid === 'string' && geid ? geid : 'schema';
+  }
+  return pagina.replace(/[^A-Za-z0-9_.+~-]+/g, '_') + '.partita.json';
+}
+
+function salvaSuFile() {
+  if (!celle.length) {
+    return;
+  }
+  var contenuto = JSON.stringify({ kelvaro: 'partita', versione: 1, schema: chiaveSchema(), v: stato, a: appunti, m: imosse, r: rifare, t: secondi, u: elencoSegniSpenti() });
+  var f = fileDellaPartita();
+  var link = document.createElement('a');
+  var url = URL.createObjectURL(new Blob([contenuto], { type: 'application/json' }));
+  link.href = url;
+  link.download = f;
+  link.hidden = true;
+  document.body.appendChild(link);
+  link.click();
+  document.body.removeChild(link);
+  window.setTimeout(function () {
+    URL.revokeObjectURL(url);
+  }, 10000);
+  testo('Partita salvata nel file ' + f + ': con Carica da file la riprendi in un altro browser.', 'ok');
+}
+
+function scegliFile() {
+  var campo = elemento('fileCarica');
+  if (campo && stadio === 'gioco') {
+    campo.value = '';
+    campo.click();
+  }
+}
+
+function fileScelto() {
+  var campo = elemento('fileCarica');
+  var f = campo && campo.files && campo.files[0];
+  if (!f) {
+    return;
+  }
+  // The same file chosen again is news too.
+  campo.value = '';
+  var intatta = ': la partita in corso resta com\'\u00e8.';
+  if (f.size > 262144) {
+    testo('Il file ' + f.name + ' \u00e8 troppo grande per essere una partita salvata' + intatta, 'ko');
+    return;
+  }
+  var lettore = new FileReader();
+  lettore.onload = function () {
+    leggiPartita(String(lettore.result), f.name);
+  };
+  lettore.onerror = function () {
+    testo('Impossibile leggere il file ' + f.name + intatta, 'ko');
+  };
+  lettore.readAsText(f);
+}
+
+// The game of a file when it fits this schema, else the reason it does not.
+function partitaDelFile(contenuto) {
+  var f;
+  try {
+    f = JSON.parse(contenuto);
+  } catch (e) {
+    f = null;
+  }
+  if (!f || typeof f !== 'object' || f.kelvaro !== 'partita' || f.versione !== 1 || typeof f.schema !== 'string') {
+    return 'non \u00e8 una partita salvata da una pagina di Kelvaro';
+  }
+  if (f.schema !== chiaveSchema()) {
+    return '\u00e8 la partita di un altro schema';
+  }
+  var guasto = 'contiene dati non validi per questo schema';
+  if (!(f.v instanceof Array) || !(f.a instanceof Array) || f.v.length !== celle.length || f.a.length !== celle.length) {
+    return guasto;
+  }
+  var i;
+  for (i = 0; i < celle.length; i++) {
+    var v = f.v[i] === '' ? '' : cifra(f.v[i]);
+    if ((f.v[i] !== '' && v !== f.v[i]) || (dati[i] && v && v !== dati[i]) || noteValide(f.a[i]) !== f.a[i]) {
+      return guasto;
+    }
+  }
+  var m = f.m === undefined ? [] : f.m;
+  var r = f.r === undefined ? [] : f.r;
+  if (!(m instanceof Array) || !(r instanceof Array) || mosseValide(m).length !== m.length || mosseValide(r).length !== r.length) {
+    return guasto;
+  }
+  if (f.u !== undefined && !(f.u instanceof Array)) {
+    return guasto;
+  }
+  var t = Number(f.t);
+  return { v: f.v, a: f.a, m: m, r: r, t: t >= 0 && t <= 360000 ? Math.floor(t) : 0, u: f.u || [] };
+}
+
+function leggiPartita(contenuto, etichetta) {
+  var f = partitaDelFile(contenuto);
+  if (typeof f === 'string') {
+    testo('Il file ' + etichetta + ' ' + f + ': la partita in corso resta com\'\u00e8.', 'ko');
+    return;
+  }
+  var applica = function () {
+    var i;
+    for (i = 0; i < celle.length; i++) {
+      if (!dati[i]) {
+        salvaval(i, f.v[i], f.a[i]);
+      }
+    }
+    imosse = f.m;
+    rifare = f.r;
+    secondi = f.t;
+    errate = {};
+    impostaSegniSpenti(f.u);
+    chiudiTavolozza();
+    risolto = somma() && controllaGriglia();
+    coloricelle();
+    aggiornalista();
+    salvafoto();
+    testo(risolto ? 'Partita caricata dal file ' + etichetta + ': lo schema \u00e8 gi\u00e0 risolto.' : 'Partita caricata dal file ' + etichetta + '.', risolto ? 'festa' : 'ok');
+  };
+  var qualcosa = imosse.length > 0;
+  var i;
+  for (i = 0; i < celle.length; i++) {
+    qualcosa = qualcosa || (!dati[i] && (!!stato[i] || !!appunti[i]));
+  }
+  if (qualcosa) {
+    chiediConferma('Vuoi caricare la partita del file ' + etichetta + '? Quella in corso verr\u00e0 sostituita.', applica);
+  } else {
+    applica();
+  }
+}
+
+function preparaGiocatore() {
+  var tab = elemento('ritb1');
+  if (tab) {
+    tab.addEventListener('contextmenu', cliccoDestro);
+    // The right button is the notes' own: the cells' click handler does not see it.
+    tab.addEventListener('mousedown', function () {
+      sceltaPrima = cellascelta;
+    }, true);
+    tab.addEventListener('mouseup', function (ev) {
+      if (ev.button !== 0) {
+        ev.stopPropagation();
+      }
+    }, true);
+    tab.addEventListener('touchstart', inizioPressione, { passive: true });
+    tab.addEventListener('touchmove', spostaPressione, { passive: true });
+    tab.addEventListener('touchend', finePressione, { passive: false });
+    tab.addEventListener('touchcancel', fermaPressione);
+    tab.addEventListener('click', alternaSegno);
+  }
+  var collega = function (id, evento, azione) {
+    var b = elemento(id);
+    if (b) {
+      b.addEventListener(evento, azione);
+    }
+  };
+  collega('bValidi', 'click', riempiValidi);
+  collega('bSalvaFile', 'click', salvaSuFile);
+  collega('bCaricaFile', 'click', scegliFile);
+  collega('fileCarica', 'change', fileScelto);
+  impostaSegniSpenti(foto && foto.u);
 }
 
 document.addEventListener('DOMContentLoaded', inizializzaschema);

@@ -35,9 +35,6 @@ bool CaricaSchema(Banco& b);
 // changes a loaded schema. True would mean "abandon the operation".
 bool ChiediSalvataggio(Banco& b);
 
-// The automatic name: size "_" level digits "_" YYMMDDHHMMSS ".TXT", from a solve's counts of
-// Swordfish and subset steps and the local time t.
-std::string NomeAutomatico(int n, int swordfish, int multipli, const std::tm& t);
 // Sets NomeFile to the automatic name from the last solve's counters and b.Orologio.
 void GeneraNomeAut(Banco& b);
 

@@ -150,4 +150,19 @@ bool EsisteFile(const std::string& percorso) {
     return std::filesystem::is_regular_file(percorso, ec);
 }
 
+std::string NomeAutomatico(int n, int swordfish, int multipli, const std::tm& t) {
+    char data[32];
+    std::snprintf(data, sizeof data, "%02d%02d%02d%02d%02d%02d", (t.tm_year + 1900) % 100, t.tm_mon + 1,
+                  t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+    return std::to_string(n) + "_" + Formatta0(2 * swordfish + multipli, 2) + std::to_string(swordfish) +
+           std::to_string(multipli) + "_" + data + ".TXT";
+}
+
+std::tm OraLocale() {
+    std::time_t t = std::time(nullptr);
+    std::tm out{};
+    localtime_r(&t, &out);
+    return out;
+}
+
 }  // namespace kelvaro

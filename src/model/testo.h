@@ -1,5 +1,6 @@
 #pragma once
 // Small 8-bit text helpers shared by the readers and writers.
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@ double ValoreNumerico(const std::string& s);
 long ArrotondaPari(double v);
 // Whole number zero-padded to at least `cifre` digits ("00" pattern).
 std::string Formatta0(long v, int cifre);
+// The automatic name of a schema file: size "_" level digits "_" YYMMDDHHMMSS ".TXT", from a
+// solve's counts of Swordfish and subset steps and the local time t.
+std::string NomeAutomatico(int n, int swordfish, int multipli, const std::tm& t);
+// Local time now.
+std::tm OraLocale();
 
 // A text (a file name, say) made safe to print on a terminal line: control bytes, DEL and the C1
 // controls are shown as \xNN, so a name cannot start a new line or send escape sequences, and the

@@ -26,12 +26,15 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/risposte.h"
 #include "model/tabelle.h"
 #include "production/impostazioni.h"
 #include "solver/contatore.h"
+#include "solver/difficolta.h"
 #include "solver/log_soluzione.h"
 #include "solver/passo.h"
 
@@ -94,5 +97,36 @@ Schema SchemaDaProdotto(const SchemaProdotto& p);
 // Solves s with the step solver in plain mode with the techniques `tecniche`; true when it is
 // solved without a trial and the result is the stored solution.
 bool RisoltoSenzaTentativi(Schema& s, Risolutore& ris, int tecniche, LogSoluzione* log = nullptr);
+
+// Generation steps tried for one schema of a rule that asks for a difficulty (or when a schema
+// repeats one already written in the run) before the rule is given up with a message.
+inline constexpr int TentativiPerSchema = 40;
+
+// Generator settings under which schemas of difficulty d are common at size n: the techniques
+// the generator's check may use (AttivaMultipli) and how many givens it starts from. The
+// generator removes clues while its techniques still finish the schema, so fewer techniques and
+// more givens give easier schemas. Diabolico has none: the generator keeps only schemas its
+// check solves without a trial.
+struct AssettoGeneratore {
+    int Tecniche = 3;
+    int CelleIniziali = 2;
+};
+std::optional<AssettoGeneratore> AssettoPerDifficolta(Difficolta d, int n);
+
+// One schema made in memory, as the window's "Nuovo" makes it: the schema, its automatic name and
+// its step counts.
+struct SchemaGenerato {
+    Schema schema;
+    std::string NomeFile;
+    int NumMultipli = 0;
+    int NumSwordfish = 0;
+};
+// The generation step with the settings imp at size n; nothing is written. Safe on any thread: it
+// shares nothing but the random draw.
+// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
+// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
+// nothing when none does.
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
+                                              std::optional<Difficolta> difficolta = std::nullopt);
 
 }  // namespace kelvaro

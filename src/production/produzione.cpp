@@ -104,38 +104,6 @@ bool IndurisciPerMaestro(Schema& s, int tecniche) {
     return !RisoltoSenzaTentativo(s, tecniche & 3);
 }
 
-namespace {
-
-std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n) {
-    Impostazioni una = imp;
-    una.OutputSchema = false;  // one schema
-    Risolutore ris;
-    std::optional<SchemaGenerato> fatto;
-    GeneraSchema(una, n, ris, nullptr, [&fatto, n](const Schema& s, const Risolutore& r) {
-        fatto = SchemaGenerato{s, NomeAutomatico(n, r.NumSwordfish, r.NumMultipli, OraLocale()),
-                               r.NumMultipli, r.NumSwordfish};
-        return true;
-    });
-    return fatto;
-}
-
-}  // namespace
-
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
-                                              std::optional<Difficolta> difficolta) {
-    if (!difficolta) return GeneraUnoInMemoria(imp, n);
-    const auto assetto = AssettoPerDifficolta(*difficolta, n);
-    if (!assetto) return std::nullopt;
-    Impostazioni adatte = imp;
-    adatte.AttivaMultipli = assetto->Tecniche;
-    adatte.CelleIniziali = assetto->CelleIniziali;
-    for (int k = 0; k < TentativiPerSchema; ++k) {
-        auto fatto = GeneraUnoInMemoria(adatte, n);
-        if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
-    }
-    return std::nullopt;
-}
-
 bool Soddisfa(Richiesta chiesta, int M, int S) {
     switch (chiesta) {
         case Richiesta::Qualsiasi:

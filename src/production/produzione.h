@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "banco.h"
-#include "production/assetto.h"
+#include "production/generazione.h"
 #include "solver/difficolta.h"
 
 namespace kelvaro {
@@ -28,29 +28,11 @@ std::string NomeRichiesta(Richiesta r);
 Richiesta TecnicheNecessarie(int M, int S);
 bool Soddisfa(Richiesta chiesta, int M, int S);
 
-// TentativiPerSchema, AssettoGeneratore, AssettoPerDifficolta: production/assetto.h.
-
 // Takes clues away from a schema the generator made (signs and givens, in an order drawn from the
 // schema itself) while it keeps one solution and the step solver with every technique still
 // finishes it without a trial. True when the result needs the master tier: with the techniques
 // `tecniche` alone (0..3) a trial would be needed. s keeps its solution.
 bool IndurisciPerMaestro(Schema& s, int tecniche);
-
-// One schema made in memory, as the window's "Nuovo" makes it: the schema, its automatic name and
-// its step counts.
-struct SchemaGenerato {
-    Schema schema;
-    std::string NomeFile;
-    int NumMultipli = 0;
-    int NumSwordfish = 0;
-};
-// The generation step with the settings imp at size n; nothing is written. Safe on any thread: it
-// shares nothing but the random draw.
-// With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
-// the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
-// nothing when none does.
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
-                                              std::optional<Difficolta> difficolta = std::nullopt);
 
 // One schema written by the run.
 struct SchemaScritto {

@@ -2,7 +2,7 @@
 
 #include "display/visualizza.h"
 #include "model/testo.h"
-#include "production/assetto.h"
+#include "production/generazione.h"
 #include "solver/difficolta.h"
 #include "web/testo_sicuro.h"
 

@@ -6,7 +6,7 @@
 #include "files/codice.h"
 #include "files/codice_pagina.h"
 #include "model/casuale.h"
-#include "production/assetto.h"
+#include "production/generazione.h"
 #include "production/generazione.h"
 #include "rules/richiesta_regole.h"
 #include "solver/difficolta.h"
@@ -42,6 +42,8 @@ std::string RispondiGenera(const std::string& richiesta) {
     for (char ch : seme) valore = valore * 10 + static_cast<uint64_t>(ch - '0');
     RipristinaCasuale(static_cast<uint32_t>(valore & 0xFFFFFFu));
 
+    // GeneraInMemoria's loop, without the automatic file name (printf and the clock would weigh on
+    // the pages' module, and the page names nothing).
     Impostazioni imp;
     imp.AttivaMultipli = assetto->Tecniche;
     imp.CelleIniziali = assetto->CelleIniziali;

@@ -315,6 +315,33 @@ std::string NumeroStabileSchema(const Schema& s) {
     return ImprontaEsadecimale(contenuto);
 }
 
+std::string NomeLeggibile(const std::string& file) {
+    const std::string radice = RadiceSchema(file);
+    std::string nome;
+    for (size_t i = 0; i < radice.size(); ++i) {
+        const auto ch = static_cast<unsigned char>(radice[i]);
+        const auto dopo = [&](size_t k) {
+            return i + k < radice.size() ? static_cast<unsigned char>(radice[i + k]) : 0;
+        };
+        // Control characters (C0, DEL, C1) and the marks that would show the name in another order.
+        if (ch < 0x20 || ch == 0x7f) continue;
+        if (ch == 0xc2 && dopo(1) >= 0x80 && dopo(1) <= 0x9f) {
+            ++i;
+            continue;
+        }
+        if (ch == 0xe2 && ((dopo(1) == 0x80 && dopo(2) >= 0xaa && dopo(2) <= 0xae) ||
+                           (dopo(1) == 0x81 && dopo(2) >= 0xa6 && dopo(2) <= 0xa9))) {
+            i += 2;
+            continue;
+        }
+        const char c = ch == '_' ? ' ' : radice[i];
+        if (c == ' ' && (nome.empty() || nome.back() == ' ')) continue;
+        nome += c;
+    }
+    while (!nome.empty() && nome.back() == ' ') nome.pop_back();
+    return nome;
+}
+
 void OrdinaIndice(std::vector<VoceIndice>& voci) {
     // The level is compared as a number: as six-digit text a seven-digit level would sort wrongly.
     std::stable_sort(voci.begin(), voci.end(), [](const VoceIndice& x, const VoceIndice& y) {
@@ -367,6 +394,7 @@ std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
             r = Sostituisci(r, "<PAROLASCHEMA>", NomeDifficolta(v.Grado.Nome));
             r = Sostituisci(r, "<COMESCHEMA>", TestoHtml(ComeGrado(v.Grado)));
             r = Sostituisci(r, "<LIVELLOSCHEMA>", std::to_string(v.Grado.Livello));
+            r = Sostituisci(r, "<NOMESCHEMA>", TestoHtml(v.Nome));
             out += r + Crlf;
         };
         const Intervallo iv = intervallo(riga, p);
@@ -485,7 +513,7 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
             b.finestre().Messaggio("Nome di file non adatto a una pagina: pubblicato come " + ps.Pagina,
                                    cartellaSchemi + ps.File);
         ++esito.Pagine;
-        voci.push_back({pagina.Grado, pagina.Titolo, ps.Pagina});
+        voci.push_back({pagina.Grado, pagina.Titolo, ps.Pagina, NomeLeggibile(ps.File)});
     }
 
     OrdinaIndice(voci);

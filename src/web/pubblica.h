@@ -41,7 +41,12 @@ struct VoceIndice {
     GradoSchema Grado;
     std::string Titolo;  // "5x5 Livello 513": the page title without "Futoshiki "
     std::string Pagina;  // page file name
+    std::string Nome;    // the schema's name for players: NomeLeggibile of its file
 };
+// A schema file's name as players read it: without ".txt"/".xml", underscores as blanks, control
+// characters (C0, DEL, C1) and bidirectional marks (U+202A..U+202E, U+2066..U+2069) taken out,
+// blanks neither doubled nor at the ends. "3_Apici_Medio.txt" reads "3 Apici Medio".
+std::string NomeLeggibile(const std::string& file);
 // Index order: group, then difficulty name, then level as a number, then title and page name.
 void OrdinaIndice(std::vector<VoceIndice>& voci);
 // The index page text from the index template's lines and the sorted entries. Every row pattern
@@ -49,7 +54,7 @@ void OrdinaIndice(std::vector<VoceIndice>& voci);
 // writes, after its own, every entry no pattern covered, so no schema is left out. In a row:
 // the pattern tag becomes the page's address, <TITOLOSCHEMA> the title, <GRADOSCHEMA> the group
 // key, <PAROLASCHEMA> the difficulty's name, <COMESCHEMA> what its solve used, <LIVELLOSCHEMA> the
-// level number; all escaped for the page.
+// level number, <NOMESCHEMA> the schema's name; all escaped for the page.
 std::string CompilaIndice(const Banco& b, const std::vector<std::string>& righe,
                           const std::vector<VoceIndice>& voci);
 

@@ -214,14 +214,54 @@ TEST(IndiceSito, RigheDelModelloSpeditoConGradoECome) {
     Banco b;
     const auto righe = test::RigheDelFile(std::string(KELVARO_SORGENTI) + "/resources/template/indice.html");
     ASSERT_TRUE(righe);
-    const std::string out = CompilaIndice(
-        b, *righe, {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0", "Futoshiki_a#b.html"}});
+    const std::string out = CompilaIndice(b, *righe,
+                                          {{ValutaGrado(0, {Difficolta::Diabolico}), "6x6 Livello 0",
+                                            "Futoshiki_a#b.html", NomeLeggibile("a#b<i>.txt")}});
     EXPECT_NE(out.find("<li class=\"voce difficile\" data-grado=\"difficile\" data-parola=\"Diabolico\" "
                        "data-livello=\"0\" "
-                       "data-come=\"Tecniche: singoli e disuguaglianze; serve un tentativo.\"><a "
-                       "href=\"Futoshiki_a%23b.html\" title=\"6x6 Livello 0\">6x6 Livello 0</a></li>"),
+                       "data-come=\"Tecniche: singoli e disuguaglianze; serve un tentativo.\" "
+                       "data-etichetta=\"a#b&lt;i&gt;\"><a "
+                       "href=\"Futoshiki_a%23b.html\" title=\"6x6 Livello 0\"><span "
+                       "class=\"grande\">a#b&lt;i&gt;</span> "
+                       "<span class=\"piccolo\">6x6 Livello 0 &middot; Diabolico</span></a></li>"),
               std::string::npos)
         << out;
+}
+
+struct CasoNomeLeggibile {
+    const char* nome;
+    std::string file;
+    std::string atteso;
+};
+
+class NomeLeggibileSito : public ::testing::TestWithParam<CasoNomeLeggibile> {};
+
+TEST_P(NomeLeggibileSito, DalNomeDelFile) {
+    EXPECT_EQ(NomeLeggibile(GetParam().file), GetParam().atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, NomeLeggibileSito,
+    ::testing::Values(CasoNomeLeggibile{"Trattini", "3_Apici_Medio.txt", "3 Apici Medio"},
+                      CasoNomeLeggibile{"XmlMaiuscolo", "Nove.XML", "Nove"},
+                      CasoNomeLeggibile{"SoloLaPrimaEstensione", "a.b.txt", "a.b"},
+                      CasoNomeLeggibile{"SpaziDoppiEInCoda", "__a__ _b_.txt", "a b"},
+                      CasoNomeLeggibile{"Controlli",
+                                        std::string("a\x01\x1b[31mb\x7f\xc2\x85"
+                                                    "c.txt"),
+                                        "a[31mbc"},
+                      CasoNomeLeggibile{"MarcheDiDirezione", "x\xe2\x80\xaey\xe2\x81\xa6z\xe2\x80\x94.txt",
+                                        "xyz\xe2\x80\x94"},
+                      CasoNomeLeggibile{"AccentiIntatti", "Citt\xc3\xa0_\xc3\xa8.txt",
+                                        "Citt\xc3\xa0 \xc3\xa8"},
+                      CasoNomeLeggibile{"Vuoto", "_.txt", ""}),
+    test::NomeDa([](const CasoNomeLeggibile& c) { return std::string(c.nome); }));
+
+TEST(IndiceSito, NomeDelloSchemaNelleRighe) {
+    Banco b;
+    EXPECT_EQ(CompilaIndice(b, {"<SCHEMIFUT0199>|<NOMESCHEMA>|<TITOLOSCHEMA>"},
+                            {{ValutaGrado(0, {}), "5x5 Livello 0", "P.html", "Le \"Apici\" & co"}}),
+              "P.html|Le &quot;Apici&quot; &amp; co|5x5 Livello 0\r\n");
 }
 
 // --- main page ---------------------------------------------------------------------------------

@@ -114,7 +114,8 @@ files.forEach((f, i) => {
   const id = (L === 0 ? 'F_' : L < 300 ? 'M_' : 'D_') + '090101_' + String(i + 1).padStart(2, '0');
   const pagina = 'Futoshiki_' + f.replaceAll('.TXT', '.txt').replaceAll('.txt', '.html');
   writeFileSync(join(prove, pagina), stringi('schema.html', false, titolo, id, frammento(s)));
-  indice.push(String(L).padStart(6, '0') + titolo.slice(10) + '|' + pagina);
+  const leggibile = f.replace(/\.(txt|xml)$/i, '').replace(/[_ ]+/g, ' ').trim();
+  indice.push(String(L).padStart(6, '0') + titolo.slice(10) + '|' + pagina + '|' + leggibile);
 });
 indice.sort();
 const righeIndice = [];
@@ -124,8 +125,8 @@ for (let riga of readFileSync(join(risorse, 'template', 'indice.html'), 'utf8').
   if (p < 0) { righeIndice.push(riga); continue; }
   const tag = riga.substr(p, 15), a = Number(riga.substr(p + 10, 2)), b = Number(riga.substr(p + 12, 2));
   for (let k = a; k <= indice.length && k <= b; k++) {
-    const [t, pg] = indice[k - 1].split('|');
-    righeIndice.push(riga.replaceAll(tag, pg).replaceAll('<TITOLOSCHEMA>', t.slice(6)));
+    const [t, pg, leggibile] = indice[k - 1].split('|');
+    righeIndice.push(riga.replaceAll(tag, pg).replaceAll('<TITOLOSCHEMA>', t.slice(6)).replaceAll('<NOMESCHEMA>', leggibile));
   }
 }
 writeFileSync(join(prove, 'futoshiki_090101.html'), righeIndice.map((r) => r + '\r\n').join(''));
