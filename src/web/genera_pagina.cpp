@@ -7,7 +7,6 @@
 #include "files/codice_pagina.h"
 #include "model/casuale.h"
 #include "production/generazione.h"
-#include "production/generazione.h"
 #include "rules/richiesta_regole.h"
 #include "solver/difficolta.h"
 
