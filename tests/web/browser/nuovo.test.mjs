@@ -135,7 +135,11 @@ test('4 x 4 da file://: un solo schema, il suo link lo riapre in un browser nuov
 test('9 x 9 via http: un solo schema, l\'Aiutino, il link in un browser nuovo, accessibile', async (t) => {
   if (manca()) return t.skip(manca());
   const fatto = await provaNuovo(http, 9, 'Difficile');
-  assert.deepEqual(await violazioniGravi(p), []);
+  for (const tema of ['light', 'dark']) {
+    await p.emulateMedia({ colorScheme: tema });
+    assert.deepEqual(await violazioniGravi(p), [], tema);
+  }
+  await p.emulateMedia({ colorScheme: 'light' });
   // A second schema replaces it: the page starts again on the new link.
   const secondo = await genera(p, 9, 'Medio');
   assert.notEqual(secondo, fatto.codice);
