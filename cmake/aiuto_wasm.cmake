@@ -14,11 +14,13 @@ set(KELVARO_AIUTO_USCITE ${KELVARO_SITO}/aiutino.js)
 find_program(KELVARO_EMCC emcc)
 find_program(KELVARO_NODE node)
 if(KELVARO_EMCC AND KELVARO_NODE)
-  # The solver with what it needs: the tables, the exact counter and the random draw; nothing of
-  # the display. The solver's folder whole, so that a new technique file is taken in; the linker
+  # The solver with what it needs: the tables, the exact counter and the random draw, and the
+  # puzzle codes' reader and writer, the generator for "Nuovo schema"; nothing of the display. The solver's folder whole, so that a new technique file is taken in; the linker
   # keeps only what the hint reaches.
   set(KELVARO_AIUTO_SRC ${CMAKE_SOURCE_DIR}/src/wasm/aiuto_wasm.cpp)
-  foreach(f solver/*.cpp rules/*.cpp model/tabelle.cpp model/casuale.cpp)
+  foreach(f solver/*.cpp rules/*.cpp model/tabelle.cpp model/casuale.cpp model/testo_semplice.cpp files/codice.cpp
+            files/codice_pagina.cpp production/generazione.cpp production/logica.cpp
+            web/genera_pagina.cpp)
     file(GLOB trovati CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${f})
     list(APPEND KELVARO_AIUTO_SRC ${trovati})
   endforeach()

@@ -23,7 +23,7 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
           ${EMCC} -std=c++20 -Oz -flto -fno-exceptions -fno-rtti -DNDEBUG -I${INC} ${sorgenti} -o ${glue}
           -sMODULARIZE=1 -sEXPORT_NAME=KelvaroAiuto -sENVIRONMENT=web,node
-          -sEXPORTED_FUNCTIONS=_kelvaro_aiuto,_kelvaro_regole,_kelvaro_valide,_kelvaro_soluzione -sEXPORTED_RUNTIME_METHODS=ccall
+          -sEXPORTED_FUNCTIONS=_kelvaro_aiuto,_kelvaro_regole,_kelvaro_valide,_kelvaro_soluzione,_kelvaro_leggi_codice,_kelvaro_scrivi_codice,_kelvaro_genera -sEXPORTED_RUNTIME_METHODS=ccall
           -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sINCOMING_MODULE_JS_API=[instantiateWasm] -sMALLOC=emmalloc
           -sTEXTDECODER=2 -sSUPPORT_ERRNO=0 -sSUPPORT_LONGJMP=0 -sDYNAMIC_EXECUTION=0
           --pre-js ${PRE} --closure 0

@@ -307,6 +307,10 @@ window.kelvaroMotoreInArrivo = true;
       return;
     }
     var g = window.kelvaroGriglia();
+    if (!g.n) {
+      scrivi('Aiutino', [], 'Non c\'\u00e8 ancora uno schema: premi Genera.');
+      return;
+    }
     if (!g.gioco) {
       scrivi('Aiutino', [], 'Torna al gioco per chiedere un aiuto.');
       return;
@@ -399,8 +403,39 @@ window.kelvaroMotoreInArrivo = true;
     soluzione: function (g) {
       var s = campo(chiedi('kelvaro_soluzione', quadro(g)), 'soluzione') || '';
       return s.length === g.n * g.n ? s : '';
+    },
+    // A puzzle code read by the core: the schema, its one solution, its difficulty and the code
+    // as the core writes it, or { errore: why not } in Italian.
+    leggiCodice: function (codice) {
+      return schemaRisposto(chiedi('kelvaro_leggi_codice', String(codice)));
+    },
+    // A new schema of size n and difficulty `livello` (its name) made by the core's generator,
+    // as leggiCodice gives a schema. The draws start from a seed of the browser's own.
+    genera: function (n, livello) {
+      var seme = Math.floor(Math.random() * 16777216);
+      try {
+        seme = window.crypto.getRandomValues(new Uint32Array(1))[0] & 16777215;
+      } catch (e) {
+        seme = Math.floor(Math.random() * 16777216);
+      }
+      return schemaRisposto(chiedi('kelvaro_genera', n + '|' + livello + '|' + seme));
+    },
+    // The code of the page's schema, or ''.
+    scriviCodice: function (g) {
+      return campo(chiedi('kelvaro_scrivi_codice', quadro(g).split('|').slice(0, 3).join('|')), 'codice') || '';
     }
   };
+
+  function schemaRisposto(t) {
+    var errore = campo(t, 'errore');
+    var parti = String(campo(t, 'schema') || '').split('|');
+    var n = parseInt(parti[0], 10);
+    var sol = campo(t, 'soluzione') || '';
+    if (errore !== null || !(n >= 1 && n <= 9) || parti.length !== 3 || parti[1].length !== n * n || sol.length !== n * n) {
+      return { errore: errore || 'risposta non valida del modulo' };
+    }
+    return { n: n, dati: parti[1], segni: parti[2], soluzione: sol, difficolta: campo(t, 'difficolta') || '', codice: campo(t, 'codice') || '' };
+  }
 
   function avvisaPagina(m) {
     if (typeof window.kelvaroMotore === 'function') {

@@ -606,7 +606,7 @@ function salvafoto() {
   }
   scriviMemoria(ifoto, { g: schema, v: stato, a: appunti, m: imosse, r: rifare, t: secondi, ok: risolto, u: elencoSegniSpenti() });
   var pagina = decodifica(location.pathname.split('/').pop());
-  if (pagina) {
+  if (pagina && !codiceInUso) {
     scriviMemoria('kelvaro-futoshiki-pagina:' + pagina, { p: liberi ? Math.round(100 * dentro / liberi) : 0, ok: risolto });
   }
 }
@@ -1348,6 +1348,9 @@ function adattaGriglia() {
 }
 
 function inizializzaschema() {
+  if (codiceInAttesa()) {
+    return;
+  }
   livelloDaTitolo();
   if (elemento('codice')) {
     elemento('codice').textContent = typeof geid === 'string' ? geid : '';
@@ -1433,6 +1436,9 @@ function senzaSoluzione() {
 // digits cella may hold }, m.valide(griglia) every empty cell's valid notes by index (the window's
 // Validi), m.soluzione(griglia) the one solution or ''.
 function kelvaroMotore(m) {
+  if (codiceRicevuto(m)) {
+    return;
+  }
   if (!celle.length || (!m && !motore && !attesaMotore)) {
     return;
   }
@@ -1459,6 +1465,359 @@ function kelvaroMotore(m) {
     verificaChiesta = false;
     verifica();
   }
+}
+
+// --- puzzle codes ---------------------------------------------------------------------------
+// Every page shows its schema's puzzle code (the game ID of Tatham's Unequal) and a link with
+// the code in its fragment. A page opened with a code in the fragment (#5:0,0D,...) plays that
+// schema instead of its own, once the module has read it and found exactly one solution; the
+// page's start waits for the module for that. The page "Nuovo schema" (the one with #bGenera)
+// starts empty and plays what the generator of the module makes.
+var codiceChiesto = '';
+var codiceVisto = false;
+var codiceAttesa = false;
+var codiceInUso = false;
+var codiceAvviso = '';
+var codiceMotore = null;
+
+function codiceDelFrammento() {
+  var h = decodifica(String(location.hash || '').replace(/^#/, '')).replace(/^\s+|\s+$/g, '');
+  return h.indexOf(':') > 0 ? h : '';
+}
+
+function paginaNuova() {
+  return !!elemento('bGenera');
+}
+
+function scriviAvviso(t, tipo) {
+  var m = elemento('messaggio');
+  if (m) {
+    m.textContent = t;
+    m.className = 'messaggio' + (tipo ? ' ' + tipo : '');
+  }
+}
+
+// At the page's start: true while the start must wait for the module (a code to read, or the
+// generator of "Nuovo schema").
+function codiceInAttesa() {
+  if (codiceVisto) {
+    return codiceAttesa;
+  }
+  codiceVisto = true;
+  codiceChiesto = codiceDelFrammento();
+  window.addEventListener('hashchange', function () {
+    if (codiceDelFrammento() !== codiceChiesto) {
+      location.reload();
+    }
+  });
+  if (paginaNuova()) {
+    sceltaNuovo();
+  } else if (!codiceChiesto) {
+    return false;
+  }
+  if (!window.kelvaroMotoreInArrivo) {
+    codiceAttesa = true;
+    codiceRicevuto(null);
+    return true;
+  }
+  codiceAttesa = true;
+  scriviAvviso(codiceChiesto ? 'Lettura del codice\u2026' : 'Preparazione del generatore\u2026', '');
+  return true;
+}
+
+// The module has come, or cannot come (m null): true when this call took the page's start over.
+function codiceRicevuto(m) {
+  if (!codiceAttesa) {
+    if (m && celle.length) {
+      schedaCodice(m);
+    }
+    return false;
+  }
+  codiceAttesa = false;
+  codiceMotore = m || null;
+  var letto = null;
+  if (codiceChiesto && !m) {
+    codiceAvviso = 'Il codice del link non si pu\u00f2 leggere: il modulo delle regole non \u00e8 disponibile in questo browser.';
+  } else if (codiceChiesto) {
+    letto = m.leggiCodice(codiceChiesto);
+    if (letto.errore) {
+      codiceAvviso = 'Il codice del link non \u00e8 valido (' + letto.errore + ')' +
+        (paginaNuova() ? '.' : ': resta lo schema di questa pagina.');
+      letto = null;
+    }
+  }
+  if (paginaNuova()) {
+    elemento('bGenera').disabled = !m;
+    if (!letto) {
+      if (codiceAvviso) {
+        scriviAvviso(codiceAvviso, 'ko');
+      } else {
+        scriviAvviso(m ? 'Scegli la dimensione e la difficolt\u00e0, poi premi Genera.' : 'Il generatore non \u00e8 disponibile in questo browser.', m ? '' : 'ko');
+      }
+      return true;
+    }
+  }
+  if (letto) {
+    schemaDalCodice(letto);
+  }
+  inizializzaschema();
+  if (letto && elemento('codice')) {
+    elemento('codice').textContent = 'dal codice del link';
+  }
+  kelvaroMotore(m);
+  if (codiceAvviso) {
+    testo(codiceAvviso, 'ko');
+  } else if (letto && !risolto && !imosse.length) {
+    testo('Schema aperto dal codice del link. Tocca una casella vuota per scegliere un numero.', '');
+  }
+  return true;
+}
+
+// The page takes the schema of a code read by the module: its data, its title and a grid
+// laid out as the publisher lays out the pages' grids.
+function schemaDalCodice(r) {
+  var n = r.n;
+  codiceInUso = true;
+  window.schema = r.dati;
+  window.sizesc = String(n);
+  window.solution = r.soluzione;
+  window.mls = 0;
+  window.imls = 0;
+  window.tbls = [''];
+  window.tblv = [''];
+  window.tblr = [''];
+  var classe = { Facile: 'facile', Medio: 'medio' }[r.difficolta] || 'difficile';
+  window.grado = classe;
+  window.gradoParola = r.difficolta;
+  window.gradoLivello = undefined;
+  window.gradoCome = '';
+  window.geid = '';
+  if (elemento('livello')) {
+    elemento('livello').style.display = '';
+  }
+  var titolo = 'Futoshiki ' + n + 'x' + n + ' \u00b7 ' + r.difficolta;
+  document.title = titolo;
+  if (elemento('titolo')) {
+    elemento('titolo').textContent = titolo;
+  }
+  var destra = [];
+  var sotto = [];
+  var i;
+  for (i = 0; i < n * n; i++) {
+    destra[i] = 0;
+    sotto[i] = 0;
+  }
+  for (i = 0; i + 4 <= r.segni.length; i += 4) {
+    var a = (parseInt(r.segni.charAt(i), 10) - 1) * n + parseInt(r.segni.charAt(i + 1), 10) - 1;
+    var b = (parseInt(r.segni.charAt(i + 2), 10) - 1) * n + parseInt(r.segni.charAt(i + 3), 10) - 1;
+    if (b === a + 1) {
+      destra[a] = 1;
+    } else if (b === a - 1) {
+      destra[b] = -1;
+    } else if (b === a + n) {
+      sotto[a] = 1;
+    } else if (b === a - n) {
+      sotto[b] = -1;
+    }
+  }
+  var vecchia = elemento('ritb1');
+  if (vecchia) {
+    vecchia.parentNode.removeChild(vecchia);
+  }
+  var tab = document.createElement('table');
+  tab.id = 'ritb1';
+  tab.className = 'laterale';
+  tab.setAttribute('align', 'center');
+  var lato = String(60 * n + 50);
+  tab.setAttribute('width', lato);
+  tab.setAttribute('height', lato);
+  var conta = { LL: 0, LP: 0, PL: 0, PP: 0 };
+  var riga, col;
+  for (riga = 0; riga <= 2 * n; riga++) {
+    var tr = tab.insertRow(-1);
+    tr.id = 'ritd' + (riga + 1);
+    for (col = 0; col <= 2 * n; col++) {
+      var td = tr.insertCell(-1);
+      var tipo = (riga % 2 ? 'L' : 'P') + (col % 2 ? 'L' : 'P');
+      var k = ((riga - 1) >> 1) * n + ((col - 1) >> 1);
+      var figura = '';
+      td.id = tipo + conta[tipo]++;
+      if (tipo === 'LL') {
+        if (r.dati.charAt(k) !== '0') {
+          td.textContent = r.dati.charAt(k);
+        } else {
+          td.setAttribute('onmouseup', 'javascript:posizioneTD(this)');
+        }
+      } else if (tipo === 'LP' && col > 0 && col < 2 * n) {
+        k = ((riga - 1) >> 1) * n + (col >> 1) - 1;
+        figura = destra[k] > 0 ? 'FD' : (destra[k] < 0 ? 'FS' : '');
+      } else if (tipo === 'PL' && riga > 0 && riga < 2 * n) {
+        k = ((riga >> 1) - 1) * n + ((col - 1) >> 1);
+        figura = sotto[k] > 0 ? 'FB' : (sotto[k] < 0 ? 'FA' : '');
+      }
+      if (figura) {
+        var img = document.createElement('img');
+        img.src = 'assets/img/' + figura + '.bmp';
+        img.alt = '';
+        td.appendChild(img);
+      }
+    }
+  }
+  var dove = elemento('tavola');
+  dove.appendChild(tab);
+}
+
+// The card with the schema's code and its link, under the commands.
+function schedaCodice(m) {
+  var codice = m.scriviCodice(kelvaroGriglia());
+  var pannello = document.querySelector('aside.pannello') || elemento('tavola');
+  if (!codice || !pannello) {
+    return;
+  }
+  codiceScritto = codice;
+  var link = String(location.href).split('#')[0] + '#' + codice;
+  var scheda = elemento('schedaCodice');
+  if (!scheda) {
+    var st = document.createElement('style');
+    st.textContent = '#schedaCodice{display:flex;flex-direction:column;gap:8px;font-size:14px;}' +
+      '#schedaCodice label{font-weight:600;}' +
+      '#campoCodice{font:13px ui-monospace,Consolas,monospace;padding:6px 8px;border:1px solid #c2c8e8;border-radius:8px;width:100%;background:var(--fondo);color:var(--inchiostro);}' +
+      '#esitoCopia{min-height:18px;font-size:13px;color:var(--tenue);}';
+    document.head.appendChild(st);
+    scheda = document.createElement('div');
+    scheda.id = 'schedaCodice';
+    scheda.className = 'scheda';
+    scheda.innerHTML = '<label for="campoCodice">Codice dello schema</label>' +
+      '<input id="campoCodice" type="text" readonly spellcheck="false">' +
+      '<button type="button" id="bCopiaLink">Copia link</button>' +
+      '<span id="esitoCopia" role="status" aria-live="polite"></span>';
+    var dopo = elemento('comandi');
+    if (dopo && dopo.parentNode === pannello) {
+      pannello.insertBefore(scheda, dopo.nextSibling);
+    } else {
+      pannello.appendChild(scheda);
+    }
+    elemento('campoCodice').addEventListener('focus', function (ev) {
+      ev.target.select();
+    });
+  }
+  var campo = elemento('campoCodice');
+  campo.value = codice;
+  campo.title = 'Il codice si apre in Kelvaro (Apri codice) e in Unequal di Simon Tatham';
+  elemento('bCopiaLink').onclick = function () {
+    copiaLink(link);
+  };
+}
+
+function copiaLink(link) {
+  var esito = elemento('esitoCopia');
+  var riuscita = function () {
+    esito.textContent = 'Link copiato: chi lo apre gioca questo schema.';
+  };
+  var aMano = function () {
+    var campo = elemento('campoCodice');
+    campo.value = link;
+    campo.focus();
+    campo.select();
+    var fatto = false;
+    try {
+      fatto = document.execCommand('copy');
+    } catch (e) {
+      fatto = false;
+    }
+    if (fatto) {
+      riuscita();
+    } else {
+      esito.textContent = 'Copia non riuscita: il link \u00e8 selezionato qui sopra, copialo con Ctrl+C.';
+    }
+  };
+  if (navigator.clipboard && navigator.clipboard.writeText) {
+    navigator.clipboard.writeText(link).then(riuscita, aMano);
+  } else {
+    aMano();
+  }
+}
+
+// "Nuovo schema": the sizes and the difficulties the generator makes, and the button.
+function sceltaNuovo() {
+  var b = elemento('bGenera');
+  var lato = elemento('nuovoLato');
+  var livello = elemento('nuovoLivello');
+  // Each difficulty lists, in data-lati, the sizes the generator makes it at.
+  var adatta = function () {
+    var k;
+    var prima = -1;
+    for (k = 0; k < livello.options.length; k++) {
+      var o = livello.options[k];
+      o.disabled = String(o.getAttribute('data-lati') || lato.value).indexOf(lato.value) < 0;
+      prima = prima < 0 && !o.disabled ? k : prima;
+    }
+    if (livello.selectedIndex < 0 || livello.options[livello.selectedIndex].disabled) {
+      livello.selectedIndex = prima;
+    }
+  };
+  lato.onchange = adatta;
+  adatta();
+  if (elemento('livello')) {
+    elemento('livello').style.display = 'none';
+  }
+  b.disabled = true;
+  b.onclick = generaNuovo;
+}
+
+function generaNuovo() {
+  var b = elemento('bGenera');
+  var n = parseInt(elemento('nuovoLato').value, 10);
+  var livello = elemento('nuovoLivello').value;
+  if (!codiceMotore || b.disabled) {
+    return;
+  }
+  var inizio = window.performance ? performance.now() : 0;
+  b.disabled = true;
+  scriviAvviso('Preparazione dello schema ' + n + '\u00d7' + n + ' ' + livello + '\u2026', '');
+  // The generator holds the page while it works: the message is painted first.
+  var dopo = window.requestAnimationFrame || function (f) {
+    window.setTimeout(f, 16);
+  };
+  dopo(function () {
+    window.setTimeout(function () {
+      creaNuovo(n, livello, inizio);
+    }, 0);
+  });
+}
+
+function creaNuovo(n, livello, inizio) {
+  // A seed now and then gives the generator nothing of that difficulty: a few more seeds.
+  var r = codiceMotore.genera(n, livello);
+  var volte;
+  for (volte = 1; r.errore && volte < 5; volte++) {
+    r = codiceMotore.genera(n, livello);
+  }
+  elemento('bGenera').disabled = false;
+  if (r.errore) {
+    testo('Nessuno schema ' + n + '\u00d7' + n + ' ' + livello + ' trovato (' + r.errore + '): riprova o scegli un\'altra difficolt\u00e0.', 'ko');
+    return;
+  }
+  if (celle.length) {
+    // A game is on: the page starts again on the new code, as its link would open it.
+    salvafoto();
+    location.hash = r.codice;
+    return;
+  }
+  codiceChiesto = r.codice;
+  try {
+    history.replaceState(null, '', '#' + r.codice);
+  } catch (e) {
+    codiceChiesto = codiceDelFrammento();
+  }
+  schemaDalCodice(r);
+  inizializzaschema();
+  if (elemento('codice')) {
+    elemento('codice').textContent = 'creato nel browser';
+  }
+  kelvaroMotore(codiceMotore);
+  window.kelvaroTempoNuovo = window.performance ? performance.now() - inizio : 0;
+  testo('Nuovo schema ' + n + '\u00d7' + n + ' ' + r.difficolta + ' pronto. Il suo link lo riapre ovunque.', '');
 }
 
 // The hint (aiutino.js) reads the game and moves only through these two functions.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 
 #include "model/testo.h"
@@ -29,9 +28,9 @@ int IndiceDirezione(int dr, int dc) {
 std::string Carattere(char ch) {
     const unsigned char u = static_cast<unsigned char>(ch);
     if (u >= 0x20 && u < 0x7f) return std::string("'") + ch + "'";
-    char esc[8];
-    std::snprintf(esc, sizeof esc, "'\\x%02X'", u);
-    return esc;
+    // Written by hand rather than with printf, which would weigh on the pages' module.
+    static const char cifre[] = "0123456789ABCDEF";
+    return std::string("'\\x") + cifre[u >> 4] + cifre[u & 15] + "'";
 }
 
 bool Spazio(char ch) {

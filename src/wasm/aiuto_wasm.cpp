@@ -1,12 +1,15 @@
-// The published pages' side of the core: the hint, the rule check, the valid notes and the solution behind
-// four C functions for the WebAssembly module. The page hands over the schema and the player's grid as one
-// text and reads back lines; it holds no solver and no rule of its own.
+// The published pages' side of the core: the hint, the rule check, the valid notes, the solution,
+// the puzzle codes and the generator of "Nuovo schema" behind C functions for the WebAssembly
+// module. The page hands over the schema and the player's grid as one text and reads back lines;
+// it holds no solver and no rule of its own.
 #include <emscripten/emscripten.h>
 
 #include <string>
 
+#include "files/codice_pagina.h"
 #include "rules/richiesta_regole.h"
 #include "solver/suggerimento.h"
+#include "web/genera_pagina.h"
 
 namespace {
 
@@ -47,4 +50,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_valide(const char* richiesta
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_soluzione(const char* richiesta) {
     return Rispondi(RispondiSoluzione(richiesta ? richiesta : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_leggi_codice(const char* codice) {
+    return Rispondi(kelvaro::RispondiLeggiCodice(codice ? codice : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_scrivi_codice(const char* richiesta) {
+    return Rispondi(kelvaro::RispondiScriviCodice(richiesta ? richiesta : ""));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* kelvaro_genera(const char* richiesta) {
+    return Rispondi(kelvaro::RispondiGenera(richiesta ? richiesta : ""));
 }

@@ -2,6 +2,8 @@
 
 #include "display/visualizza.h"
 #include "model/testo.h"
+#include "production/generazione.h"
+#include "solver/difficolta.h"
 #include "web/testo_sicuro.h"
 
 namespace kelvaro {
@@ -110,6 +112,57 @@ std::string FrammentoSchema(const Banco& b, const std::string& datiPagina) {
         out += Crlf;
     }
     out += "</table>";
+    out += Crlf;
+    return out;
+}
+
+namespace {
+
+// Whether the generator makes schemas of difficulty d at size n often enough for a visitor who
+// waits. Measured with kelvaro-cli genera --difficolta: a 4 x 4 leaves too little room for naked
+// subsets and Swordfish, and its attempts at Difficile and Esperto run out.
+bool DifficoltaGenerabile(Difficolta d, int n) {
+    if (!AssettoPerDifficolta(d, n)) return false;
+    return n >= 5 || d == Difficolta::Facile || d == Difficolta::Medio;
+}
+
+}  // namespace
+
+std::string FrammentoNuovoSchema() {
+    std::string out =
+        "<style>.scelta-nuovo{display:flex;flex-wrap:wrap;align-items:center;justify-content:center;gap:10px;"
+        "margin:0 0 14px;font-size:15px;}.scelta-nuovo label{font-weight:600;}.scelta-nuovo "
+        "select{font:inherit;"
+        "padding:6px 8px;border-radius:8px;border:1px solid "
+        "#8a90b0;background:var(--carta);color:var(--inchiostro);}"
+        "</style>";
+    out += Crlf;
+    out += "<div id='sceltaNuovo' class='scelta-nuovo'>";
+    out += Crlf;
+    out += "<label for='nuovoLato'>Dimensione</label><select id='nuovoLato'>";
+    for (int n = 4; n <= DimMax; ++n) {
+        const std::string v = std::to_string(n);
+        out += "<option value='" + v + "'" + (n == 6 ? " selected" : "") + ">" + v + " &times; " + v +
+               "</option>";
+    }
+    out += "</select>";
+    out += Crlf;
+    out += "<label for='nuovoLivello'>Difficolt&agrave;</label><select id='nuovoLivello'>";
+    for (const Difficolta d : {Difficolta::Facile, Difficolta::Medio, Difficolta::Difficile,
+                               Difficolta::Esperto, Difficolta::Diabolico}) {
+        std::string lati;
+        for (int n = 4; n <= DimMax; ++n)
+            if (DifficoltaGenerabile(d, n)) lati += std::to_string(n);
+        if (lati.empty()) continue;
+        const std::string nome = NomeDifficolta(d);
+        out += "<option value='" + nome + "' data-lati='" + lati + "'" +
+               (d == Difficolta::Medio ? " selected" : "") + ">" + nome + "</option>";
+    }
+    out += "</select>";
+    out += Crlf;
+    out += "<button type='button' id='bGenera' class='primario' disabled>Genera</button>";
+    out += Crlf;
+    out += "</div>";
     out += Crlf;
     return out;
 }

@@ -25,6 +25,10 @@ namespace {
 
 constexpr const char* Crlf = "\r\n";
 constexpr const char* FilePaginaPrincipale = "Futoshiki.html";
+// The page that makes new schemas in the browser, written beside the schema pages from their
+// template, and linked from the index.
+constexpr const char* FilePaginaNuova = "nuovo_schema.html";
+constexpr const char* TitoloPaginaNuova = "Nuovo schema";
 // From perwebsite/, where the main page is written, to perwebsiteprove/, where the pages are.
 constexpr const char* DaPrincipaleAlSito = "../perwebsiteprove/";
 
@@ -483,9 +487,19 @@ EsitoPubblicazione GeneraSingolaPaginaSchema(Banco& b) {
         testi += pronte.back().Testo;
     }
 
+    // "Nuovo schema": the schema pages' template with the choice of a new schema in place of a grid.
+    b.web.Frammento = FrammentoNuovoSchema();
+    b.web.IdSchema.clear();
+    const std::string paginaNuova = CompilaModello(b, *righePagina, false, TitoloPaginaNuova);
+    testi += paginaNuova;
+
     // The files the pages load go in first: a page is never there without them.
     PezziSito pezzi;
     if (!TrovaPezzi(b, sito, testi, pezzi) || !ScriviPezzi(b, sito, pezzi)) return esito;
+    if (!ScriviFileSicuro(sito + FilePaginaNuova, paginaNuova)) {
+        b.finestre().Messaggio("Impossibile scrivere il file", sito + FilePaginaNuova);
+        return esito;
+    }
 
     for (const PaginaPronta& pagina : pronte) {
         const PaginaSchema& ps = *pagina.Piano;

@@ -11,6 +11,7 @@
 
 #include "supporto/nomi_casi.h"
 #include "supporto/supporto.h"
+#include "web/pubblica.h"
 
 namespace kelvaro {
 namespace {
@@ -157,6 +158,34 @@ TEST_F(SitoIntero, SenzaModuloPubblicaEDiceCheManca) {
     EXPECT_NE(cli.uscita.find("pagine: 7\n"), std::string::npos) << cli.uscita;
     EXPECT_TRUE(fs::exists(base() / "perwebsiteprove/aiutino.js"));
     EXPECT_FALSE(fs::exists(base() / "perwebsiteprove/kelvaro_aiuto.js"));
+}
+
+// Every site gets the page that makes new schemas in the browser, linked from the index: the
+// schema pages' template with the choice of size and difficulty in place of a grid, loading the
+// same pieces as the schema pages (the generator is in the hint's module).
+TEST_F(SitoIntero, PaginaNuovoSchemaConLaSceltaELinkDallIndice) {
+    ASSERT_EQ(Pubblica().stato, 0);
+    const fs::path prove = base() / "perwebsiteprove";
+    const std::string pagina = test::LeggiFile(prove / "nuovo_schema.html");
+    EXPECT_NE(test::LeggiFile(prove / "futoshiki_090101.html")
+                  .find("<a href=\"nuovo_schema.html\">Nuovo schema</a>"),
+              std::string::npos);
+    EXPECT_NE(pagina.find("<title>Nuovo schema</title>"), std::string::npos);
+    EXPECT_EQ(pagina.find("<table id='ritb1'"), std::string::npos);
+    for (const char* pezzo :
+         {"<script src=\"schemaFutoshiki.js\"></script>", "<script src=\"aiutino.js\"></script>",
+          "<select id='nuovoLato'>", "<option value='4'>4 &times; 4</option>",
+          "<option value='6' selected>6 &times; 6</option>", "<option value='9'>9 &times; 9</option>",
+          "<option value='Facile' data-lati='456789'>Facile</option>",
+          "<option value='Medio' data-lati='456789' selected>Medio</option>",
+          "<option value='Difficile' data-lati='56789'>Difficile</option>",
+          "<option value='Esperto' data-lati='56789'>Esperto</option>",
+          "<button type='button' id='bGenera' class='primario' disabled>Genera</button>"})
+        EXPECT_NE(pagina.find(pezzo), std::string::npos) << pezzo;
+    // Diabolico needs a trial: the generator keeps only schemas its check solves without one.
+    EXPECT_EQ(pagina.find("Diabolico"), std::string::npos);
+    // Not a schema page of the publisher's: a later run never removes it.
+    EXPECT_FALSE(PaginaDelPubblicatore((prove / "nuovo_schema.html").string()));
 }
 
 }  // namespace
