@@ -416,9 +416,8 @@ std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n)
     una.OutputSchema = false;  // one schema
     Risolutore ris;
     std::optional<SchemaGenerato> fatto;
-    GeneraSchema(una, n, ris, nullptr, [&fatto, n](const Schema& s, const Risolutore& r) {
-        fatto = SchemaGenerato{s, NomeAutomatico(n, r.NumSwordfish, r.NumMultipli, OraLocale()),
-                               r.NumMultipli, r.NumSwordfish};
+    GeneraSchema(una, n, ris, nullptr, [&fatto](const Schema& s, const Risolutore& r) {
+        fatto = SchemaGenerato{s, "", r.NumMultipli, r.NumSwordfish};
         return true;
     });
     return fatto;
@@ -426,7 +425,7 @@ std::optional<SchemaGenerato> GeneraUnoInMemoria(const Impostazioni& imp, int n)
 
 }  // namespace
 
-std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
+std::optional<SchemaGenerato> GeneraSenzaNome(const Impostazioni& imp, int n,
                                               std::optional<Difficolta> difficolta) {
     if (!difficolta) return GeneraUnoInMemoria(imp, n);
     const auto assetto = AssettoPerDifficolta(*difficolta, n);
@@ -439,6 +438,13 @@ std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
         if (fatto && DifficoltaSchema(fatto->schema) == *difficolta) return fatto;
     }
     return std::nullopt;
+}
+
+std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
+                                              std::optional<Difficolta> difficolta) {
+    auto fatto = GeneraSenzaNome(imp, n, difficolta);
+    if (fatto) fatto->NomeFile = NomeAutomatico(n, fatto->NumSwordfish, fatto->NumMultipli, OraLocale());
+    return fatto;
 }
 
 }  // namespace kelvaro

@@ -126,6 +126,10 @@ struct SchemaGenerato {
 // With a difficulty, the settings become the ones that make it often (AssettoPerDifficolta) and
 // the step runs again, up to TentativiPerSchema times, until a schema of that name comes out;
 // nothing when none does.
+// The same without the automatic name (NomeFile stays ""): what the pages' generator runs, with
+// neither the clock nor the name's formatting in their module.
+std::optional<SchemaGenerato> GeneraSenzaNome(const Impostazioni& imp, int n,
+                                              std::optional<Difficolta> difficolta = std::nullopt);
 std::optional<SchemaGenerato> GeneraInMemoria(const Impostazioni& imp, int n,
                                               std::optional<Difficolta> difficolta = std::nullopt);
 

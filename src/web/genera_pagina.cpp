@@ -41,25 +41,14 @@ std::string RispondiGenera(const std::string& richiesta) {
     for (char ch : seme) valore = valore * 10 + static_cast<uint64_t>(ch - '0');
     RipristinaCasuale(static_cast<uint32_t>(valore & 0xFFFFFFu));
 
-    // GeneraInMemoria's loop, without the automatic file name (printf and the clock would weigh on
-    // the pages' module, and the page names nothing).
     Impostazioni imp;
-    imp.AttivaMultipli = assetto->Tecniche;
-    imp.CelleIniziali = assetto->CelleIniziali;
-    for (int k = 0; k < TentativiPerSchema; ++k) {
-        Risolutore ris;
-        std::optional<Schema> fatto;
-        GeneraSchema(imp, n, ris, nullptr, [&fatto](const Schema& s, const Risolutore&) {
-            fatto = s;
-            return true;
-        });
-        if (!fatto || DifficoltaSchema(*fatto) != *d) continue;
-        // Checked again as a code from a link is: the page plays what its link reopens.
-        std::string motivo;
-        const std::optional<std::string> codice = ScriviCodice(*fatto, motivo);
-        if (codice) return RispondiLeggiCodice(*codice);
-    }
-    return "errore: nessuno schema in " + std::to_string(TentativiPerSchema) + " tentativi\n";
+    const std::optional<SchemaGenerato> fatto = GeneraSenzaNome(imp, n, *d);
+    if (!fatto) return "errore: nessuno schema in " + std::to_string(TentativiPerSchema) + " tentativi\n";
+    // Read back as a code from a link is: the page plays what its link reopens.
+    std::string motivo;
+    const std::optional<std::string> codice = ScriviCodice(fatto->schema, motivo);
+    if (!codice) return "errore: " + motivo + "\n";
+    return RispondiLeggiCodice(*codice);
 }
 
 }  // namespace kelvaro
